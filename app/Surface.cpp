@@ -1,0 +1,104 @@
+#include "app/Surface.h"
+
+#include "app/Align.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TPanel::TPanel(QWidget *parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+}
+
+void TPanel::resizeEvent(QResizeEvent *event) {
+    QFrame::resizeEvent(event);
+    emit resized();
+}
+
+TImage::TImage(QWidget *parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void TImage::setBitmapSize(int w, int h) {
+    w = std::max(w, 0);
+    h = std::max(h, 0);
+    if (Bitmap.width() == w && Bitmap.height() == h) return;
+    QImage fresh(w, h, QImage::Format_RGB32);
+    fresh.fill(Qt::white);
+    if (!Bitmap.isNull()) {
+        QPainter p(&fresh);
+        p.drawImage(0, 0, Bitmap);
+    }
+    Bitmap = fresh;
+}
+
+void TImage::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    if (Bitmap.isNull()) return;
+    if (Stretch)
+        p.drawImage(rect(), Bitmap);
+    else
+        p.drawImage(0, 0, Bitmap);
+}
+
+void TImage::mousePressEvent(QMouseEvent *event) {
+    emit mouseDown(event);
+}
+void TImage::mouseMoveEvent(QMouseEvent *event) {
+    emit mouseMove(event);
+}
+void TImage::mouseReleaseEvent(QMouseEvent *event) {
+    emit mouseUp(event);
+}
+void TImage::mouseDoubleClickEvent(QMouseEvent *event) {
+    emit doubleClicked(event);
+}
+
+RaySurface::RaySurface(QWidget *parent, SizeFrom from) : QObject(parent), sizeFrom(from) {
+    Panel1 = new TPanel(parent);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Image1 = new TImage(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    setAlign(Panel1, Align::Client);
+    setAlign(Image1, Align::Client);
+    timer.setSingleShot(true);
+    timer.setInterval(500);
+    connect(&timer, &QTimer::timeout, this, [this] {
+        timer.stop();
+        if (redraw) redraw();
+        Image1->update();
+    });
+    connect(Panel1, &TPanel::resized, this, &RaySurface::onResize);
+}
+
+QSize RaySurface::drawingSize() const {
+    return sizeFrom == SizeFrom::Image ? Image1->size() : Panel1->size();
+}
+
+void RaySurface::clear() {
+    Image1->Bitmap.fill(background);
+}
+
+void RaySurface::setUp() {
+    const QSize s = drawingSize();
+    Image1->Bitmap = QImage(std::max(s.width(), 0), std::max(s.height(), 0), QImage::Format_RGB32);
+    clear();
+    if (redraw) redraw();
+    Image1->update();
+}
+
+void RaySurface::onResize() {
+    // Image1 follows Panel1 through the alignment filter; make sure it has.
+    realign(Panel1);
+    const QSize s = drawingSize();
+    Image1->setBitmapSize(s.width(), s.height());
+    if (deferred) {
+        timer.stop();
+        timer.start();
+        return;
+    }
+    if (redraw) redraw();
+    Image1->update();
+}

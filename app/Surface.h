@@ -1,0 +1,80 @@
+#pragma once
+// The drawing surface of the ray-diagram windows: Panel1 fills its parent
+// with a one-pixel bevel, Image1 fills Panel1 and shows an off-screen bitmap
+// unscaled from its top-left corner.
+#include <QColor>
+#include <QFrame>
+#include <QImage>
+#include <QTimer>
+#include <functional>
+
+class QMouseEvent;
+
+// A panel with a bevel that reports its size changes.
+class TPanel : public QFrame {
+    Q_OBJECT
+  public:
+    explicit TPanel(QWidget *parent = nullptr);
+  signals:
+    void resized();
+
+  protected:
+    void resizeEvent(QResizeEvent *event) override;
+};
+
+// A picture control showing a bitmap at its top-left corner, unscaled.
+class TImage : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TImage(QWidget *parent = nullptr);
+    QImage Bitmap; // the off-screen picture, RGB32
+    // Gives the bitmap a new size; the old picture is kept where it fits.
+    void setBitmapSize(int w, int h);
+    // Shows a stretched picture instead of the bitmap (backgrounds, illustrations).
+    bool Stretch = false;
+
+  signals:
+    void mouseDown(QMouseEvent *event);
+    void mouseMove(QMouseEvent *event);
+    void mouseUp(QMouseEvent *event);
+    void doubleClicked(QMouseEvent *event);
+
+  protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};
+
+// Panel1 + Image1 with the resize rules. The bitmap is sized to Image1
+// (SizeFrom::Image) or to Panel1, two pixels larger (SizeFrom::Panel).
+class RaySurface : public QObject {
+    Q_OBJECT
+  public:
+    enum class SizeFrom { Image, Panel };
+    RaySurface(QWidget *parent, SizeFrom from);
+
+    TPanel *Panel1;
+    TImage *Image1;
+    QColor background = Qt::black;
+
+    // Called to redraw the whole scene; set by the window.
+    std::function<void()> redraw;
+    // Redraw 500 ms after the last resize instead of at once.
+    void setDeferred(bool on) { deferred = on; }
+    QTimer *redrawTimer() { return &timer; }
+
+    // Surface set-up: a new bitmap of the drawing area's size, brush colour,
+    // first picture.
+    void setUp();
+    // Fills the bitmap with the background colour.
+    void clear();
+    QSize drawingSize() const;
+
+  private:
+    void onResize();
+    SizeFrom sizeFrom;
+    bool deferred = false;
+    QTimer timer;
+};

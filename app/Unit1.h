@@ -1,0 +1,69 @@
+#pragma once
+// The launcher: the program's main window, a column of link-like buttons that
+// show the demonstrations, open the help and end the program.
+#include <QLabel>
+#include <QToolButton>
+#include <QWidget>
+
+#include "app/Surface.h"
+
+// A flat, link-like button of the launcher.
+class TSpeedButton : public QToolButton {
+    Q_OBJECT
+  public:
+    TSpeedButton(QWidget *parent, const QString &caption, const QColor &fontColor);
+};
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TForm1(QWidget *parent = nullptr);
+
+    TImage *Image1;
+    QLabel *Label1, *Label2, *Label3, *Label4;
+    TSpeedButton *SpeedButton1, *SpeedButton2, *SpeedButton3, *SpeedButton4, *SpeedButton5,
+        *SpeedButton6, *SpeedButton7, *SpeedButton8, *SpeedButton9, *SpeedButton10, *SpeedButton11,
+        *SpeedButton12, *SpeedButton13, *SpeedButton14, *SpeedButton15, *SpeedButton16,
+        *SpeedButton17, *SpeedButton18, *SpeedButton19;
+
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void SpeedButton8Click();
+    void SpeedButton9Click();
+    void SpeedButton10Click();
+    void SpeedButton11Click();
+    void SpeedButton12Click();
+    void SpeedButton13Click();
+    void SpeedButton14Click();
+    void SpeedButton15Click();
+    void SpeedButton16Click();
+    void SpeedButton17Click();
+    void SpeedButton18Click();
+    void SpeedButton19Click();
+    void Label3Click();
+    void Label4Click();
+
+    // Red, green and blue of a wavelength in nanometres (see WavelengthWalk).
+    void WavelengthToRGB(int &red, int &green, int &blue, int wavelength) const;
+
+    // What the exit button does after its fade; tests replace it.
+    static void (*exitProcess)(int code);
+
+    static const QString kHelpFile;
+    static const QString kSiteUrl;
+    static const QString kTeamUrl;
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+  private:
+    void buildLabels();
+    void buildButtons();
+};
+
+extern TForm1 *Form1;

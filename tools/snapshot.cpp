@@ -1,0 +1,149 @@
+// Renders one window of the program to a PNG, optionally after a few
+// scripted actions, for the README pictures and for review.
+//
+//   lumivista-snapshot CLASS OUT.png [ACTION ...]
+//   ACTION: set:NAME=TEXT   put TEXT into the control NAME (edit, spin edit, combo box)
+//           click:NAME      click the button or check box NAME
+//           check:NAME=0|1  set a check box
+//           value:NAME=N    set a track bar, scroll bar or spin box
+//           call:METHOD     invoke a public slot or invokable of the window
+//           wait:MS         let the event loop run
+//           size:WxH        resize the window's client area
+//           page:NAME=N     switch a page control to page N
+#include "app/Startup.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTextStream>
+#include <QWidget>
+#include <cstdio>
+
+namespace {
+
+QWidget *findWindow(const QString &cls) {
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (QString::fromLatin1(w->metaObject()->className()) == cls) return w;
+    return nullptr;
+}
+
+void pump(int ms) {
+    QElapsedTimer t;
+    t.start();
+    do {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    } while (t.elapsed() < ms);
+}
+
+bool setText(QWidget *c, const QString &text) {
+    if (auto *e = qobject_cast<QLineEdit *>(c)) {
+        e->setText(text);
+        return true;
+    }
+    if (auto *s = qobject_cast<QAbstractSpinBox *>(c)) {
+        if (QLineEdit *e = s->findChild<QLineEdit *>()) e->setText(text);
+        s->interpretText();
+        return true;
+    }
+    if (auto *b = qobject_cast<QComboBox *>(c)) {
+        const int i = b->findText(text);
+        if (i >= 0)
+            b->setCurrentIndex(i);
+        else if (b->isEditable())
+            b->setEditText(text);
+        return true;
+    }
+    return false;
+}
+
+bool act(QWidget *window, const QString &action) {
+    const int colon = action.indexOf(QLatin1Char(':'));
+    const QString verb = action.left(colon);
+    const QString arg = action.mid(colon + 1);
+    const int eq = arg.indexOf(QLatin1Char('='));
+    const QString name = eq < 0 ? arg : arg.left(eq);
+    const QString value = eq < 0 ? QString() : arg.mid(eq + 1);
+    QWidget *c = window->findChild<QWidget *>(name);
+    if (verb == QLatin1String("wait")) {
+        pump(arg.toInt());
+        return true;
+    }
+    if (verb == QLatin1String("size")) {
+        const QStringList wh = arg.split(QLatin1Char('x'));
+        window->resize(wh.value(0).toInt(), wh.value(1).toInt());
+        pump(50);
+        return true;
+    }
+    if (verb == QLatin1String("call"))
+        return QMetaObject::invokeMethod(window, arg.toLatin1().constData());
+    if (!c) return false;
+    if (verb == QLatin1String("set")) return setText(c, value);
+    if (verb == QLatin1String("click")) {
+        if (auto *b = qobject_cast<QAbstractButton *>(c)) {
+            b->click();
+            return true;
+        }
+        return false;
+    }
+    if (verb == QLatin1String("check")) {
+        if (auto *b = qobject_cast<QAbstractButton *>(c)) {
+            b->setChecked(value.toInt() != 0);
+            return true;
+        }
+        return false;
+    }
+    if (verb == QLatin1String("value")) {
+        if (auto *s = qobject_cast<QAbstractSlider *>(c)) {
+            s->setValue(value.toInt());
+            return true;
+        }
+        if (auto *s = qobject_cast<QSpinBox *>(c)) {
+            s->setValue(value.toInt());
+            return true;
+        }
+        return false;
+    }
+    if (verb == QLatin1String("page")) {
+        if (auto *t = qobject_cast<QTabWidget *>(c)) {
+            t->setCurrentIndex(value.toInt());
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: lumivista-snapshot CLASS OUT.png [ACTION ...]\n");
+        return 2;
+    }
+    createAllForms();
+    const QString cls = QString::fromLocal8Bit(argv[1]);
+    QWidget *window = findWindow(cls);
+    if (!window) {
+        std::fprintf(stderr, "no window of class %s\n", argv[1]);
+        return 2;
+    }
+    window->show();
+    pump(100);
+    for (int i = 3; i < argc; ++i) {
+        if (!act(window, QString::fromLocal8Bit(argv[i]))) {
+            std::fprintf(stderr, "action failed: %s\n", argv[i]);
+            return 3;
+        }
+        pump(20);
+    }
+    pump(50);
+    const bool saved = window->grab().save(QString::fromLocal8Bit(argv[2]));
+    destroyAllForms();
+    return saved ? 0 : 4;
+}

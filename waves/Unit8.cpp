@@ -1,0 +1,34 @@
+#include "waves/Unit8.h"
+
+TForm8 *Form8 = nullptr;
+
+namespace {
+FrameInfo frameInfo() {
+    FrameInfo info;
+    info.caption =
+        QStringLiteral("Спектрометр на дифракционной решетке. Демонстрация спектров атомов.");
+    info.outerWidth = 691;
+    info.outerHeight = 517;
+    info.placement = Placement::DesktopCentre;
+    return info;
+}
+} // namespace
+
+TForm8::TForm8(QWidget *parent) : TDemoForm(frameInfo(), parent) {
+    surface = new RaySurface(this, RaySurface::SizeFrom::Panel);
+    Panel1 = surface->Panel1;
+    Image1 = surface->Image1;
+    surface->setDeferred(true);
+    surface->redraw = [this] { DrawScene(); };
+    FormCreate();
+}
+
+void TForm8::FormCreate() {
+    surface->background = Qt::black;
+    surface->setUp();
+}
+
+void TForm8::DrawScene() {
+    // An empty scene until the demonstration is built.
+    surface->clear();
+}
