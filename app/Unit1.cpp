@@ -25,6 +25,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QPropertyAnimation>
 #include <QUrl>
 #include <cstdlib>
@@ -49,13 +50,23 @@ QFont pixelFont(int pixels, bool underline = false) {
     return f;
 }
 
+// DejaVu Sans is wider than the layout's font: narrow a text that would not
+// fit its control, so that every caption shows whole.
+QFont fittedFont(QFont f, const QString &text, int width) {
+    for (int stretch = 100; stretch >= 70; stretch -= 2) {
+        f.setStretch(stretch);
+        if (QFontMetrics(f).horizontalAdvance(text) <= width) break;
+    }
+    return f;
+}
+
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QRect bounds,
                   const QColor &colour, const QFont &font) {
     auto *l = new QLabel(text, parent);
     l->setObjectName(name);
     l->setGeometry(bounds);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    l->setFont(font);
+    l->setFont(fittedFont(font, text, bounds.width()));
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, colour);
     l->setPalette(pal);
@@ -71,7 +82,7 @@ TSpeedButton::TSpeedButton(QWidget *parent, const QString &caption, const QColor
     setAutoRaise(true);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
-    setFont(pixelFont(11, true));
+    setFont(fittedFont(pixelFont(11, true), caption, 297 - 6));
     setStyleSheet(QStringLiteral("QToolButton { color: %1; background: transparent; border: none; }"
                                  "QToolButton:hover { border: 1px solid #a0a0a0; }")
                       .arg(fontColor.name()));
@@ -106,8 +117,8 @@ void TForm1::buildLabels() {
     subject.setBold(true);
     subject.setItalic(true);
     Label1 = makeLabel(this, QStringLiteral("Label1"),
-                       QStringLiteral("Лумивиста: интерактивные демонстрации"),
-                       QRect(16, 0, 297, 16), clPurple, title);
+                       QStringLiteral("Лумивиста: демонстрации по физике"), QRect(16, 0, 297, 16),
+                       clPurple, title);
     Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Оптика и атомная физика"),
                        QRect(16, 16, 297, 20), clRed, subject);
     Label4 = makeLabel(this, QStringLiteral("Label4"),

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -126,6 +127,8 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "usage: lumivista-snapshot CLASS OUT.png [ACTION ...]\n");
         return 2;
     }
+    // The launcher changes the current directory; resolve the output first.
+    const QString out = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
     createAllForms();
     const QString cls = QString::fromLocal8Bit(argv[1]);
     QWidget *window = findWindow(cls);
@@ -143,7 +146,7 @@ int main(int argc, char **argv) {
         pump(20);
     }
     pump(50);
-    const bool saved = window->grab().save(QString::fromLocal8Bit(argv[2]));
+    const bool saved = window->grab().save(out);
     destroyAllForms();
     return saved ? 0 : 4;
 }

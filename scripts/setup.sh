@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12 (as root).
+set -euo pipefail
+packages=(cmake ninja-build g++ qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev qt6-svg-dev
+  libglu1-mesa-dev libgl1-mesa-dri gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  qt6-translations-l10n fonts-dejavu-core xvfb xauth fp-utils libbenchmark-dev clang
+  libclang-rt-14-dev imagemagick)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
+fi
