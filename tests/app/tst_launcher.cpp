@@ -3,7 +3,9 @@
 #include "app/Help.h"
 #include "app/Unit1.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QProcess>
@@ -96,6 +98,18 @@ class TestLauncher : public QObject {
         QVERIFY(w->isVisible());
         QVERIFY(Form1->isVisibleTo(nullptr) || true);
         w->hide();
+    }
+
+    void helpFileLiesNextToTheProgram() {
+        // Start-up makes the program's folder current, so the bare name is found.
+        QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
+        QVERIFY(QFileInfo(TForm1::kHelpFile).size() > 0);
+    }
+
+    void missingHelpFileStillShowsHelp() {
+        openHelp(Form1, QStringLiteral("no-such-help.chm"));
+        QVERIFY(helpWindow()->isVisible());
+        helpWindow()->hide();
     }
 
     void helpFallsBackToOwnWindow() {
