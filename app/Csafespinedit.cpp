@@ -85,28 +85,37 @@ class SpinButton : public QToolButton {
 // The inner box: hands key and focus events to its spin edit first.
 class SpinLineEdit : public QLineEdit {
   public:
-    SpinLineEdit(TCSpinEdit *owner) : QLineEdit(owner), spin(owner) {}
+    explicit SpinLineEdit(TCSpinEdit *owner) : QLineEdit(owner), spin(owner) {}
+    // The spin edit is going away: its destruction moves the focus out of
+    // this box, and that must not reach the half-destroyed owner.
+    void detach() { spin = nullptr; }
 
   protected:
     bool event(QEvent *e) override {
         // Tab is taken here: QWidget moves the focus before keyPressEvent.
-        if (e->type() == QEvent::KeyPress && spin->handleKeyPress(static_cast<QKeyEvent *>(e)))
+        if (spin && e->type() == QEvent::KeyPress &&
+            spin->handleKeyPress(static_cast<QKeyEvent *>(e)))
             return true;
         return QLineEdit::event(e);
     }
     void focusInEvent(QFocusEvent *e) override {
         QLineEdit::focusInEvent(e);
-        spin->focusEntered(e->reason());
+        if (spin && withinWindow(e->reason())) spin->focusEntered(e->reason());
     }
     void focusOutEvent(QFocusEvent *e) override {
         QLineEdit::focusOutEvent(e);
-        spin->focusLeft();
+        if (spin && withinWindow(e->reason())) spin->focusLeft();
     }
     void contextMenuEvent(QContextMenuEvent *e) override {
-        if (spin->EditorEnabled) QLineEdit::contextMenuEvent(e);
+        if (spin && spin->EditorEnabled) QLineEdit::contextMenuEvent(e);
     }
 
   private:
+    // Switching windows or opening a menu keeps the focus in the box as far
+    // as the window is concerned: no clamp, no selection.
+    static bool withinWindow(Qt::FocusReason r) {
+        return r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason;
+    }
     TCSpinEdit *spin;
 };
 
@@ -129,6 +138,10 @@ TCSpinEdit::TCSpinEdit(QWidget *parent) : QWidget(parent) {
     connect(edit, &QLineEdit::textChanged, this, &TCSpinEdit::Change);
     resize(kDefaultWidth, kDefaultHeight);
     layoutParts(); // a hidden widget gets its resize event only when shown
+}
+
+TCSpinEdit::~TCSpinEdit() {
+    static_cast<SpinLineEdit *>(edit)->detach();
 }
 
 int TCSpinEdit::Value() {
@@ -232,8 +245,14 @@ void TCSpinEdit::buttonReleased() {
 
 void TCSpinEdit::repeatTick() {
     repeat->setInterval(kRepeatMs);
-    // Only while the pointer is still over the held button.
-    if (!held || !held->isDown()) return;
+    // A button hidden or disabled while held never sees its release.
+    if (!held || !(QApplication::mouseButtons() & Qt::LeftButton) || !held->isVisible() ||
+        !held->isEnabled()) {
+        buttonReleased();
+        return;
+    }
+    // Steps only while the pointer is still over the held button.
+    if (!held->isDown()) return;
     if (held == upButton)
         UpClick();
     else

@@ -13,6 +13,7 @@ class TCSpinEdit : public QWidget {
     Q_OBJECT
   public:
     explicit TCSpinEdit(QWidget *parent = nullptr);
+    ~TCSpinEdit() override;
 
     // Reading converts the text; an invalid text becomes MinValue, written back.
     int Value();

@@ -62,6 +62,7 @@ class TestSpinEdit : public QObject {
     void writingValue();
     void typedCharacters_data();
     void typedCharacters();
+    void disabledEditorRefusesTyping();
     void enterAndTab_data();
     void enterAndTab();
     void clampOnLeaving_data();
@@ -71,6 +72,8 @@ class TestSpinEdit : public QObject {
     void readOnlyRefusesSteps();
     void holdToRepeat();
     void releaseOffTheButtonIsNoClick();
+    void hidingAHeldButtonStopsTheRepeat();
+    void destroyedWhileFocused();
     void buttonPressTakesFocusWithoutSelecting();
     void tabIntoBoxSelectsAll();
 };
@@ -179,6 +182,20 @@ void TestSpinEdit::typedCharacters() {
     }
     QCOMPARE(w.spin->Text(), text);
     QCOMPARE(w.beeps(), beeps);
+}
+
+void TestSpinEdit::disabledEditorRefusesTyping() {
+    Window w(false);
+    w.spin->EditorEnabled = false;
+    w.spin->setText(QStringLiteral("42"));
+    w.spin->editor()->setFocus();
+    w.spin->editor()->end(false);
+    typeChar(w.spin->editor(), QLatin1Char('7'));
+    QTest::keyClick(w.spin->editor(), Qt::Key_Backspace);
+    QCOMPARE(w.spin->Text(), QStringLiteral("42"));
+    QCOMPARE(w.beeps(), 2);
+    QTest::keyClick(w.spin->editor(), Qt::Key_Up);
+    QCOMPARE(w.spin->Value(), 43);
 }
 
 void TestSpinEdit::enterAndTab_data() {
@@ -313,6 +330,31 @@ void TestSpinEdit::releaseOffTheButtonIsNoClick() {
     w.spin->repeatTick();
     QTest::mouseRelease(up, Qt::LeftButton, {}, QPoint(-30, 5));
     QCOMPARE(w.spin->Value(), 0);
+}
+
+void TestSpinEdit::hidingAHeldButtonStopsTheRepeat() {
+    Window w(false);
+    QTest::mousePress(w.spin->upButtonWidget(), Qt::LeftButton);
+    w.spin->repeatTick();
+    QCOMPARE(w.spin->Value(), 1);
+    w.top.hide();
+    w.spin->repeatTick();
+    w.spin->repeatTick();
+    QCOMPARE(w.spin->Value(), 1);
+    QVERIFY(!w.spin->repeatTimer()->isActive());
+}
+
+void TestSpinEdit::destroyedWhileFocused() {
+    // Leaving the box on destruction must not clamp through a dead object.
+    Window w(true);
+    w.spin->setMinValue(1);
+    w.spin->setMaxValue(5);
+    w.spin->setText(QStringLiteral("9"));
+    w.spin->editor()->setFocus();
+    QVERIFY(w.spin->editor()->hasFocus());
+    QSignalSpy change(w.spin, &TCSpinEdit::Change);
+    delete w.spin;
+    QCOMPARE(change.count(), 0);
 }
 
 void TestSpinEdit::buttonPressTakesFocusWithoutSelecting() {
