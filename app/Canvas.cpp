@@ -142,8 +142,21 @@ class Painter {
         if (y < 0 || y >= h) return;
         x0 = std::max<std::int64_t>(x0, 0);
         x1 = std::min<std::int64_t>(x1, w - 1);
-        for (std::int64_t x = x0; x <= x1; ++x)
-            put(x, y);
+        if (x0 > x1) return;
+        std::uint32_t *p = bits + std::size_t(y) * std::size_t(stride);
+        switch (mode) {
+        case PenMode::Copy:
+            std::fill(p + x0, p + x1 + 1, 0xFF000000u | rgb);
+            break;
+        case PenMode::Merge:
+            for (std::int64_t x = x0; x <= x1; ++x)
+                p[x] |= rgb;
+            break;
+        case PenMode::Xor:
+            for (std::int64_t x = x0; x <= x1; ++x)
+                p[x] ^= rgb;
+            break;
+        }
     }
     int w, h;
 
@@ -334,7 +347,8 @@ void Canvas::Polygon(const QVector<QPoint> &points) {
         // The outline is drawn after the fill; the fill leaves its pixels alone
         // so that a XOR polygon changes every pixel once.
         PixelSet outline;
-        if (penStyle_ != PenStyle::Clear) outlinePixels(points, outline);
+        if (penStyle_ != PenStyle::Clear && penMode_ != PenMode::Copy)
+            outlinePixels(points, outline);
         Painter b(img, brushColor_, penMode_);
         fillPolygon(points, b, outline);
     }
@@ -439,20 +453,25 @@ void Canvas::FillRect(int x1, int y1, int x2, int y2) {
         p.span(y, l, r - 1);
 }
 
-void Canvas::ellipsePixels(int x1, int y1, int x2, int y2, PixelSet &ring, PixelSet *inner) const {
+namespace {
+
+// The rows of an ellipse in the box, clipped to the image: for each row y the
+// outline's pixels [from, to] minus the inside [in.first, in.last]. Ring and
+// inside are disjoint, so every pixel is reported once.
+template <class F>
+void ellipseRows(int x1, int y1, int x2, int y2, int penWidth, int w, int h, F &&row) {
     const double l = clampReal(std::min(x1, x2)), r = clampReal(std::max(x1, x2));
     const double t = clampReal(std::min(y1, y2)), b = clampReal(std::max(y1, y2));
     const double cx = (l + r) / 2, cy = (t + b) / 2, a = (r - l) / 2, bb = (b - t) / 2;
-    const int w = img.width(), h = img.height();
     // A wide pen's ring is penWidth thick, centred on the one-pixel outline.
-    const double grow = (penWidth_ - 1) / 2.0, shrink = (penWidth_ + 1) / 2.0;
+    const double grow = (penWidth - 1) / 2.0, shrink = (penWidth + 1) / 2.0;
     const auto y0 = std::max<std::int64_t>(0, std::int64_t(std::floor(t - grow)));
     const auto y1e = std::min<std::int64_t>(h - 1, std::int64_t(std::ceil(b + grow)));
     for (std::int64_t y = y0; y <= y1e; ++y) {
         const double yc = y + 0.5;
         const Span outer = ellipseRow(cx, cy, a + grow, bb + grow, yc);
         Span in = ellipseRow(cx, cy, a - shrink, bb - shrink, yc);
-        if (penWidth_ <= 1) {
+        if (penWidth <= 1) {
             // One pixel: the boundary of the digital disc, found from the rows
             // around, so the outline is closed and never doubled.
             const Span up = ellipseRow(cx, cy, a, bb, yc - 1),
@@ -462,30 +481,29 @@ void Canvas::ellipsePixels(int x1, int y1, int x2, int y2, PixelSet &ring, Pixel
         }
         const std::int64_t from = std::max<std::int64_t>(outer.first, 0);
         const std::int64_t to = std::min<std::int64_t>(outer.last, w - 1);
-        for (std::int64_t x = from; x <= to; ++x) {
-            if (x >= in.first && x <= in.last) {
-                if (inner) inner->add(x, y);
-            } else {
-                ring.add(x, y);
-            }
-        }
+        if (from <= to) row(y, from, to, in);
     }
-    ring.finish();
 }
+
+} // namespace
 
 void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
     if (img.isNull()) return;
-    PixelSet ring, inner;
-    ellipsePixels(x1, y1, x2, y2, ring, &inner);
-    if (brushStyle_ != BrushStyle::Clear) {
-        Painter fill(img, brushColor_, penMode_);
-        // Without a pen the ring belongs to the fill.
-        if (penStyle_ == PenStyle::Clear) ring.applyTo(fill);
-        inner.applyTo(fill);
-    }
-    if (penStyle_ == PenStyle::Clear) return;
-    Painter p(img, penColor_, penMode_);
-    ring.applyTo(p);
+    const bool pen = penStyle_ != PenStyle::Clear, brush = brushStyle_ != BrushStyle::Clear;
+    if (!pen && !brush) return;
+    Painter p(img, penColor_, penMode_), fill(img, brushColor_, penMode_);
+    // Without a pen the ring belongs to the fill.
+    Painter &ringPainter = pen ? p : fill;
+    ellipseRows(x1, y1, x2, y2, pen ? penWidth_ : 1, p.w, p.h,
+                [&](std::int64_t y, std::int64_t from, std::int64_t to, Span in) {
+                    if (in.first > in.last) {
+                        ringPainter.span(y, from, to);
+                        return;
+                    }
+                    ringPainter.span(y, from, std::min(to, in.first - 1));
+                    ringPainter.span(y, std::max(from, in.last + 1), to);
+                    if (brush) fill.span(y, std::max(from, in.first), std::min(to, in.last));
+                });
 }
 
 void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
@@ -503,15 +521,17 @@ void Canvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
     const double start = angle(clampReal(x3), clampReal(y3));
     double sweep = angle(clampReal(x4), clampReal(y4)) - start;
     if (sweep <= 0) sweep += 2 * std::numbers::pi; // equal radials: the whole ellipse
-    PixelSet ring;
-    ellipsePixels(x1, y1, x2, y2, ring, nullptr);
     Painter p(img, penColor_, penMode_);
-    for (std::int64_t k : ring.keys) {
-        const std::int64_t x = std::int32_t(k & 0xFFFFFFFF), y = k >> 32;
+    auto put = [&](std::int64_t x, std::int64_t y) {
         double rel = angle(x + 0.5, y + 0.5) - start;
         if (rel < 0) rel += 2 * std::numbers::pi;
         if (rel <= sweep) p.put(x, y);
-    }
+    };
+    ellipseRows(x1, y1, x2, y2, penWidth_, p.w, p.h,
+                [&](std::int64_t y, std::int64_t from, std::int64_t to, Span in) {
+                    for (std::int64_t x = from; x <= to; ++x)
+                        if (x < in.first || x > in.last) put(x, y);
+                });
 }
 
 void Canvas::FloodFill(int x, int y, const QColor &border) {
