@@ -119,6 +119,30 @@ class TestCanvas : public QObject {
         QVERIFY(isBlack(img, 30, 10) && isBlack(img, 10, 30) && isBlack(img, 10, 10));
     }
 
+    void wideLineHasFlatCaps_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("top"); // first row covered
+        QTest::newRow("3") << 3 << 9;
+        QTest::newRow("4") << 4 << 8;
+        QTest::newRow("5") << 5 << 8;
+    }
+    void wideLineHasFlatCaps() {
+        QFETCH(int, width);
+        QFETCH(int, top);
+        QImage img = blank(40, 30);
+        Canvas c(img);
+        c.setPenWidth(width);
+        c.MoveTo(10, 10);
+        c.LineTo(30, 10);
+        // A band exactly `width` rows high, from the start column up to (not
+        // including) the end column: no round or square cap beyond the points.
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x) {
+                const bool want = x >= 10 && x < 30 && y >= top && y < top + width;
+                QVERIFY2(isBlack(img, x, y) == want, qPrintable(QString("%1,%2").arg(x).arg(y)));
+            }
+    }
+
     void mergeOrsWithBackground() {
         QImage img = blank(16, 16, QColor(0x12, 0x34, 0x0F));
         Canvas c(img);
@@ -329,6 +353,7 @@ class TestCanvas : public QObject {
         f.setPixelSize(20);
         c.setFont(f);
         c.setBrushColor(QColor(255, 255, 0));
+        c.setFontColor(QColor(255, 0, 0));
         c.TextOut(30, 20, "HMW");
         const QSize ext = c.TextExtent("HMW");
         QVERIFY(ext.width() > 10 && ext.height() >= 20);
@@ -337,13 +362,13 @@ class TestCanvas : public QObject {
         QCOMPARE(c.pixel(29, 20), kWhite);
         QCOMPARE(c.pixel(30, 19), kWhite);
         QCOMPARE(c.pixel(30 + ext.width(), 20 + ext.height()), kWhite);
-        // Only three colours: no antialiasing.
+        // Only three colours: no antialiasing, the ink in the font colour.
         int ink = 0;
         for (int y = 0; y < 60; ++y)
             for (int x = 0; x < 120; ++x) {
                 const QColor p = c.pixel(x, y);
-                QVERIFY(p == kWhite || p == kBlack || p == QColor(255, 255, 0));
-                ink += p == kBlack;
+                QVERIFY(p == kWhite || p == QColor(255, 0, 0) || p == QColor(255, 255, 0));
+                ink += p == QColor(255, 0, 0);
             }
         QVERIFY(ink > 20);
     }
