@@ -345,12 +345,18 @@ void Canvas::CopyRect(const QRect &dest, const Canvas &source, const QRect &sour
         painter.drawImage(d.topLeft(), part);
         return;
     }
-    // Stretched: only sensible sizes are scaled, anything larger is skipped.
-    if (!dst.intersects(img.rect()) || dst.width() > 65536 || dst.height() > 65536) return;
-    if (src.width() > 65536 || src.height() > 65536) return;
-    const QImage part = source.img.copy(src); // parts outside the source come out black
+    // Stretched: only the part of the source inside its image is copied (so
+    // the copy is never larger than the image), to the matching part of dest.
+    if (!dst.intersects(img.rect())) return;
+    const QRect inside = src.intersected(source.img.rect());
+    if (inside.isEmpty()) return;
+    const double sx = double(dst.width()) / src.width(), sy = double(dst.height()) / src.height();
+    const QRectF target(dst.left() + (inside.left() - src.left()) * sx,
+                        dst.top() + (inside.top() - src.top()) * sy, inside.width() * sx,
+                        inside.height() * sy);
+    const QImage part = source.img.copy(inside);
     QPainter painter(&img);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(dst, part);
+    painter.drawImage(target, part);
 }

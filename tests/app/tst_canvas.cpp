@@ -3,6 +3,7 @@
 #include "app/Pixels.h"
 
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <cmath>
@@ -411,6 +412,61 @@ class TestCanvas : public QObject {
         cb.MoveTo(0, 100);
         cb.LineTo(200, 100);
         QCOMPARE(a, b);
+    }
+
+    // Random shapes with coordinates from near to the int limits: no crash or
+    // undefined behaviour (the sanitized build runs this too), and XOR twice
+    // still restores the picture.
+    void randomShapesAnywhere() {
+        QRandomGenerator rng;
+        const int far[] = {std::numeric_limits<int>::min(), -1000000, -70000, 1000000,
+                           std::numeric_limits<int>::max()};
+        auto coord = [&] {
+            return rng.bounded(4) == 0 ? far[rng.bounded(5)] : int(rng.bounded(120)) - 30;
+        };
+        const QImage before = noise();
+        QImage img = before;
+        Canvas c(img);
+        c.setPenMode(PenMode::Xor);
+        c.setPenColor(QColor(0x33, 0x66, 0x99));
+        c.setBrushStyle(BrushStyle::Clear);
+        for (int round = 0; round < 2; ++round) {
+            rng.seed(7);
+            for (int i = 0; i < 300; ++i) {
+                c.setPenWidth(1 + int(rng.bounded(6)));
+                c.setPenStyle(PenStyle(rng.bounded(5)));
+                switch (rng.bounded(5)) {
+                case 0:
+                    c.MoveTo(coord(), coord());
+                    c.LineTo(coord(), coord());
+                    break;
+                case 1:
+                    c.Rectangle(coord(), coord(), coord(), coord());
+                    break;
+                case 2:
+                    c.Ellipse(coord(), coord(), coord(), coord());
+                    break;
+                case 3:
+                    c.Arc(coord(), coord(), coord(), coord(), coord(), coord(), coord(), coord());
+                    break;
+                case 4:
+                    c.Polyline({{coord(), coord()}, {coord(), coord()}, {coord(), coord()}});
+                    break;
+                }
+            }
+        }
+        QCOMPARE(img, before);
+        // Copy-mode operations at the limits stay inside the image.
+        c.setPenMode(PenMode::Copy);
+        c.setBrushStyle(BrushStyle::Solid);
+        for (int i = 0; i < 200; ++i) {
+            c.FillRect(coord(), coord(), coord(), coord());
+            c.Polygon({{coord(), coord()}, {coord(), coord()}, {coord(), coord()}});
+            c.CopyRect(QRect(QPoint(coord(), coord()), QPoint(coord(), coord())), c,
+                       QRect(QPoint(coord(), coord()), QPoint(coord(), coord())));
+            c.TextOut(coord(), coord(), "W");
+            c.FloodFill(coord(), coord(), QColor(0x33, 0x66, 0x99));
+        }
     }
 
     void pixelAccessIsBounded() {
