@@ -12,6 +12,7 @@
 #include <vector>
 
 using namespace canvas_detail;
+
 Canvas::Canvas(QImage &image) : img(image) {
     if (!img.isNull() && img.format() != QImage::Format_RGB32)
         img = img.convertToFormat(QImage::Format_RGB32);
@@ -92,16 +93,25 @@ void Canvas::Polygon(const QVector<QPoint> &points) {
     pos = keep;
 }
 
+// The pixels the pen will draw for a closed outline, dash gaps excluded.
 void Canvas::outlinePixels(const QVector<QPoint> &points, PixelSet &set) const {
     const int w = img.width(), h = img.height();
+    const Pattern *pat = penWidth_ <= 1 ? patternOf(penStyle_) : nullptr;
+    std::int64_t phase = 0;
     for (int i = 0; i < points.size(); ++i) {
         const QPoint a = points[i], b = points[(i + 1) % points.size()];
-        if (penWidth_ <= 1)
-            bresenham(clampCoord(a.x()), clampCoord(a.y()), clampCoord(b.x()), clampCoord(b.y()), w,
-                      h, [&](std::int64_t x, std::int64_t y, std::int64_t) { set.add(x, y); });
-        else
-            wideLine(clampReal(a.x()), clampReal(a.y()), clampReal(b.x()), clampReal(b.y()),
-                     penWidth_, w, h, [&](std::int64_t x, std::int64_t y) { set.add(x, y); });
+        const std::int64_t ax = clampCoord(a.x()), ay = clampCoord(a.y());
+        const std::int64_t bx = clampCoord(b.x()), by = clampCoord(b.y());
+        if (penWidth_ <= 1) {
+            bresenham(ax, ay, bx, by, w, h, [&](std::int64_t x, std::int64_t y, std::int64_t k) {
+                if (patternOn(pat, phase + k)) set.add(x, y);
+            });
+            phase += std::max(std::abs(bx - ax), std::abs(by - ay));
+            if (pat) phase %= patternPeriod(pat);
+        } else {
+            wideLine(double(ax), double(ay), double(bx), double(by), penWidth_, w, h,
+                     [&](std::int64_t x, std::int64_t y) { set.add(x, y); });
+        }
     }
     set.finish();
 }
