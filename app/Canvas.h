@@ -7,8 +7,8 @@
 // shapes are filled with the brush in the pen mode too. Every shape changes
 // each of its pixels once, so drawing it twice in XOR restores the picture.
 // Dash patterns apply to one-pixel lines, polylines and rectangle frames;
-// wider pens and ellipses draw solid. Dash gaps leave the picture alone. Any int coordinate is
-// safe: far-away parts are clipped before any stepping.
+// wider pens and ellipses draw solid; dash gaps leave the picture alone.
+// Any int coordinate is safe: far-away parts are clipped before stepping.
 #include <QColor>
 #include <QFont>
 #include <QImage>
