@@ -44,14 +44,16 @@ template <class T> T *named(T *w, const char *name) {
     return w;
 }
 
+// Our font is wider than the layout's: a label wraps within maxWidth
+// instead of running under the pictures and edits next to it.
 QLabel *label(QWidget *parent, const char *name, int x, int y, const QString &text,
-              int fontPixels = 0) {
+              int fontPixels, int maxWidth) {
     auto *l = named(new QLabel(text, parent), name);
-    if (fontPixels > 0) {
-        QFont f = l->font();
-        f.setPixelSize(fontPixels);
-        l->setFont(f);
-    }
+    QFont f = l->font();
+    f.setPixelSize(fontPixels);
+    l->setFont(f);
+    l->setWordWrap(true);
+    l->setFixedWidth(std::min(maxWidth, l->fontMetrics().horizontalAdvance(text) + 2));
     l->adjustSize();
     l->move(x, y);
     return l;
@@ -88,15 +90,16 @@ void TForm11::buildFirstPage() {
     TabSheet1 = named(new QWidget, "TabSheet1");
     PageControl1->addTab(TabSheet1, QStringLiteral("Анимированные схемы"));
     Label12 = label(TabSheet1, "Label12", 8, 40,
-                    QStringLiteral("Плоскополяризованная электромагнитная волна:"), 16);
+                    QStringLiteral("Плоскополяризованная электромагнитная волна:"), 16, 396);
     Label11 = label(TabSheet1, "Label11", 8, 176,
-                    QStringLiteral("Частные случаи эллиптической поляризации:"), 16);
-    Label9 = label(TabSheet1, "Label9", 400, 144, QStringLiteral("Линейная:"), 16);
-    Label10 = label(TabSheet1, "Label10", 408, 208, QStringLiteral("Круговая:"), 16);
+                    QStringLiteral("Частные случаи эллиптической поляризации:"), 16, 388);
+    Label9 = label(TabSheet1, "Label9", 400, 144, QStringLiteral("Линейная:"), 16, 88);
+    Label10 = label(TabSheet1, "Label10", 408, 208, QStringLiteral("Круговая:"), 16, 80);
     Label13 = label(TabSheet1, "Label13", 8, 328,
-                    QStringLiteral("Прохождение плоскополяризованного света через поляризатор:"), 16);
+                    QStringLiteral("Прохождение плоскополяризованного света через поляризатор:"), 16,
+                    500);
     Label14 = label(TabSheet1, "Label14", 16, 488,
-                    QStringLiteral("Изменение поляризации при отражении волны:"), 16);
+                    QStringLiteral("Изменение поляризации при отражении волны:"), 16, 396);
     struct Gif {
         QLabel **slot;
         const char *name, *file;
@@ -155,7 +158,7 @@ void TForm11::buildInputs() {
         {&Label15, &Edit8, "Label15", "Edit8", 128, "Временной шаг, с*10^17=", "1"},
     };
     for (const Row &r : rows) {
-        *r.lab = label(Panel3, r.labName, 8, r.y + 8, QString::fromUtf8(r.text));
+        *r.lab = label(Panel3, r.labName, 8, r.y + 8, QString::fromUtf8(r.text), 10, 144);
         QLineEdit *e = named(new QLineEdit(QString::fromLatin1(r.value), Panel3), r.editName);
         e->setGeometry(152, r.y, 57, 21);
         connect(e, &QLineEdit::textChanged, this, &TForm11::Edit5Change);
