@@ -20,8 +20,8 @@ FieldPoint point(long double ex, long double ey) {
 }
 } // namespace
 
-WaveParams waveParamsFromInputs(double lambdaNm, double fDegrees, double Kx, double Ky,
-                                double dNm, double dtUnits) {
+WaveParams waveParamsFromInputs(double lambdaNm, double fDegrees, double Kx, double Ky, double dNm,
+                                double dtUnits) {
     WaveParams p;
     p.lambda0 = static_cast<long double>(lambdaNm) * 1e-9L;
     p.f = static_cast<long double>(fDegrees) * kPi / 180;

@@ -5,17 +5,17 @@
 
 // Parameters in SI units (80-bit precision where the platform has it).
 struct WaveParams {
-    long double Kx = 1;           // index for the X component
-    long double Ky = 2;           // index for the Y component
-    long double lambda0 = 500e-9; // wavelength in vacuum, m
+    long double Kx = 1;                      // index for the X component
+    long double Ky = 2;                      // index for the Y component
+    long double lambda0 = 500e-9;            // wavelength in vacuum, m
     long double f = 3.14159265358979323846L; // phase lead of Y, rad
-    long double d = 125e-9;       // plate thickness, m
-    long double dt = 1e-17;       // time step, s
+    long double d = 125e-9;                  // plate thickness, m
+    long double dt = 1e-17;                  // time step, s
 };
 
 // From the numbers typed in the edits: nm, degrees, nm, units of 1e-17 s.
-WaveParams waveParamsFromInputs(double lambdaNm, double fDegrees, double Kx, double Ky,
-                                double dNm, double dtUnits);
+WaveParams waveParamsFromInputs(double lambdaNm, double fDegrees, double Kx, double Ky, double dNm,
+                                double dtUnits);
 
 constexpr double kWaveAmplitude = 70; // pixels
 

@@ -46,8 +46,8 @@ template <class T> T *named(T *w, const char *name) {
 
 // Our font is wider than the layout's: a label wraps within maxWidth
 // instead of running under the pictures and edits next to it.
-QLabel *label(QWidget *parent, const char *name, int x, int y, const QString &text,
-              int fontPixels, int maxWidth) {
+QLabel *label(QWidget *parent, const char *name, int x, int y, const QString &text, int fontPixels,
+              int maxWidth) {
     auto *l = named(new QLabel(text, parent), name);
     QFont f = l->font();
     f.setPixelSize(fontPixels);
@@ -96,8 +96,8 @@ void TForm11::buildFirstPage() {
     Label9 = label(TabSheet1, "Label9", 400, 144, QStringLiteral("Линейная:"), 16, 88);
     Label10 = label(TabSheet1, "Label10", 408, 208, QStringLiteral("Круговая:"), 16, 80);
     Label13 = label(TabSheet1, "Label13", 8, 328,
-                    QStringLiteral("Прохождение плоскополяризованного света через поляризатор:"), 16,
-                    500);
+                    QStringLiteral("Прохождение плоскополяризованного света через поляризатор:"),
+                    16, 500);
     Label14 = label(TabSheet1, "Label14", 16, 488,
                     QStringLiteral("Изменение поляризации при отражении волны:"), 16, 396);
     struct Gif {
@@ -106,7 +106,10 @@ void TForm11::buildFirstPage() {
         QRect place;
     };
     const Gif gifs[4] = {
-        {&RxGIFAnimator1, "RxGIFAnimator1", ":/polarisation/elliptic_cases.gif", {488, 120, 153, 129}},
+        {&RxGIFAnimator1,
+         "RxGIFAnimator1",
+         ":/polarisation/elliptic_cases.gif",
+         {488, 120, 153, 129}},
         {&RxGIFAnimator2, "RxGIFAnimator2", ":/polarisation/em_wave.gif", {408, 8, 233, 105}},
         {&RxGIFAnimator3, "RxGIFAnimator3", ":/polarisation/polariser.gif", {512, 256, 129, 153}},
         {&RxGIFAnimator4, "RxGIFAnimator4", ":/polarisation/reflection.gif", {416, 416, 225, 121}},

@@ -81,7 +81,8 @@ void WavePacer::run() {
             cv.wait(lock, [&] { return stopping || answered >= ticket; });
             if (stopping) return;
         }
-        const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begin);
+        const auto spent =
+            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begin);
         const int rest = periodMs(p) - static_cast<int>(spent.count());
         if (sleepFor(rest > 0 ? rest : 0)) return;
     }

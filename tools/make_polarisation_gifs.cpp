@@ -168,7 +168,8 @@ bool writeGif(const QString &out, QSize size, const Painter &paint) {
         p.setRenderHint(QPainter::Antialiasing);
         paint(p, 2 * kPi * i / kFrames);
         p.end();
-        const QString file = dir.filePath(QStringLiteral("f%1.png").arg(i, 2, 10, QLatin1Char('0')));
+        const QString file =
+            dir.filePath(QStringLiteral("f%1.png").arg(i, 2, 10, QLatin1Char('0')));
         if (!img.save(file)) return false;
         args << file;
     }
@@ -186,7 +187,8 @@ int main(int argc, char **argv) {
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     bool ok = writeGif(out.filePath(QStringLiteral("em_wave.gif")), {233, 105}, emWave);
-    ok = ok && writeGif(out.filePath(QStringLiteral("elliptic_cases.gif")), {153, 129}, ellipticCases);
+    ok = ok &&
+         writeGif(out.filePath(QStringLiteral("elliptic_cases.gif")), {153, 129}, ellipticCases);
     ok = ok && writeGif(out.filePath(QStringLiteral("polariser.gif")), {129, 153}, polariser);
     ok = ok && writeGif(out.filePath(QStringLiteral("reflection.gif")), {225, 121}, reflection);
     return ok ? 0 : 1;

@@ -1,0 +1,32 @@
+// Shows the anisotropic-medium window with the animation at full speed and
+// ends the program after the given number of ms: argv[1] = ms, argv[2] =
+// "quit" (normal end, every window destroyed) or "exit" (the launcher's
+// exit button, immediate end).
+#include "app/Startup.h"
+#include "app/Unit1.h"
+#include "polarisation/Unit11.h"
+
+#include <QApplication>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTimer>
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    const int ms = argc > 1 ? QByteArray(argv[1]).toInt() : 100;
+    const bool viaExit = argc > 2 && QByteArray(argv[2]) == "exit";
+    createAllForms();
+    Form11->TrackBar1->setValue(20);
+    Form11->PageControl1->setCurrentIndex(1);
+    Form11->Show();
+    QTimer::singleShot(ms, [viaExit] {
+        if (Form11->animation.t <= 0) std::_Exit(5); // the animation never ran
+        if (viaExit)
+            Form1->SpeedButton3Click();
+        else
+            QCoreApplication::exit(0); // quit() would ask the windows, which only hide
+    });
+    const int code = QApplication::exec();
+    destroyAllForms();
+    return code;
+}
