@@ -7,6 +7,7 @@
 #include "polarisation/AnisotropicScene.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,15 +45,19 @@ template <class T> T *named(T *w, const char *name) {
     return w;
 }
 
-// Our font is wider than the layout's: a label wraps within maxWidth
-// instead of running under the pictures and edits next to it.
+// Our font is wider than the layout's. A long label wraps within maxWidth;
+// a short one (fontPixels < 0) shrinks until it fits, so that it never runs
+// under the pictures and edits next to it.
 QLabel *label(QWidget *parent, const char *name, int x, int y, const QString &text, int fontPixels,
               int maxWidth) {
     auto *l = named(new QLabel(text, parent), name);
     QFont f = l->font();
-    f.setPixelSize(fontPixels);
+    f.setPixelSize(std::abs(fontPixels));
+    if (fontPixels < 0)
+        while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(text) > maxWidth)
+            f.setPixelSize(f.pixelSize() - 1);
     l->setFont(f);
-    l->setWordWrap(true);
+    l->setWordWrap(fontPixels > 0);
     l->setFixedWidth(std::min(maxWidth, l->fontMetrics().horizontalAdvance(text) + 2));
     l->adjustSize();
     l->move(x, y);
@@ -93,8 +98,8 @@ void TForm11::buildFirstPage() {
                     QStringLiteral("Плоскополяризованная электромагнитная волна:"), 16, 396);
     Label11 = label(TabSheet1, "Label11", 8, 176,
                     QStringLiteral("Частные случаи эллиптической поляризации:"), 16, 388);
-    Label9 = label(TabSheet1, "Label9", 400, 144, QStringLiteral("Линейная:"), 16, 88);
-    Label10 = label(TabSheet1, "Label10", 408, 208, QStringLiteral("Круговая:"), 16, 80);
+    Label9 = label(TabSheet1, "Label9", 400, 144, QStringLiteral("Линейная:"), -16, 86);
+    Label10 = label(TabSheet1, "Label10", 408, 208, QStringLiteral("Круговая:"), -16, 78);
     Label13 = label(TabSheet1, "Label13", 8, 328,
                     QStringLiteral("Прохождение плоскополяризованного света через поляризатор:"),
                     16, 500);
@@ -161,7 +166,7 @@ void TForm11::buildInputs() {
         {&Label15, &Edit8, "Label15", "Edit8", 128, "Временной шаг, с*10^17=", "1"},
     };
     for (const Row &r : rows) {
-        *r.lab = label(Panel3, r.labName, 8, r.y + 8, QString::fromUtf8(r.text), 10, 144);
+        *r.lab = label(Panel3, r.labName, 8, r.y + 8, QString::fromUtf8(r.text), -11, 142);
         QLineEdit *e = named(new QLineEdit(QString::fromLatin1(r.value), Panel3), r.editName);
         e->setGeometry(152, r.y, 57, 21);
         connect(e, &QLineEdit::textChanged, this, &TForm11::Edit5Change);
