@@ -103,12 +103,14 @@ void TForm3::createLegend() {
     for (int i = 0; i < 7; ++i) {
         auto *l = new QLabel(captions[i], Panel1);
         l->setObjectName(QLatin1String(names[i]));
-        l->setGeometry(kLegendLeft, 16 + 16 * i, kLegendWidth, 13);
         l->setAlignment(Qt::AlignRight | Qt::AlignTop);
         QFont f = l->font();
         f.setUnderline(true);
         l->setFont(f);
         l->setCursor(Qt::PointingHandCursor);
+        // Our font is wider than the layout's: grow to the left, never clip.
+        const int w = std::max(kLegendWidth, l->fontMetrics().horizontalAdvance(captions[i]) + 1);
+        l->setGeometry(kLegendLeft + kLegendWidth - w, 16 + 16 * i, w, 13);
         setFontColour(l, colours[i]);
         *targets[i] = l;
     }
@@ -121,6 +123,11 @@ void TForm3::createInputs() {
     Panel2->setLineWidth(2);
     Panel2->resize(width(), 113);
     setAlign(Panel2, Align::Bottom);
+    // The captions were laid out for a narrower font than ours: condense
+    // them a little so that they end before their boxes.
+    QFont narrow = font();
+    narrow.setStretch(QFont::SemiCondensed);
+    Panel2->setFont(narrow);
     QWidget *p = Panel2;
     Label1 = label(p, "Label1", QStringLiteral("Оптическая сила линзы, D="), 8, 16);
     Edit1 = edit(p, "Edit1", QStringLiteral("8"), 168, 8);
@@ -174,9 +181,9 @@ void TForm3::wireEvents() {
 
 // The legend is anchored to the picture's top right corner.
 void TForm3::placeLegend() {
-    const int left = Panel1->width() - kLegendRightGap - kLegendWidth;
+    const int right = Panel1->width() - kLegendRightGap;
     for (QLabel *l : {Label13, Label14, Label15, Label16, Label17, Label18, Label19})
-        l->move(left, l->y());
+        l->move(right - l->width(), l->y());
 }
 
 void TForm3::FormCreate() {
