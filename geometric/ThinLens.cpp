@@ -106,8 +106,10 @@ bool grabsObject(const PanelGeometry &p, const Object &o, double X, double Y) {
     const double tx = p.W / 2 - kScale * double(o.Q), ty = p.H / 2 + kScale * double(o.R);
     const double phiObject = direction(tx - bx, ty - by);
     const double phiPointer = direction(X - bx, Y - by);
+    // Compared as directions: straight up is both -pi/2 and 3pi/2.
+    const double turn = std::remainder(phiPointer - phiObject, 2 * kPi);
     const double fromAxis = Y - p.H / 2;
-    return std::abs(phiPointer - phiObject) < 0.4 && std::abs(fromAxis) < std::abs(kScale * o.R) &&
+    return std::abs(turn) < 0.4 && std::abs(fromAxis) < std::abs(kScale * o.R) &&
            fromAxis * double(o.R) > 0;
 }
 
