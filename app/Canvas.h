@@ -16,6 +16,11 @@ enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot, Clear };
 enum class PenMode { Copy, Merge, Xor };
 enum class BrushStyle { Solid, Clear };
 
+namespace canvas_detail {
+class Painter;
+struct PixelSet;
+} // namespace canvas_detail
+
 class Canvas {
   public:
     // Draws into the given image, converted to RGB32 if it is not.
@@ -45,7 +50,10 @@ class Canvas {
     void setFontColor(const QColor &c) { fontColor_ = c; }
     QColor fontColor() const { return fontColor_; }
 
-    void MoveTo(int x, int y) { pos = QPoint(x, y); }
+    void MoveTo(int x, int y) {
+        pos = QPoint(x, y);
+        patternPhase = 0;
+    }
     // From the pen position to (x, y), the end pixel not drawn; the pen moves there.
     void LineTo(int x, int y);
     QPoint PenPos() const { return pos; }
@@ -54,8 +62,13 @@ class Canvas {
     void Polygon(const QVector<QPoint> &points);
     // Outline with the pen, filled with the brush; right and bottom edges excluded.
     void Rectangle(int x1, int y1, int x2, int y2);
-    // Brush fill only; right and bottom edges excluded.
+    // Brush fill only, always in copy mode. Rectangles passed as QRect are
+    // taken by their corners like the int forms: the pixels
+    // [left(), right()) x [top(), bottom()) are filled, so build them as
+    // QRect(QPoint(x1, y1), QPoint(x2, y2)). A whole image is
+    // FillRect(0, 0, width(), height()).
     void FillRect(const QRect &r);
+    void FillRect(int x1, int y1, int x2, int y2);
     void Ellipse(int x1, int y1, int x2, int y2);
     // Counter-clockwise arc of the ellipse in the box, from the radial through
     // (x3, y3) to the radial through (x4, y4).
@@ -73,6 +86,8 @@ class Canvas {
     int TextWidth(const QString &text) const { return TextExtent(text).width(); }
     int TextHeight(const QString &text) const { return TextExtent(text).height(); }
 
+    // Copies (stretching when the sizes differ); both rectangles by their
+    // corners like FillRect, right and bottom edges excluded.
     void CopyRect(const QRect &dest, const Canvas &source, const QRect &sourceRect);
 
   private:
@@ -87,4 +102,13 @@ class Canvas {
     QColor fontColor_ = Qt::black;
     QPoint pos;
     int patternPhase = 0; // carries a dash pattern across joined segments
+
+    QFont textFont() const;
+    void strokeThin(canvas_detail::Painter &p, QPoint from, QPoint to);
+    void strokePath(const QVector<QPoint> &points, bool closed);
+    void outlinePixels(const QVector<QPoint> &points, canvas_detail::PixelSet &set) const;
+    void fillPolygon(const QVector<QPoint> &pts, canvas_detail::Painter &p,
+                     const canvas_detail::PixelSet &skip) const;
+    void ellipsePixels(int x1, int y1, int x2, int y2, canvas_detail::PixelSet &ring,
+                       canvas_detail::PixelSet *inner) const;
 };

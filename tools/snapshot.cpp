@@ -10,6 +10,7 @@
 //           wait:MS         let the event loop run
 //           size:WxH        resize the window's client area
 //           page:NAME=N     switch a page control to page N
+#include "app/Csafespinedit.h"
 #include "app/Startup.h"
 
 #include <QAbstractButton>
@@ -43,6 +44,10 @@ void pump(int ms) {
 }
 
 bool setText(QWidget *c, const QString &text) {
+    if (auto *s = qobject_cast<TCSpinEdit *>(c)) {
+        s->setText(text);
+        return true;
+    }
     if (auto *e = qobject_cast<QLineEdit *>(c)) {
         e->setText(text);
         return true;
@@ -105,6 +110,10 @@ bool act(QWidget *window, const QString &action) {
             return true;
         }
         if (auto *s = qobject_cast<QSpinBox *>(c)) {
+            s->setValue(value.toInt());
+            return true;
+        }
+        if (auto *s = qobject_cast<TCSpinEdit *>(c)) {
             s->setValue(value.toInt());
             return true;
         }
