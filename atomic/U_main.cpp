@@ -183,7 +183,8 @@ void Tform_Main::buildControls(QWidget *parent) {
     ListView1->setColumnWidth(0, 115);
     ListView1->verticalHeader()->hide();
     ListView1->horizontalHeader()->setSectionsClickable(false);
-    ListView1->horizontalHeader()->setStretchLastSection(true);
+    ListView1->setColumnWidth(1, 50);
+    ListView1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ListView1->setShowGrid(true);
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -193,7 +194,9 @@ void Tform_Main::buildControls(QWidget *parent) {
     bold.setBold(true);
     ListView1->setFont(bold);
     // Headers in the window's font, so that "V, кВ" fits its narrow column.
-    ListView1->horizontalHeader()->setFont(font());
+    QFont header = font();
+    header.setBold(false); // explicitly, or the list's bold would pass on
+    ListView1->horizontalHeader()->setFont(header);
     ListView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListView1->verticalHeader()->setDefaultSectionSize(19);
     // Below the group box, down to the bottom of the panel.

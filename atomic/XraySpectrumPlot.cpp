@@ -69,7 +69,7 @@ void ResetGraphics(Canvas &canvas, int Width, int Height) {
     CurColor = 1;
     canvas.setBrushColor(colours::clWhite);
     canvas.setBrushStyle(BrushStyle::Solid);
-    canvas.FillRect(QRect(QPoint(0, 0), QPoint(Width - 1, Height - 1)));
+    canvas.FillRect(0, 0, Width - 1, Height - 1);
 }
 
 bool DrawRadiationGraphic(std::uint8_t Index, Canvas &canvas, int Width, int Height) {

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kWidth = 575;  // the picture at the window's design size
+constexpr int kWidth = 575; // the picture at the window's design size
 constexpr int kHeight = 389;
 
 void BM_SpectrumSamples(benchmark::State &state) {
@@ -24,8 +24,7 @@ void BM_SpectrumSamples(benchmark::State &state) {
         });
         benchmark::DoNotOptimize(sum);
     }
-    state.counters["segments"] =
-        benchmark::Counter(double(samples) / double(state.iterations()));
+    state.counters["segments"] = benchmark::Counter(double(samples) / double(state.iterations()));
 }
 BENCHMARK(BM_SpectrumSamples)->Arg(11000)->Arg(115000)->Unit(benchmark::kMicrosecond);
 
