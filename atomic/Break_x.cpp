@@ -86,8 +86,9 @@ int RoundHalfEven(long double v) {
     if (std::isnan(v)) return 0;
     if (v >= kPixelLimit) return kPixelLimit;
     if (v <= -kPixelLimit) return -kPixelLimit;
-    // The default rounding mode rounds ties to even.
-    return static_cast<int>(std::nearbyint(v));
+    // The default rounding mode rounds ties to even; lrint is a single
+    // instruction where nearbyint saves and restores the FPU state.
+    return static_cast<int>(std::lrint(v));
 }
 
 XraySpectrum::XraySpectrum(const TElements &element, std::int32_t voltage)

@@ -1,7 +1,8 @@
 // One X-ray spectrum curve: the model alone (about 6,000 samples of seven
 // lines and the continuum) and the whole drawing on a bitmap of the
-// window's design size.
+// window's design size; and the illustrations drawn at start-up.
 #include "app/Canvas.h"
+#include "atomic/XrayPictures.h"
 #include "atomic/XraySpectrumPlot.h"
 
 #include <QGuiApplication>
@@ -40,6 +41,17 @@ void BM_DrawRadiationGraphic(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_DrawRadiationGraphic)->Arg(11000)->Arg(115000)->Unit(benchmark::kMicrosecond);
+
+// The two illustrations are drawn when the window is created, at start-up.
+void BM_TubePictures(benchmark::State &state) {
+    for (auto _ : state) {
+        QImage tube = drawTubeDiagram();
+        QImage stand = drawTubeOnStand();
+        benchmark::DoNotOptimize(tube.constBits());
+        benchmark::DoNotOptimize(stand.constBits());
+    }
+}
+BENCHMARK(BM_TubePictures)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
