@@ -108,13 +108,6 @@ class TestXrayModel : public QObject {
         QCOMPARE(excitedLines("U", volts), lit);
     }
 
-    void amplitudeGrowsWithVoltage() {
-        const XraySpectrum u(element("U"), 115000);
-        // g · (115000 / 11000)^0.6 for line 1 (weight 0.05).
-        QVERIFY(std::abs(double(u.lines()[0].amplitude) - 0.05 * std::pow(115000 / 11000.0, 0.6)) <
-                1e-9);
-    }
-
     void calciumLines_data() {
         QTest::addColumn<int>("volts");
         QTest::newRow("11000 V") << 11000;
@@ -151,24 +144,6 @@ class TestXrayModel : public QObject {
         QFETCH(double, expected);
         const XraySpectrum s(element(symbol.toLatin1().constData()), 115000);
         QVERIFY(std::abs(double(s.continuum(lambda)) - expected) < 1e-9);
-    }
-
-    void curvesStartOnTheAxis_data() {
-        QTest::addColumn<QString>("symbol");
-        QTest::newRow("Kr") << "Kr";
-        QTest::newRow("Hg") << "Hg";
-        QTest::newRow("Fe") << "Fe";
-    }
-    void curvesStartOnTheAxis() {
-        QFETCH(QString, symbol);
-        const std::vector<Sample> s = samples(symbol.toLatin1().constData(), 115000);
-        QCOMPARE(double(s[0].intensity), 0.0);
-        QVERIFY(s[1].intensity > 0);
-        if (symbol != QLatin1String("Fe")) {
-            // Without the forced zero the curve would start well above the axis.
-            const XraySpectrum sp(element(symbol.toLatin1().constData()), 115000);
-            QVERIFY(sp.intensity(s[0].lambda) > 0.1L);
-        }
     }
 
     void walkCoversTheRangeOnce() {
