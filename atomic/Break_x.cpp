@@ -2,9 +2,8 @@
 
 #include "app/Pixels.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace Break_x {
 
@@ -137,12 +136,15 @@ long double XraySpectrum::intensity(long double lam) const {
 std::string FormatWavelength(long double angstrom) {
     const double v = static_cast<double>(angstrom);
     if (!std::isfinite(v)) return "0.000";
-    // Round to three significant digits first, then show three decimals.
+    // Round to three significant digits first, then show three decimals;
+    // to_chars and from_chars ignore the user's locale, so "." stays the point.
     char sig[32];
-    std::snprintf(sig, sizeof sig, "%.2e", v);
-    char out[64];
-    std::snprintf(out, sizeof out, "%.3f", std::strtod(sig, nullptr));
-    return out;
+    const auto s = std::to_chars(sig, sig + sizeof sig, v, std::chars_format::scientific, 2);
+    double rounded = v;
+    std::from_chars(sig, s.ptr, rounded);
+    char out[400];
+    const auto f = std::to_chars(out, out + sizeof out, rounded, std::chars_format::fixed, 3);
+    return std::string(out, f.ptr);
 }
 
 } // namespace Break_x

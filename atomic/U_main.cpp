@@ -176,7 +176,10 @@ void Tform_Main::buildControls(QWidget *parent) {
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(28, 172, 107, 25);
     connect(BitBtn2, &QPushButton::clicked, this, &Tform_Main::BitBtn2Click);
+    buildList(parent);
+}
 
+void Tform_Main::buildList(QWidget *parent) {
     ListView1 = new QTableWidget(0, 2, parent);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setHorizontalHeaderLabels({QStringLiteral("Элемент"), QStringLiteral("V, кВ")});

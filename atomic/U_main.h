@@ -72,6 +72,7 @@ class Tform_Main : public TDemoForm {
     void buildTubePage();
     void buildSpectrumPage();
     void buildControls(QWidget *parent);
+    void buildList(QWidget *parent);
     void buildPicture(QWidget *parent);
     void setHint(QWidget *w, const QString &hint);
     void drawMarker();

@@ -4,6 +4,7 @@
 #include "atomic/Break_x.h"
 
 #include <QTest>
+#include <clocale>
 #include <cmath>
 #include <vector>
 
@@ -193,11 +194,18 @@ class TestXrayModel : public QObject {
         QTest::newRow("small value keeps three decimals") << 0.0123 << "0.012";
         QTest::newRow("zero") << 0.0 << "0.000";
         QTest::newRow("not finite") << double(INFINITY) << "0.000";
+        QTest::newRow("beyond the axis") << 41.97 << "42.000";
     }
     void wavelengthReadout() {
         QFETCH(double, angstrom);
         QFETCH(QString, text);
         QCOMPARE(QString::fromStdString(FormatWavelength(angstrom)), text);
+        // A decimal comma in the user's locale changes nothing.
+        const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+        if (std::setlocale(LC_NUMERIC, "ru_RU.UTF-8")) {
+            QCOMPARE(QString::fromStdString(FormatWavelength(angstrom)), text);
+            std::setlocale(LC_NUMERIC, saved.c_str());
+        }
     }
 };
 
