@@ -7,11 +7,13 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QSlider>
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <set>
 
 namespace {
@@ -186,6 +188,24 @@ class TestXrayWindow : public QObject {
         QCOMPARE(seen.size(), std::size_t(6));
     }
 
+    void missingElementIsReported() {
+        form_Main->BitBtn2Click();
+        choose(QStringLiteral("Неизвестный"));
+        form_Main->UnknownElement = 0; // as if no hidden element had been picked
+        QString shown;
+        QTimer::singleShot(50, this, [&shown] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        form_Main->BitBtn1Click();
+        choose(QStringLiteral("Fe")); // leave no broken choice for Enter later
+        QCOMPARE(shown, QStringLiteral("Ошибка в данных!"));
+        QCOMPARE(form_Main->ListView1->rowCount(), 1); // the row stays, no curve
+        QCOMPARE(countColour(0xFF0000), 0);
+    }
+
     void hintsGoToTheStatusBar_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("tooltip");
@@ -220,6 +240,7 @@ class TestXrayWindow : public QObject {
 
     void enterDrawsASpectrum() {
         form_Main->BitBtn2Click();
+        choose(QStringLiteral("Ba"));
         form_Main->activateWindow();
         pumpFor(20);
         QTest::keyClick(form_Main, Qt::Key_Return);
