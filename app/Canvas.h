@@ -3,7 +3,12 @@
 // canvas, so that drawing steps transcribe one to one: lines exclude their end
 // pixel, rectangles exclude their right and bottom edges, arcs run
 // counter-clockwise between two radials, text is placed by its top-left
-// corner and never antialiased. Pen modes: copy, merge (bitwise OR), XOR.
+// corner and never antialiased. Pen modes: copy, merge (bitwise OR), XOR;
+// shapes are filled with the brush in the pen mode too. Every shape changes
+// each of its pixels once, so drawing it twice in XOR restores the picture.
+// Dash patterns apply to one-pixel lines, polylines and rectangle frames;
+// wider pens and ellipses draw solid; dash gaps leave the picture alone.
+// Any int coordinate is safe: far-away parts are clipped before stepping.
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -109,6 +114,4 @@ class Canvas {
     void outlinePixels(const QVector<QPoint> &points, canvas_detail::PixelSet &set) const;
     void fillPolygon(const QVector<QPoint> &pts, canvas_detail::Painter &p,
                      const canvas_detail::PixelSet &skip) const;
-    void ellipsePixels(int x1, int y1, int x2, int y2, canvas_detail::PixelSet &ring,
-                       canvas_detail::PixelSet *inner) const;
 };

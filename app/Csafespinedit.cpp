@@ -123,6 +123,9 @@ TCSpinEdit::TCSpinEdit(QWidget *parent) : QWidget(parent) {
     edit = new SpinLineEdit(this);
     edit->setText(QStringLiteral("0"));
     edit->setTextMargins(0, 0, kButtonWidth, 0);
+    // Every character comes through the key filter: no composed input, no drops.
+    edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+    edit->setAcceptDrops(false);
     setFocusProxy(edit);
     setFocusPolicy(Qt::StrongFocus);
     upButton = new SpinButton(true, edit);
@@ -169,6 +172,7 @@ bool TCSpinEdit::ReadOnly() const {
 }
 void TCSpinEdit::setReadOnly(bool on) {
     edit->setReadOnly(on);
+    edit->setAttribute(Qt::WA_InputMethodEnabled, false); // the line edit turns it back on
 }
 
 QString TCSpinEdit::Text() const {

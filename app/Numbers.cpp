@@ -201,7 +201,7 @@ std::string fixed(double v, int decimals, bool group, bool leadingZero) {
         if (group && k > 0 && (d.point - k) % 3 == 0) intPart += ',';
         intPart += digitAt(d, k);
     }
-    if (intPart.empty() && (leadingZero || decimals == 0)) intPart = "0";
+    if (intPart.empty() && (leadingZero || decimals == 0)) intPart.push_back('0');
     std::string out = (d.negative && !d.digits.empty()) ? "-" : "";
     out += intPart;
     if (decimals > 0) {

@@ -3,6 +3,7 @@
 #include "app/Pixels.h"
 
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <cmath>
@@ -117,6 +118,30 @@ class TestCanvas : public QObject {
         // A closed square of side 20: 80 pixels, corners drawn exactly once.
         QCOMPARE(countNot(img, kWhite), 80);
         QVERIFY(isBlack(img, 30, 10) && isBlack(img, 10, 30) && isBlack(img, 10, 10));
+    }
+
+    void wideLineHasFlatCaps_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("top"); // first row covered
+        QTest::newRow("3") << 3 << 9;
+        QTest::newRow("4") << 4 << 8;
+        QTest::newRow("5") << 5 << 8;
+    }
+    void wideLineHasFlatCaps() {
+        QFETCH(int, width);
+        QFETCH(int, top);
+        QImage img = blank(40, 30);
+        Canvas c(img);
+        c.setPenWidth(width);
+        c.MoveTo(10, 10);
+        c.LineTo(30, 10);
+        // A band exactly `width` rows high, from the start column up to (not
+        // including) the end column: no round or square cap beyond the points.
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x) {
+                const bool want = x >= 10 && x < 30 && y >= top && y < top + width;
+                QVERIFY2(isBlack(img, x, y) == want, qPrintable(QString("%1,%2").arg(x).arg(y)));
+            }
     }
 
     void mergeOrsWithBackground() {
@@ -329,6 +354,7 @@ class TestCanvas : public QObject {
         f.setPixelSize(20);
         c.setFont(f);
         c.setBrushColor(QColor(255, 255, 0));
+        c.setFontColor(QColor(255, 0, 0));
         c.TextOut(30, 20, "HMW");
         const QSize ext = c.TextExtent("HMW");
         QVERIFY(ext.width() > 10 && ext.height() >= 20);
@@ -337,13 +363,13 @@ class TestCanvas : public QObject {
         QCOMPARE(c.pixel(29, 20), kWhite);
         QCOMPARE(c.pixel(30, 19), kWhite);
         QCOMPARE(c.pixel(30 + ext.width(), 20 + ext.height()), kWhite);
-        // Only three colours: no antialiasing.
+        // Only three colours: no antialiasing, the ink in the font colour.
         int ink = 0;
         for (int y = 0; y < 60; ++y)
             for (int x = 0; x < 120; ++x) {
                 const QColor p = c.pixel(x, y);
-                QVERIFY(p == kWhite || p == kBlack || p == QColor(255, 255, 0));
-                ink += p == kBlack;
+                QVERIFY(p == kWhite || p == QColor(255, 0, 0) || p == QColor(255, 255, 0));
+                ink += p == QColor(255, 0, 0);
             }
         QVERIFY(ink > 20);
     }
@@ -386,6 +412,61 @@ class TestCanvas : public QObject {
         cb.MoveTo(0, 100);
         cb.LineTo(200, 100);
         QCOMPARE(a, b);
+    }
+
+    // Random shapes with coordinates from near to the int limits: no crash or
+    // undefined behaviour (the sanitized build runs this too), and XOR twice
+    // still restores the picture.
+    void randomShapesAnywhere() {
+        QRandomGenerator rng;
+        const int far[] = {std::numeric_limits<int>::min(), -1000000, -70000, 1000000,
+                           std::numeric_limits<int>::max()};
+        auto coord = [&] {
+            return rng.bounded(4) == 0 ? far[rng.bounded(5)] : int(rng.bounded(120)) - 30;
+        };
+        const QImage before = noise();
+        QImage img = before;
+        Canvas c(img);
+        c.setPenMode(PenMode::Xor);
+        c.setPenColor(QColor(0x33, 0x66, 0x99));
+        c.setBrushStyle(BrushStyle::Clear);
+        for (int round = 0; round < 2; ++round) {
+            rng.seed(7);
+            for (int i = 0; i < 300; ++i) {
+                c.setPenWidth(1 + int(rng.bounded(6)));
+                c.setPenStyle(PenStyle(rng.bounded(5)));
+                switch (rng.bounded(5)) {
+                case 0:
+                    c.MoveTo(coord(), coord());
+                    c.LineTo(coord(), coord());
+                    break;
+                case 1:
+                    c.Rectangle(coord(), coord(), coord(), coord());
+                    break;
+                case 2:
+                    c.Ellipse(coord(), coord(), coord(), coord());
+                    break;
+                case 3:
+                    c.Arc(coord(), coord(), coord(), coord(), coord(), coord(), coord(), coord());
+                    break;
+                case 4:
+                    c.Polyline({{coord(), coord()}, {coord(), coord()}, {coord(), coord()}});
+                    break;
+                }
+            }
+        }
+        QCOMPARE(img, before);
+        // Copy-mode operations at the limits stay inside the image.
+        c.setPenMode(PenMode::Copy);
+        c.setBrushStyle(BrushStyle::Solid);
+        for (int i = 0; i < 200; ++i) {
+            c.FillRect(coord(), coord(), coord(), coord());
+            c.Polygon({{coord(), coord()}, {coord(), coord()}, {coord(), coord()}});
+            c.CopyRect(QRect(QPoint(coord(), coord()), QPoint(coord(), coord())), c,
+                       QRect(QPoint(coord(), coord()), QPoint(coord(), coord())));
+            c.TextOut(coord(), coord(), "W");
+            c.FloodFill(coord(), coord(), QColor(0x33, 0x66, 0x99));
+        }
     }
 
     void pixelAccessIsBounded() {
