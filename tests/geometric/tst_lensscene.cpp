@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QTest>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -37,7 +38,7 @@ struct Picture {
         int n = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = std::max(x0, 0); x < std::min(x1, image.width()); ++x)
-                if ((at(x, y) & bit) == bit && at(x, y) != 0xFF0000 && at(x, y) != 0x800000) ++n;
+                if ((at(x, y) & bit) == bit) ++n;
         return n;
     }
 };
@@ -137,8 +138,14 @@ class TestLensScene : public QObject {
         const double f = QString(p.out.imageDistance).remove(QLatin1Char(',')).toDouble();
         QVERIFY2(f > 1e4, qPrintable(p.out.imageDistance)); // very far, but a number
         QCOMPARE(p.count(kImage, 0, p.image.width()), 0);
-        // The rays still leave the lens towards the far image.
-        QVERIFY(p.count(kRay2, p.cx + 50, p.image.width()) > 0);
+        // The ray through the lens centre keeps its true slope R/Q = 0.48
+        // towards the far image (a saturated end point would bend it to 1).
+        int lit = 0;
+        for (int x = p.cx + 100; x < p.cx + 280; ++x) {
+            const int y = p.cy - int(std::lround(0.48 * (x - p.cx)));
+            lit += p.has(x, y, kRay2) || p.has(x, y - 1, kRay2) || p.has(x, y + 1, kRay2);
+        }
+        QVERIFY2(lit > 120, qPrintable(QString::number(lit)));
     }
 
     void objectAcrossFocalPlaneGivesBrokenImage() {
