@@ -253,8 +253,11 @@ bool TForm11::WaveStep() {
 
 void TForm11::FormShow() {
     // A picture that never had the size of its control (first show) gets it now.
-    if (Image1->Bitmap.size() != Image1->size() || Image2->Bitmap.size() != Image2->size())
+    // The deferred reset of the first layout is then done already.
+    if (Image1->Bitmap.size() != Image1->size() || Image2->Bitmap.size() != Image2->size()) {
         Button3Click();
+        Timer1.stop();
+    }
     Pacer.setVisible(true);
     PageControl1Change();
 }

@@ -218,7 +218,8 @@ class TestForm11 : public QObject {
             if (!ended) p.kill();
             QVERIFY2(ended, "hung at exit");
             QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0,
-                     p.readAllStandardError().right(2000).constData());
+                     qPrintable(QString::number(p.exitCode()) + " " +
+                                QString::fromLocal8Bit(p.readAllStandardError().right(2000))));
         }
     }
 };

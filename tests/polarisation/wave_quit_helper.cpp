@@ -7,6 +7,7 @@
 #include "polarisation/Unit11.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTimer>
@@ -19,13 +20,20 @@ int main(int argc, char **argv) {
     Form11->TrackBar1->setValue(20);
     Form11->PageControl1->setCurrentIndex(1);
     Form11->Show();
-    QTimer::singleShot(ms, [viaExit] {
-        if (Form11->animation.t <= 0) std::_Exit(5); // the animation never ran
+    // Ends the program once the animation has run for at least ms.
+    QElapsedTimer clock;
+    clock.start();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (clock.elapsed() > 15000) std::_Exit(5); // the animation never ran
+        if (clock.elapsed() < ms || Form11->pacer().requestsSent() == 0) return;
+        poll.stop();
         if (viaExit)
             Form1->SpeedButton3Click();
         else
             QCoreApplication::exit(0); // quit() would ask the windows, which only hide
     });
+    poll.start(5);
     const int code = QApplication::exec();
     destroyAllForms();
     return code;
