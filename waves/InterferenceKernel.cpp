@@ -59,7 +59,7 @@ inline CosSin cosSinTurn(double x) {
 
 struct Prepared {
     std::vector<double> x, amplitude; // source place in metres, brightness
-    double step, distance2, turnsPerMetre;
+    double step, distance, distance2, turnsPerMetre, baseTurns;
 };
 
 Prepared prepare(const InterferenceInputs &in) {
@@ -69,8 +69,12 @@ Prepared prepare(const InterferenceInputs &in) {
         p.amplitude.push_back(s.brightness);
     }
     p.step = in.step;
+    p.distance = std::abs(in.distance);
     p.distance2 = in.distance * in.distance;
-    p.turnsPerMetre = static_cast<double>(1 / (in.wavelengthNm * 1e-9L));
+    const long double lambda = in.wavelengthNm * 1e-9L;
+    p.turnsPerMetre = static_cast<double>(1 / lambda);
+    p.baseTurns =
+        static_cast<double>(std::fmod(static_cast<long double>(p.distance), lambda) / lambda);
     return p;
 }
 
@@ -90,7 +94,9 @@ blockRows(const Prepared &p, std::int64_t firstI, int m, float *out) {
         for (int k = 0; k < m; ++k) {
             const double d = y[k] - xj;
             const double r = std::sqrt(d * d + p.distance2);
-            const double turns = r * p.turnsPerMetre;
+            // r = L + d² / (r + L): the whole turns of L are taken off in
+            // extended precision once, so millions of turns keep their fraction.
+            const double turns = p.baseTurns + d * d / (r + p.distance) * p.turnsPerMetre;
             const CosSin w = cosSinTurn(turns - std::floor(turns));
             const double a = aj / r;
             cs[k] += a * w.c;
