@@ -27,10 +27,7 @@ constexpr double kTwoPi = 6.283185307179586;
 // cos and sin of 2 pi x for x in [0, 1), branch-free so the loop vectorises:
 // x is brought to [-1/8, 1/8] around the nearest quarter turn q and the
 // quarter turn applied by swapping and negating.
-struct CosSin {
-    double c, s;
-};
-inline CosSin cosSinTurn(double x) {
+inline void cosSinTurn(double x, double &cosine, double &sine) {
     const double q = std::floor(4 * x + 0.5); // 0..4
     const double t = kTwoPi * (x - 0.25 * q); // |t| <= pi / 4
     const double t2 = t * t;
@@ -51,10 +48,15 @@ inline CosSin cosSinTurn(double x) {
                                                      t2 * (1.0 / 479001600 +
                                                            t2 * (-1.0 / 87178291200 +
                                                                  t2 * (1.0 / 20922789888000))))))));
-    const bool odd = q == 1 || q == 3;
-    const double cc = odd ? s : c;
-    const double ss = odd ? c : s;
-    return {(q == 1 || q == 2) ? -cc : cc, (q == 2 || q == 3) ? -ss : ss};
+    // Quarter turns 1 and 3 swap cosine and sine; 1 and 2 negate the
+    // cosine, 2 and 3 the sine.
+    const double odd = q - 2 * std::floor(0.5 * q);
+    const double cc = odd * s + (1 - odd) * c;
+    const double ss = odd * c + (1 - odd) * s;
+    const double cosSign = (q > 0.5) & (q < 2.5) ? -1.0 : 1.0;
+    const double sinSign = (q > 1.5) & (q < 3.5) ? -1.0 : 1.0;
+    cosine = cosSign * cc;
+    sine = sinSign * ss;
 }
 
 struct Prepared {
@@ -78,31 +80,34 @@ Prepared prepare(const InterferenceInputs &in) {
     return p;
 }
 
-// One block of samples: every source adds its wave to each sample in turn,
-// in list order, as the straightforward sum does.
+// One source's wave added to a block of samples.
 __attribute__((target_clones("avx2", "default"))) void
-blockRows(const Prepared &p, std::int64_t firstI, int m, float *out) {
-    double y[kBlock], cs[kBlock], sn[kBlock];
-    for (int k = 0; k < m; ++k) {
+addSource(const double *__restrict y, double *__restrict cs, double *__restrict sn, double xj,
+          double aj, double distance, double distance2, double baseTurns, double turnsPerMetre) {
+    for (int k = 0; k < kBlock; ++k) {
+        const double d = y[k] - xj;
+        const double r = std::sqrt(d * d + distance2);
+        // r = L + d² / (r + L): the whole turns of L are taken off in
+        // extended precision once, so millions of turns keep their fraction.
+        const double turns = baseTurns + d * d / (r + distance) * turnsPerMetre;
+        double c, s;
+        cosSinTurn(turns - std::floor(turns), c, s);
+        const double a = aj / r;
+        cs[k] += a * c;
+        sn[k] += a * s;
+    }
+}
+
+// One block of samples: every source adds its wave to each sample in turn,
+// in list order, as the straightforward sum does. Always a whole block, so
+// the loop has a fixed length; the samples past m are computed and dropped.
+void blockRows(const Prepared &p, std::int64_t firstI, int m, float *out) {
+    double y[kBlock], cs[kBlock] = {}, sn[kBlock] = {};
+    for (int k = 0; k < kBlock; ++k)
         y[k] = static_cast<double>(firstI + k) * p.step;
-        cs[k] = 0;
-        sn[k] = 0;
-    }
-    const std::size_t sources = p.x.size();
-    for (std::size_t j = 0; j < sources; ++j) {
-        const double xj = p.x[j], aj = p.amplitude[j];
-        for (int k = 0; k < m; ++k) {
-            const double d = y[k] - xj;
-            const double r = std::sqrt(d * d + p.distance2);
-            // r = L + d² / (r + L): the whole turns of L are taken off in
-            // extended precision once, so millions of turns keep their fraction.
-            const double turns = p.baseTurns + d * d / (r + p.distance) * p.turnsPerMetre;
-            const CosSin w = cosSinTurn(turns - std::floor(turns));
-            const double a = aj / r;
-            cs[k] += a * w.c;
-            sn[k] += a * w.s;
-        }
-    }
+    for (std::size_t j = 0; j < p.x.size(); ++j)
+        addSource(y, cs, sn, p.x[j], p.amplitude[j], p.distance, p.distance2, p.baseTurns,
+                  p.turnsPerMetre);
     for (int k = 0; k < m; ++k)
         out[k] = static_cast<float>((cs[k] * cs[k] + sn[k] * sn[k]) * 0.5);
 }
