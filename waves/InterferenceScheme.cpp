@@ -28,7 +28,7 @@ void drawFringes(QPainter &p) {
     p.fillRect(QRect(120, 35, 5, 45), kInk);
     p.fillRect(QRect(120, 84, 5, 12), kInk);
     p.fillRect(QRect(120, 100, 5, 45), kInk);
-    for (int r = 12; r < 110; r += 12) {
+    for (int r = 12; r < 100; r += 12) {
         p.drawArc(QRectF(122 - r, 82 - r, 2 * r, 2 * r), -60 * 16, 120 * 16);
         p.drawArc(QRectF(122 - r, 98 - r, 2 * r, 2 * r), -60 * 16, 120 * 16);
     }
@@ -116,6 +116,7 @@ void drawGeometry(QPainter &p) {
         else
             curve.lineTo(pt);
     }
+    p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kLight, 1.5));
     p.drawPath(curve);
     caption(p, screen + 90, axis - 4, QStringLiteral("m = 0"));

@@ -114,16 +114,16 @@ void TForm12::buildControls() {
 
     QWidget *p = Panel1;
     label(p, "Label4", QStringLiteral("Длина волны:"), 8, 8);
-    Edit5 = edit(p, "Edit5", QStringLiteral("5000"), 140, 8, 80);
+    Edit5 = edit(p, "Edit5", QStringLiteral("5000"), 148, 8, 72);
     label(p, "Label5", QStringLiteral("нм"), 224, 8, 30);
-    label(p, "Label7", QStringLiteral("Расстояние до экрана="), 8, 34);
-    Edit1 = edit(p, "Edit1", QStringLiteral("1"), 140, 34, 80);
+    label(p, "Label7", QStringLiteral("Расстояние до экрана="), 8, 34, 140);
+    Edit1 = edit(p, "Edit1", QStringLiteral("1"), 148, 34, 72);
     label(p, "Label8", QStringLiteral("м"), 224, 34, 30);
     label(p, "Label9", QStringLiteral("Y максимальное="), 8, 60);
-    Edit2 = edit(p, "Edit2", QStringLiteral("0.5"), 140, 60, 80);
+    Edit2 = edit(p, "Edit2", QStringLiteral("0.5"), 148, 60, 72);
     label(p, "Label11", QStringLiteral("м"), 224, 60, 30);
     label(p, "Label10", QStringLiteral("Шаг Y="), 8, 86);
-    Edit3 = edit(p, "Edit3", QStringLiteral("0.0001"), 140, 86, 80);
+    Edit3 = edit(p, "Edit3", QStringLiteral("0.0001"), 148, 86, 72);
     label(p, "Label12", QStringLiteral("м"), 224, 86, 30);
 
     label(p, "Label3", QStringLiteral("Масштаб верт.="), 262, 8, 110);
