@@ -34,7 +34,8 @@ int pixelOf(const GraphView &v, float value) {
 void drawInterferenceGraph(QImage &image, const GraphView &v, const QRect &update) {
     Canvas c(image);
     c.setBrushColor(Qt::black);
-    c.FillRect(update);
+    // Canvas rectangles leave out the right and bottom edges.
+    c.FillRect(update.left(), update.top(), update.right() + 1, update.bottom() + 1);
     if (!v.samples || v.count <= 0 || v.width <= 0) return;
     c.setPenColor(Qt::white);
     const float spp = static_cast<float>(v.count) / static_cast<float>(v.width);

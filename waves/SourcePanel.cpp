@@ -12,7 +12,8 @@ void drawSourceStrip(QImage &image, const std::vector<InterferenceSource> &sourc
     Canvas c(image);
     const int w = c.width(), h = c.height(), w2 = w / 2;
     c.setBrushColor(Qt::black);
-    c.FillRect(update);
+    // Canvas rectangles leave out the right and bottom edges.
+    c.FillRect(update.left(), update.top(), update.right() + 1, update.bottom() + 1);
     const int left = update.left(), right = update.right();
     for (const InterferenceSource &s : sources) {
         const long long x = static_cast<long long>(s.position) + w2;
@@ -20,7 +21,7 @@ void drawSourceStrip(QImage &image, const std::vector<InterferenceSource> &sourc
         const int g = std::clamp(s.brightness, 0, 255);
         c.setPenColor(QColor(g, g, g));
         c.MoveTo(int(x), update.top());
-        c.LineTo(int(x), update.bottom());
+        c.LineTo(int(x), update.bottom() + 1);
     }
     if (update.bottom() + 1 > h - 2) {
         c.setPenColor(QColor(0, 255, 0));
