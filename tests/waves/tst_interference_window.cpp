@@ -86,6 +86,23 @@ class TestInterferenceWindow : public QObject {
         QCOMPARE(double(Form12->GraphPanel1->VerticalScale), 0.25);
     }
 
+    void horizontalScaleOfZeroOrLessIsRefused_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << "0";
+        QTest::newRow("negative") << "-2";
+        QTest::newRow("no number") << "abc";
+    }
+    void horizontalScaleOfZeroOrLessIsRefused() {
+        Form12->Edit6->setText("2.5");
+        Form12->SpeedButton2Click();
+        QFETCH(QString, text);
+        Form12->Edit6->setText(text);
+        Form12->SpeedButton2Click();
+        QCOMPARE(double(Form12->GraphPanel1->HorizontalScale), 2.5);
+        QCOMPARE(Form12->Edit6->text(), QStringLiteral("2.500000000000000"));
+        Form12->GraphPanel1->grab(); // draws without dividing by zero
+    }
+
     void rangeBelowStepGivesNothing() {
         setInputs("5000", "1", "0.00001", "0.0001");
         Form12->Button1Click();
