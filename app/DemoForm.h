@@ -18,6 +18,24 @@ struct FrameInfo {
     int fontPixels = 11;
 };
 
+// A window's frame from the layout: caption, outer size, placement.
+inline FrameInfo frame(const QString &caption, int outerWidth, int outerHeight,
+                       Placement placement = Placement::DesktopCentre, QPoint position = {}) {
+    FrameInfo info;
+    info.caption = caption;
+    info.outerWidth = outerWidth;
+    info.outerHeight = outerHeight;
+    info.placement = placement;
+    info.position = position;
+    return info;
+}
+
+// The same frame with its width fixed and its height free.
+inline FrameInfo fixedWidth(FrameInfo info) {
+    info.fixedWidth = true;
+    return info;
+}
+
 // Windows adds 8 px of border and 27 px of title around the client area.
 constexpr int kFrameExtraWidth = 8;
 constexpr int kFrameExtraHeight = 27;

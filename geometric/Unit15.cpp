@@ -2,16 +2,8 @@
 
 TForm15 *Form15 = nullptr;
 
-namespace {
-FrameInfo frameInfo() {
-    FrameInfo info;
-    info.caption =
-        QStringLiteral("Демонстрация преломления света с использованием принципа Гюйгенса.");
-    info.outerWidth = 713;
-    info.outerHeight = 576;
-    info.placement = Placement::DesktopCentre;
-    return info;
-}
-} // namespace
-
-TForm15::TForm15(QWidget *parent) : TDemoForm(frameInfo(), parent) {}
+TForm15::TForm15(QWidget *parent)
+    : TDemoForm(frame(QStringLiteral(
+                          "Демонстрация преломления света с использованием принципа Гюйгенса."),
+                      713, 576),
+                parent) {}

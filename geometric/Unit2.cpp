@@ -2,18 +2,8 @@
 
 TForm2 *Form2 = nullptr;
 
-namespace {
-FrameInfo frameInfo() {
-    FrameInfo info;
-    info.caption = QStringLiteral("Преломление света на границе сред.");
-    info.outerWidth = 568;
-    info.outerHeight = 359;
-    info.placement = Placement::DesktopCentre;
-    return info;
-}
-} // namespace
-
-TForm2::TForm2(QWidget *parent) : TDemoForm(frameInfo(), parent) {
+TForm2::TForm2(QWidget *parent)
+    : TDemoForm(frame(QStringLiteral("Преломление света на границе сред."), 568, 359), parent) {
     surface = new RaySurface(this, RaySurface::SizeFrom::Panel);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;

@@ -2,18 +2,8 @@
 
 TForm4 *Form4 = nullptr;
 
-namespace {
-FrameInfo frameInfo() {
-    FrameInfo info;
-    info.caption = QStringLiteral("Дисперсия света");
-    info.outerWidth = 586;
-    info.outerHeight = 409;
-    info.placement = Placement::DesktopCentre;
-    return info;
-}
-} // namespace
-
-TForm4::TForm4(QWidget *parent) : TDemoForm(frameInfo(), parent) {
+TForm4::TForm4(QWidget *parent)
+    : TDemoForm(frame(QStringLiteral("Дисперсия света"), 586, 409), parent) {
     surface = new RaySurface(this, RaySurface::SizeFrom::Panel);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;

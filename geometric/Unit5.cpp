@@ -2,18 +2,10 @@
 
 TForm5 *Form5 = nullptr;
 
-namespace {
-FrameInfo frameInfo() {
-    FrameInfo info;
-    info.caption = QStringLiteral("Отражение света. Построение изображения в зеркале.");
-    info.outerWidth = 552;
-    info.outerHeight = 370;
-    info.placement = Placement::DesktopCentre;
-    return info;
-}
-} // namespace
-
-TForm5::TForm5(QWidget *parent) : TDemoForm(frameInfo(), parent) {
+TForm5::TForm5(QWidget *parent)
+    : TDemoForm(
+          frame(QStringLiteral("Отражение света. Построение изображения в зеркале."), 552, 370),
+          parent) {
     surface = new RaySurface(this, RaySurface::SizeFrom::Panel);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;

@@ -2,18 +2,8 @@
 
 TForm6 *Form6 = nullptr;
 
-namespace {
-FrameInfo frameInfo() {
-    FrameInfo info;
-    info.caption = QStringLiteral("Фокусное расстояние линзы.");
-    info.outerWidth = 544;
-    info.outerHeight = 375;
-    info.placement = Placement::DesktopCentre;
-    return info;
-}
-} // namespace
-
-TForm6::TForm6(QWidget *parent) : TDemoForm(frameInfo(), parent) {
+TForm6::TForm6(QWidget *parent)
+    : TDemoForm(frame(QStringLiteral("Фокусное расстояние линзы."), 544, 375), parent) {
     surface = new RaySurface(this, RaySurface::SizeFrom::Panel);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;

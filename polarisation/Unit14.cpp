@@ -2,16 +2,8 @@
 
 TForm14 *Form14 = nullptr;
 
-namespace {
-FrameInfo frameInfo() {
-    FrameInfo info;
-    info.caption =
-        QStringLiteral("Поляризация света при отражении и преломлении. Явление Брюстера.");
-    info.outerWidth = 454;
-    info.outerHeight = 573;
-    info.placement = Placement::DesktopCentre;
-    return info;
-}
-} // namespace
-
-TForm14::TForm14(QWidget *parent) : TDemoForm(frameInfo(), parent) {}
+TForm14::TForm14(QWidget *parent)
+    : TDemoForm(
+          frame(QStringLiteral("Поляризация света при отражении и преломлении. Явление Брюстера."),
+                454, 573),
+          parent) {}

@@ -2,15 +2,5 @@
 
 TForm10 *Form10 = nullptr;
 
-namespace {
-FrameInfo frameInfo() {
-    FrameInfo info;
-    info.caption = QStringLiteral("Дифракция Френеля");
-    info.outerWidth = 625;
-    info.outerHeight = 455;
-    info.placement = Placement::DesktopCentre;
-    return info;
-}
-} // namespace
-
-TForm10::TForm10(QWidget *parent) : TDemoForm(frameInfo(), parent) {}
+TForm10::TForm10(QWidget *parent)
+    : TDemoForm(frame(QStringLiteral("Дифракция Френеля"), 625, 455), parent) {}

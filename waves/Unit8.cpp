@@ -2,19 +2,11 @@
 
 TForm8 *Form8 = nullptr;
 
-namespace {
-FrameInfo frameInfo() {
-    FrameInfo info;
-    info.caption =
-        QStringLiteral("Спектрометр на дифракционной решетке. Демонстрация спектров атомов.");
-    info.outerWidth = 691;
-    info.outerHeight = 517;
-    info.placement = Placement::DesktopCentre;
-    return info;
-}
-} // namespace
-
-TForm8::TForm8(QWidget *parent) : TDemoForm(frameInfo(), parent) {
+TForm8::TForm8(QWidget *parent)
+    : TDemoForm(frame(QStringLiteral(
+                          "Спектрометр на дифракционной решетке. Демонстрация спектров атомов."),
+                      691, 517),
+                parent) {
     surface = new RaySurface(this, RaySurface::SizeFrom::Panel);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;

@@ -1,0 +1,39 @@
+#pragma once
+// The picture of the lens window: axis, lens, focal marks, the object, its
+// image and the two construction rays, at 10 pixels per centimetre.
+#include "app/Canvas.h"
+
+#include <QColor>
+#include <QString>
+
+// Element colours, as the legend shows them.
+struct LensColours {
+    QColor object{0xFF, 0xFF, 0x00};
+    QColor image{0xFF, 0x80, 0x00};
+    QColor lens{0x00, 0xFF, 0xFF};
+    QColor axis{0x00, 0x00, 0xFF};
+    QColor ray1{0xFF, 0xFF, 0x00};
+    QColor ray2{0xFF, 0x80, 0x00};
+    QColor background{0x00, 0x00, 0x00};
+};
+
+// What the window's boxes hold, read leniently, and the panel the picture
+// belongs to. The defaults are the window's.
+struct LensParams {
+    double D = 8;         // optical power, dioptres
+    double d = 28;        // object distance, cm
+    double h = 6;         // object height, cm
+    double a = 90;        // object tilt, degrees
+    int panelWidth = 591; // the lens plane and the axis sit at the panel's centre
+    int panelHeight = 234;
+    LensColours colours;
+};
+
+struct LensOutputs {
+    // False when D, d or h is 0: there is no image and the boxes keep their texts.
+    bool imageBuilt = false;
+    QString imageDistance; // f, "#,##0.00", negative for a virtual image
+    QString imageHeight;   // h'
+};
+
+LensOutputs drawLensScene(Canvas &canvas, const LensParams &p);
