@@ -21,6 +21,7 @@
 #include "waves/Unit8.h"
 #include "waves/Unit9.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -266,6 +267,11 @@ void TForm1::SpeedButton3Click() {
         exitProcess(0);
     });
     fade->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void TForm1::closeEvent(QCloseEvent *event) {
+    event->accept();
+    QCoreApplication::exit(0);
 }
 
 void TForm1::Label4Click() {

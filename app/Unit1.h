@@ -59,6 +59,9 @@ class TForm1 : public QWidget {
     static const QString kTeamUrl;
 
   protected:
+    // Closing the main window ends the application; the demonstration
+    // windows only hide on close, so a plain quit() would be refused.
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:

@@ -133,6 +133,15 @@ class TestLauncher : public QObject {
         QCOMPARE(p.exitCode(), 0);
         QVERIFY(t.elapsed() >= 500);
     }
+
+    void closingTheLauncherEndsTheProgram() {
+        QProcess p;
+        p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/exit_helper"),
+                {QStringLiteral("close")});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+    }
 };
 
 QTEST_MAIN(TestLauncher)
