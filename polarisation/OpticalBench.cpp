@@ -10,6 +10,14 @@ OpticalBench::OpticalBench(const BenchConfig &cfg, BenchScene *s, float *rx, flo
                            QWidget *parent)
     : QOpenGLWidget(parent), config(cfg), scene(s), rotX(rx), rotY(ry) {
     setObjectName(QStringLiteral("Bench"));
+    // No alpha bits: the destination alpha reads as 1, so the translucent
+    // layers add up to a glow, and the picture stays opaque.
+    setTextureFormat(GL_RGB8);
+    QSurfaceFormat f = format();
+    f.setAlphaBufferSize(0);
+    f.setDepthBufferSize(24);
+    f.setStencilBufferSize(8);
+    setFormat(f);
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
     Timer1->setInterval(kFrameMs);
