@@ -10,6 +10,7 @@
 //           wait:MS         let the event loop run
 //           size:WxH        resize the window's client area
 //           page:NAME=N     switch a page control to page N
+//           drag:NAME=X1,Y1,X2,Y2  left-button drag across the control NAME
 #include "app/Csafespinedit.h"
 #include "app/Startup.h"
 
@@ -21,6 +22,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTextStream>
@@ -118,6 +120,21 @@ bool act(QWidget *window, const QString &action) {
             return true;
         }
         return false;
+    }
+    if (verb == QLatin1String("drag")) {
+        const QStringList v = value.split(QLatin1Char(','));
+        if (v.size() != 4) return false;
+        const QPointF a(v[0].toInt(), v[1].toInt()), b(v[2].toInt(), v[3].toInt());
+        QMouseEvent press(QEvent::MouseButtonPress, a, c->mapToGlobal(a), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, b, c->mapToGlobal(b), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, b, c->mapToGlobal(b), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(c, &press);
+        QApplication::sendEvent(c, &move);
+        QApplication::sendEvent(c, &release);
+        return true;
     }
     if (verb == QLatin1String("page")) {
         if (auto *t = qobject_cast<QTabWidget *>(c)) {

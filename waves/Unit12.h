@@ -1,11 +1,73 @@
 #pragma once
 // The window "Интерференция от точечных источников. Общая интерференционная схема.".
 #include "app/DemoForm.h"
+#include "waves/InterferenceKernel.h"
+
+#include <QPointer>
+#include <atomic>
+#include <thread>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMessageBox;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class TCSpinEdit;
+class TGraphPanel;
+class TPanel;
+class TSourcePanel;
 
 class TForm12 : public TDemoForm {
     Q_OBJECT
   public:
     explicit TForm12(QWidget *parent = nullptr);
+    ~TForm12() override;
+
+    // The worker's messages: result ready and busy state, plus our progress
+    // and failure reports.
+    static constexpr int kResultEvent = 2239;
+    static constexpr int kBusyEvent = 2240;
+    static constexpr int kProgressEvent = 2241;
+    static constexpr int kFailureEvent = 2242;
+
+    QTabWidget *PageControl1;
+    QWidget *TabSheet1, *TabSheet2;
+    QLabel *Image1;
+    TSourcePanel *SourcePanel1;
+    TGraphPanel *GraphPanel1;
+    TPanel *Panel1;
+    QLineEdit *Edit1, *Edit2, *Edit3, *Edit4, *Edit5, *Edit6;
+    QToolButton *SpeedButton1, *SpeedButton2;
+    QComboBox *ComboBox1;
+    TCSpinEdit *CSpinEdit1;
+    QLabel *Label1, *Label2;
+    QPushButton *Button1;
+    QProgressBar *ProgressBar1;
+    // The last failure message shown (non-blocking, for the teacher and tests).
+    QPointer<QMessageBox> MessageBox1;
+
+    bool isBusy() const { return busy; }
+
+  public slots:
+    void Button1Click();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+
+  protected:
+    bool event(QEvent *e) override;
+
+  private:
+    void buildScheme();
+    void buildControls();
+    void setBusy(bool on);
+    void showFailure(const QString &text);
+    void work(InterferenceRequest request);
+    std::thread worker;
+    std::atomic<bool> cancel{false};
+    bool busy = false;
 };
 
 extern TForm12 *Form12;
