@@ -24,13 +24,9 @@ OpticalBench::OpticalBench(const BenchConfig &cfg, BenchScene *s, float *rx, flo
     connect(Timer1, &QTimer::timeout, this, [this] { update(); });
 }
 
+// The context and its display lists go with the widget.
 OpticalBench::~OpticalBench() {
     Timer1->stop();
-    // Lists live in the context; release them with it.
-    if (context()) {
-        makeCurrent();
-        doneCurrent();
-    }
 }
 
 bool OpticalBench::openGLAvailable() {
