@@ -2,9 +2,18 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPropertyAnimation>
 #include <QScreen>
+
+QFont fittedFont(QFont f, const QString &text, int width) {
+    for (int stretch = 100; stretch >= 70; stretch -= 2) {
+        f.setStretch(stretch);
+        if (QFontMetrics(f).horizontalAdvance(text) <= width) break;
+    }
+    return f;
+}
 
 void centreOnDesktop(QWidget *w) {
     const QScreen *screen = QGuiApplication::primaryScreen();

@@ -84,5 +84,9 @@ class TDemoForm : public QWidget {
     bool keyPreview = false;
 };
 
+// DejaVu Sans is wider than the layouts' font: the font narrowed until the
+// text fits the width, so that captions show whole.
+QFont fittedFont(QFont f, const QString &text, int width);
+
 // Moves a top-level window to the centre of the primary screen.
 void centreOnDesktop(QWidget *w);

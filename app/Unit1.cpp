@@ -51,16 +51,6 @@ QFont pixelFont(int pixels, bool underline = false) {
     return f;
 }
 
-// DejaVu Sans is wider than the layout's font: narrow a text that would not
-// fit its control, so that every caption shows whole.
-QFont fittedFont(QFont f, const QString &text, int width) {
-    for (int stretch = 100; stretch >= 70; stretch -= 2) {
-        f.setStretch(stretch);
-        if (QFontMetrics(f).horizontalAdvance(text) <= width) break;
-    }
-    return f;
-}
-
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QRect bounds,
                   const QColor &colour, const QFont &font) {
     auto *l = new QLabel(text, parent);
