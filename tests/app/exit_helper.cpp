@@ -20,8 +20,7 @@ int main(int argc, char **argv) {
             Form1->SpeedButton3Click();
     });
     const int code = QApplication::exec();
-    if (!closeLauncher)
-        return 3; // the exit button should have ended the process already
+    if (!closeLauncher) return 3; // the exit button should have ended the process already
     destroyAllForms();
     return code == 0 ? 0 : 4;
 }
