@@ -1,6 +1,7 @@
 // Every window, driven the way an impatient class would: shown, typed into
 // with nonsense, clicked, resized to extremes, closed and shown again. Runs
 // on a real X server so that the OpenGL windows take part too.
+#include "GlDriver.h"
 #include "TestForms.h"
 #include "app/DemoForm.h"
 
@@ -85,6 +86,8 @@ class TestSmoke : public QObject {
             w->HideNow();
         }
     }
+
+    void cleanupTestCase() { pinGlDriver(); }
 };
 
 QTEST_MAIN(TestSmoke)

@@ -1,5 +1,6 @@
 // The Malus window rendered for real (Xvfb, Mesa): beam brightness behind
 // the second polariser, camera drags, fresh context per showing, wheel.
+#include "GlDriver.h"
 #include "TestForms.h"
 #include "app/Csafespinedit.h"
 #include "app/Surface.h"
@@ -146,6 +147,8 @@ class TestGLMalus : public QObject {
         closeAndWait();
         Form16->CSafeSpinEdit2->setValue(0);
     }
+
+    void cleanupTestCase() { pinGlDriver(); }
 };
 
 QTEST_MAIN(TestGLMalus)
