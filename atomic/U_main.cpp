@@ -31,11 +31,8 @@ namespace {
 const QString kUnknown = QStringLiteral("Неизвестный");
 
 FrameInfo frameInfo() {
-    FrameInfo info;
-    info.caption = QStringLiteral("Тормозной и характеристический рентгеновский спектр");
-    info.outerWidth = 766;
-    info.outerHeight = 501;
-    info.placement = Placement::TopLeft;
+    FrameInfo info = frame(QStringLiteral("Тормозной и характеристический рентгеновский спектр"),
+                           766, 501, Placement::TopLeft);
     info.fontPixels = 10;
     return info;
 }

@@ -13,15 +13,6 @@ TForm3 *Form3 = nullptr;
 
 namespace {
 
-FrameInfo frameInfo() {
-    FrameInfo info;
-    info.caption = QStringLiteral("Построение изображения в линзе.");
-    info.outerWidth = 599;
-    info.outerHeight = 374;
-    info.placement = Placement::DesktopCentre;
-    return info;
-}
-
 // Legend labels keep this distance from the picture's right edge.
 constexpr int kLegendLeft = 510, kLegendWidth = 73, kLegendRightGap = 591 - 510 - 73;
 
@@ -75,7 +66,8 @@ int pointerY(const QMouseEvent *e) {
 
 } // namespace
 
-TForm3::TForm3(QWidget *parent) : TDemoForm(frameInfo(), parent) {
+TForm3::TForm3(QWidget *parent)
+    : TDemoForm(frame(QStringLiteral("Построение изображения в линзе."), 599, 374), parent) {
     surface = new RaySurface(this, RaySurface::SizeFrom::Image);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;

@@ -20,15 +20,6 @@
 TForm11 *Form11 = nullptr;
 
 namespace {
-FrameInfo frameInfo() {
-    FrameInfo info;
-    info.caption = QStringLiteral("Поляризация волн. Прохождение волны через анизотропную среду.");
-    info.outerWidth = 664;
-    info.outerHeight = 594;
-    info.placement = Placement::DesktopCentre;
-    return info;
-}
-
 // The pacing thread's request for one step; the Qt form of message 2239.
 class WaveStepEvent : public QEvent {
   public:
@@ -66,7 +57,11 @@ QLabel *label(QWidget *parent, const char *name, int x, int y, const QString &te
 } // namespace
 
 TForm11::TForm11(QWidget *parent)
-    : TDemoForm(frameInfo(), parent), Pacer([this](std::uint64_t ticket) {
+    : TDemoForm(
+          frame(QStringLiteral("Поляризация волн. Прохождение волны через анизотропную среду."),
+                664, 594),
+          parent),
+      Pacer([this](std::uint64_t ticket) {
           QCoreApplication::postEvent(this, new WaveStepEvent(ticket));
       }) {
     // Numbers are read and written with "." for the whole process.

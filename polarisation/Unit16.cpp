@@ -14,15 +14,6 @@
 TForm16 *Form16 = nullptr;
 
 namespace {
-FrameInfo frameInfo() {
-    FrameInfo info;
-    info.caption = QStringLiteral("Закон Малюса");
-    info.outerWidth = 651;
-    info.outerHeight = 531;
-    info.placement = Placement::DesktopCentre;
-    return info;
-}
-
 const BenchConfig kMalusBench{100, true, true, 0.1};
 
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int x, int y) {
@@ -34,7 +25,8 @@ QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int 
 }
 } // namespace
 
-TForm16::TForm16(QWidget *parent) : TDemoForm(frameInfo(), parent) {
+TForm16::TForm16(QWidget *parent)
+    : TDemoForm(frame(QStringLiteral("Закон Малюса"), 651, 531), parent) {
     Panel1 = new TPanel(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(65);

@@ -11,6 +11,8 @@
 //           size:WxH        resize the window's client area
 //           page:NAME=N     switch a page control to page N
 //           drag:NAME=X1,Y1,X2,Y2  left-button drag across the control NAME
+// A message box that comes up on the way is reported on stderr and closed,
+// so that a script never waits for a click nobody will make.
 #include "app/Csafespinedit.h"
 #include "app/Startup.h"
 
@@ -22,10 +24,12 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTextStream>
+#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 
@@ -145,6 +149,15 @@ bool act(QWidget *window, const QString &action) {
     return false;
 }
 
+void closeModalDialog() {
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    QString text = modal->windowTitle();
+    if (auto *box = qobject_cast<QMessageBox *>(modal)) text += QStringLiteral(": ") + box->text();
+    std::fprintf(stderr, "dialog closed: %s\n", text.toLocal8Bit().constData());
+    modal->close();
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -156,6 +169,9 @@ int main(int argc, char **argv) {
     // The launcher changes the current directory; resolve the output first.
     const QString out = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
     createAllForms();
+    QTimer dialogs;
+    QObject::connect(&dialogs, &QTimer::timeout, &closeModalDialog);
+    dialogs.start(50);
     const QString cls = QString::fromLocal8Bit(argv[1]);
     QWidget *window = findWindow(cls);
     if (!window) {

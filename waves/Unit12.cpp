@@ -22,17 +22,6 @@
 TForm12 *Form12 = nullptr;
 
 namespace {
-FrameInfo frameInfo() {
-    FrameInfo info;
-    info.caption =
-        QStringLiteral("Интерференция от точечных источников. Общая интерференционная схема.");
-    info.outerWidth = 552;
-    info.outerHeight = 502;
-    info.placement = Placement::Fixed;
-    info.position = QPoint(214, 122);
-    return info;
-}
-
 // A worker's message to the window; a result event owns its buffer, so one
 // that is never delivered still gives the memory back.
 struct InterferenceEvent : QEvent {
@@ -66,7 +55,11 @@ QLineEdit *edit(QWidget *parent, const char *name, const QString &text, int x, i
 }
 } // namespace
 
-TForm12::TForm12(QWidget *parent) : TDemoForm(frameInfo(), parent) {
+TForm12::TForm12(QWidget *parent)
+    : TDemoForm(frame(QStringLiteral(
+                          "Интерференция от точечных источников. Общая интерференционная схема."),
+                      552, 502, Placement::Fixed, QPoint(214, 122)),
+                parent) {
     // Numbers are written and read with "." in every window.
     QLocale::setDefault(QLocale::c());
     PageControl1 = new QTabWidget(this);
