@@ -32,17 +32,11 @@ void Canvas::LineTo(int x, int y) {
 }
 
 void Canvas::strokeThin(Painter &p, QPoint from, QPoint to) {
-    const Pattern *pat = patternOf(penStyle_);
-    const std::int64_t phase = patternPhase;
-    bresenham(clampCoord(from.x()), clampCoord(from.y()), clampCoord(to.x()), clampCoord(to.y()),
-              p.w, p.h, [&](std::int64_t px, std::int64_t py, std::int64_t i) {
-                  if (patternOn(pat, phase + i)) p.put(px, py);
-              });
-    if (pat) {
-        const std::int64_t n = std::max(std::abs(clampCoord(to.x()) - clampCoord(from.x())),
-                                        std::abs(clampCoord(to.y()) - clampCoord(from.y())));
-        patternPhase = int((phase + n) % patternPeriod(pat));
-    }
+    std::int64_t phase = patternPhase;
+    patternedLine(clampCoord(from.x()), clampCoord(from.y()), clampCoord(to.x()),
+                  clampCoord(to.y()), p.w, p.h, patternOf(penStyle_), phase,
+                  [&](std::int64_t px, std::int64_t py) { p.put(px, py); });
+    patternPhase = int(phase);
 }
 
 void Canvas::strokePath(const QVector<QPoint> &points, bool closed) {
@@ -103,11 +97,8 @@ void Canvas::outlinePixels(const QVector<QPoint> &points, PixelSet &set) const {
         const std::int64_t ax = clampCoord(a.x()), ay = clampCoord(a.y());
         const std::int64_t bx = clampCoord(b.x()), by = clampCoord(b.y());
         if (penWidth_ <= 1) {
-            bresenham(ax, ay, bx, by, w, h, [&](std::int64_t x, std::int64_t y, std::int64_t k) {
-                if (patternOn(pat, phase + k)) set.add(x, y);
-            });
-            phase += std::max(std::abs(bx - ax), std::abs(by - ay));
-            if (pat) phase %= patternPeriod(pat);
+            patternedLine(ax, ay, bx, by, w, h, pat, phase,
+                          [&](std::int64_t x, std::int64_t y) { set.add(x, y); });
         } else {
             wideLine(double(ax), double(ay), double(bx), double(by), penWidth_, w, h,
                      [&](std::int64_t x, std::int64_t y) { set.add(x, y); });

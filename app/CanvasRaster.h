@@ -54,25 +54,23 @@ inline const Pattern *patternOf(PenStyle s) {
     }
 }
 
-inline bool patternOn(const Pattern *p, std::int64_t step) {
-    if (!p) return true;
-    int period = 0;
-    for (int i = 0; i < p->len; ++i)
-        period += p->runs[i];
-    int at = int(step % period);
-    for (int i = 0; i < p->len; ++i) {
-        if (at < p->runs[i]) return i % 2 == 0;
-        at -= p->runs[i];
-    }
-    return true;
-}
-
 inline int patternPeriod(const Pattern *p) {
     int period = 0;
     if (p)
         for (int i = 0; i < p->len; ++i)
             period += p->runs[i];
     return period;
+}
+
+// Whether step `step` of a pattern with the given period is drawn.
+inline bool patternOn(const Pattern *p, int period, std::int64_t step) {
+    if (!p) return true;
+    int at = int(step % period);
+    for (int i = 0; i < p->len; ++i) {
+        if (at < p->runs[i]) return i % 2 == 0;
+        at -= p->runs[i];
+    }
+    return true;
 }
 
 // Pixels whose centres (x + 0.5) satisfy lo <= a * xc + b < hi, as a range
@@ -167,18 +165,18 @@ class Painter {
 struct PixelSet {
     std::vector<std::int64_t> keys;
     void add(std::int64_t x, std::int64_t y) { keys.push_back((y << 32) | (x & 0xFFFFFFFF)); }
-    void applyTo(Painter &p) {
+    // Sorts and drops repeats; contains() needs it.
+    void finish() {
         std::sort(keys.begin(), keys.end());
         keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    }
+    void applyTo(Painter &p) {
+        finish();
         for (std::int64_t k : keys)
             p.put(std::int32_t(k & 0xFFFFFFFF), k >> 32);
     }
     bool contains(std::int64_t x, std::int64_t y) const {
         return std::binary_search(keys.begin(), keys.end(), (y << 32) | (x & 0xFFFFFFFF));
-    }
-    void finish() {
-        std::sort(keys.begin(), keys.end());
-        keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
     }
 };
 
@@ -233,6 +231,19 @@ void bresenham(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y
         else
             plot(mn, maj, i);
     }
+}
+
+// A one-pixel segment in a dash pattern: the pattern runs on from `phase`,
+// which is left where the segment ends so that joined segments continue it.
+template <class F>
+void patternedLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, int w, int h,
+                   const Pattern *pat, std::int64_t &phase, F &&plot) {
+    const int period = patternPeriod(pat);
+    const std::int64_t from = phase;
+    bresenham(x0, y0, x1, y1, w, h, [&](std::int64_t x, std::int64_t y, std::int64_t i) {
+        if (patternOn(pat, period, from + i)) plot(x, y);
+    });
+    if (pat) phase = (from + std::max(std::abs(x1 - x0), std::abs(y1 - y0))) % period;
 }
 
 // A wide line with flat caps: pixel centres within width/2 of the segment,
