@@ -1,5 +1,7 @@
 #include "app/Csafespinedit.h"
 
+#include "app/Numbers.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -18,30 +20,6 @@ constexpr int kDefaultWidth = 121;
 constexpr int kDefaultHeight = 21;
 // The box's sunken frame; the buttons sit inside it.
 constexpr int kFrame = 2;
-
-// A whole decimal number within 32 bits: optional leading blanks and sign,
-// then digits to the end. Anything else (empty, a sign alone, a fraction,
-// too large) is not a number.
-std::optional<int> parseInteger(const QString &text) {
-    int i = 0;
-    const int n = int(text.size());
-    while (i < n && text[i] == QLatin1Char(' '))
-        ++i;
-    bool negative = false;
-    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-        negative = text[i++] == QLatin1Char('-');
-    if (i == n) return std::nullopt;
-    long long v = 0;
-    for (; i < n; ++i) {
-        const QChar c = text[i];
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
-        v = v * 10 + (c.unicode() - '0');
-        if (v > static_cast<long long>(INT_MAX) + 1) return std::nullopt;
-    }
-    if (negative) v = -v;
-    if (v < INT_MIN || v > INT_MAX) return std::nullopt;
-    return static_cast<int>(v);
-}
 
 // One of the two small buttons: a flat bevel with an arrow glyph.
 class SpinButton : public QToolButton {
@@ -148,7 +126,10 @@ TCSpinEdit::~TCSpinEdit() {
 }
 
 int TCSpinEdit::Value() {
-    if (const std::optional<int> v = parseInteger(edit->text())) return *v;
+    // Blanks may lead the number but not follow it, as in the toolkit's conversion.
+    const QString text = edit->text();
+    if (text.isEmpty() || !text.back().isSpace())
+        if (const std::optional<int> v = readInteger(text.toStdString())) return *v;
     edit->setText(QString::number(MinValue));
     return MinValue;
 }

@@ -106,6 +106,8 @@ void TestSpinEdit::readingValue_data() {
     QTest::newRow("too large") << "2147483648" << 5 << "5";
     QTest::newRow("far too large") << "99999999999999999999" << 5 << "5";
     QTest::newRow("trailing letter") << "12a" << 5 << "5";
+    QTest::newRow("trailing blank") << "12 " << 5 << "5";
+    QTest::newRow("two signs") << "+-3" << 5 << "5";
 }
 
 void TestSpinEdit::readingValue() {
