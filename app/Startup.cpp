@@ -21,75 +21,62 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <array>
 
 namespace {
 
-const char *const kOrder[] = {"TForm1",  "TForm3",  "TForm4",  "TForm2",  "TForm5",  "TForm6",
-                              "TForm8",  "TForm9",  "TForm10", "TForm11", "TForm12", "TForm7",
-                              "TForm13", "TForm14", "TForm15", "TForm16", "TForm51", "Tform_Main"};
+// One row per window, in creation order: how to create it into its global
+// and how to destroy it again.
+struct FormEntry {
+    const QMetaObject *meta;
+    void (*create)();
+    void (*destroy)();
+};
 
-QList<QWidget *> &createdForms() {
-    static QList<QWidget *> forms;
-    return forms;
+template <class T, T *&Global> void createForm() {
+    Global = new T;
+}
+template <class T, T *&Global> void destroyForm() {
+    delete Global;
+    Global = nullptr;
+}
+template <class T, T *&Global> constexpr FormEntry form() {
+    return {&T::staticMetaObject, &createForm<T, Global>, &destroyForm<T, Global>};
 }
 
-template <class T> void create(T *&global) {
-    global = new T;
-    createdForms().append(global);
-}
+const FormEntry kForms[] = {
+    form<TForm1, Form1>(),   form<TForm3, Form3>(),   form<TForm4, Form4>(),
+    form<TForm2, Form2>(),   form<TForm5, Form5>(),   form<TForm6, Form6>(),
+    form<TForm8, Form8>(),   form<TForm9, Form9>(),   form<TForm10, Form10>(),
+    form<TForm11, Form11>(), form<TForm12, Form12>(), form<TForm7, Form7>(),
+    form<TForm13, Form13>(), form<TForm14, Form14>(), form<TForm15, Form15>(),
+    form<TForm16, Form16>(), form<TForm51, Form51>(), form<Tform_Main, form_Main>(),
+};
+constexpr int kFormCount = int(std::size(kForms));
 
 } // namespace
 
 const char *const *formCreationOrder() {
-    return kOrder;
+    static const auto names = [] {
+        std::array<const char *, kFormCount> n{};
+        for (int i = 0; i < kFormCount; ++i)
+            n[std::size_t(i)] = kForms[i].meta->className();
+        return n;
+    }();
+    return names.data();
 }
 int formCount() {
-    return static_cast<int>(std::size(kOrder));
+    return kFormCount;
 }
 
 void createAllForms() {
-    create(Form1);
-    create(Form3);
-    create(Form4);
-    create(Form2);
-    create(Form5);
-    create(Form6);
-    create(Form8);
-    create(Form9);
-    create(Form10);
-    create(Form11);
-    create(Form12);
-    create(Form7);
-    create(Form13);
-    create(Form14);
-    create(Form15);
-    create(Form16);
-    create(Form51);
-    create(form_Main);
+    for (const FormEntry &f : kForms)
+        f.create();
 }
 
 void destroyAllForms() {
-    QList<QWidget *> &forms = createdForms();
-    while (!forms.isEmpty())
-        delete forms.takeLast();
-    Form1 = nullptr;
-    Form2 = nullptr;
-    Form3 = nullptr;
-    Form4 = nullptr;
-    Form5 = nullptr;
-    Form6 = nullptr;
-    Form7 = nullptr;
-    Form8 = nullptr;
-    Form9 = nullptr;
-    Form10 = nullptr;
-    Form11 = nullptr;
-    Form12 = nullptr;
-    Form13 = nullptr;
-    Form14 = nullptr;
-    Form15 = nullptr;
-    Form16 = nullptr;
-    Form51 = nullptr;
-    form_Main = nullptr;
+    for (int i = kFormCount - 1; i >= 0; --i)
+        kForms[i].destroy();
 }
 
 int runProgram(int argc, char **argv) {
