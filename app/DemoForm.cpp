@@ -7,12 +7,28 @@
 #include <QPropertyAnimation>
 #include <QScreen>
 
+QFont pixelFont(int pixels) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(pixels);
+    return f;
+}
+
 QFont fittedFont(QFont f, const QString &text, int width) {
     for (int stretch = 100; stretch >= 70; stretch -= 2) {
         f.setStretch(stretch);
         if (QFontMetrics(f).horizontalAdvance(text) <= width) break;
     }
     return f;
+}
+
+QPropertyAnimation *fadeOut(QWidget *w, int ms, std::function<void()> done) {
+    auto *fade = new QPropertyAnimation(w, "windowOpacity", w);
+    fade->setDuration(ms);
+    fade->setStartValue(1.0);
+    fade->setEndValue(0.0);
+    QObject::connect(fade, &QPropertyAnimation::finished, w, std::move(done));
+    fade->start(QAbstractAnimation::DeleteWhenStopped);
+    return fade;
 }
 
 void centreOnDesktop(QWidget *w) {
@@ -25,9 +41,7 @@ void centreOnDesktop(QWidget *w) {
 
 TDemoForm::TDemoForm(const FrameInfo &info, QWidget *parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(info.caption);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(info.fontPixels);
-    setFont(f);
+    setFont(pixelFont(info.fontPixels));
     setAttribute(Qt::WA_QuitOnClose, false);
     const QSize client(info.outerWidth - kFrameExtraWidth, info.outerHeight - kFrameExtraHeight);
     resize(client);
@@ -80,12 +94,7 @@ void TDemoForm::closeEvent(QCloseEvent *event) {
         return;
     }
     fading = true;
-    fade = new QPropertyAnimation(this, "windowOpacity", this);
-    fade->setDuration(kFadeMs);
-    fade->setStartValue(1.0);
-    fade->setEndValue(0.0);
-    connect(fade, &QPropertyAnimation::finished, this, &TDemoForm::finishFade);
-    fade->start(QAbstractAnimation::DeleteWhenStopped);
+    fade = fadeOut(this, kFadeMs, [this] { finishFade(); });
 }
 
 void TDemoForm::finishFade() {

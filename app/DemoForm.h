@@ -3,6 +3,7 @@
 // non-modally, faded out and hidden on close, never destroyed during the run.
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 class QPropertyAnimation;
 
@@ -84,9 +85,16 @@ class TDemoForm : public QWidget {
     bool keyPreview = false;
 };
 
+// The windows' font at a size in pixels.
+QFont pixelFont(int pixels);
+
 // DejaVu Sans is wider than the layouts' font: the font narrowed until the
 // text fits the width, so that captions show whole.
 QFont fittedFont(QFont f, const QString &text, int width);
+
+// Fades a window out over `ms` milliseconds and then calls `done`; the
+// animation deletes itself when it stops (stopping it early skips `done`).
+QPropertyAnimation *fadeOut(QWidget *w, int ms, std::function<void()> done);
 
 // Moves a top-level window to the centre of the primary screen.
 void centreOnDesktop(QWidget *w);

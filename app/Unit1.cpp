@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include "app/Colours.h"
+#include "app/DemoForm.h"
 #include "app/Help.h"
 #include "app/WavelengthWalk.h"
 #include "atomic/U_main.h"
@@ -26,8 +27,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
-#include <QFontMetrics>
-#include <QPropertyAnimation>
 #include <QUrl>
 #include <cstdlib>
 #include <unistd.h>
@@ -44,10 +43,10 @@ namespace {
 
 using namespace colours;
 
-QFont pixelFont(int pixels, bool underline = false) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(pixels);
-    f.setUnderline(underline);
+// The underlined font of the link-like labels and buttons.
+QFont linkFont() {
+    QFont f = pixelFont(11);
+    f.setUnderline(true);
     return f;
 }
 
@@ -73,7 +72,7 @@ TSpeedButton::TSpeedButton(QWidget *parent, const QString &caption, const QColor
     setAutoRaise(true);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
-    setFont(fittedFont(pixelFont(11, true), caption, 297 - 6));
+    setFont(fittedFont(linkFont(), caption, 297 - 6));
     setStyleSheet(QStringLiteral("QToolButton { color: %1; background: transparent; border: none; }"
                                  "QToolButton:hover { border: 1px solid #a0a0a0; }")
                       .arg(fontColor.name()));
@@ -114,9 +113,9 @@ void TForm1::buildLabels() {
                        QRect(16, 16, 297, 20), clRed, subject);
     Label4 = makeLabel(this, QStringLiteral("Label4"),
                        QStringLiteral("Авторы: команда проекта Lumivista"), QRect(16, 40, 297, 13),
-                       clHotLight, pixelFont(11, true));
+                       clHotLight, linkFont());
     Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Сайт: lumivista.example"),
-                       QRect(16, 56, 297, 13), clHotLight, pixelFont(11, true));
+                       QRect(16, 56, 297, 13), clHotLight, linkFont());
     for (QLabel *l : {Label3, Label4}) {
         l->setCursor(Qt::PointingHandCursor);
         l->installEventFilter(this);
@@ -248,15 +247,10 @@ void TForm1::SpeedButton16Click() {
 }
 
 void TForm1::SpeedButton3Click() {
-    auto *fade = new QPropertyAnimation(this, "windowOpacity", this);
-    fade->setDuration(500);
-    fade->setStartValue(1.0);
-    fade->setEndValue(0.0);
-    connect(fade, &QPropertyAnimation::finished, this, [this] {
+    fadeOut(this, TDemoForm::kFadeMs, [this] {
         hide();
         exitProcess(0);
     });
-    fade->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
 void TForm1::closeEvent(QCloseEvent *event) {
