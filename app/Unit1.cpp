@@ -132,56 +132,62 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
+namespace {
+
+// The launcher's buttons from top to bottom.
+struct ButtonRow {
+    int top;
+    TSpeedButton *TForm1::*button;
+    const char *name;
+    const char *caption;
+    QColor colour;
+    void (TForm1::*click)();
+};
+const ButtonRow kButtons[] = {
+    {104, &TForm1::SpeedButton5, "SpeedButton5",
+     "Отражение света. Построение изображения в зеркале.", clGreen, &TForm1::SpeedButton5Click},
+    {128, &TForm1::SpeedButton4, "SpeedButton4", "Преломление света на границе сред", clGreen,
+     &TForm1::SpeedButton4Click},
+    {152, &TForm1::SpeedButton7, "SpeedButton7", "Фокусное расстояние линзы.", clGreen,
+     &TForm1::SpeedButton7Click},
+    {176, &TForm1::SpeedButton1, "SpeedButton1", "Построение изображения в линзе", clGreen,
+     &TForm1::SpeedButton1Click},
+    {200, &TForm1::SpeedButton15, "SpeedButton15", "Преломление по принципу Гюйгенса", clGreen,
+     &TForm1::SpeedButton15Click},
+    {224, &TForm1::SpeedButton2, "SpeedButton2", "Дисперсия луча света в призме", clGreen,
+     &TForm1::SpeedButton2Click},
+    {248, &TForm1::SpeedButton11, "SpeedButton11", "Интерференция от точечных источников", clGreen,
+     &TForm1::SpeedButton11Click},
+    {272, &TForm1::SpeedButton12, "SpeedButton12", "Кольца Ньютона", clGreen,
+     &TForm1::SpeedButton12Click},
+    {296, &TForm1::SpeedButton13, "SpeedButton13", "Дифракция. Основные черты и закономерности.",
+     clGreen, &TForm1::SpeedButton13Click},
+    {320, &TForm1::SpeedButton9, "SpeedButton9", "Дифракция Фраунгофера", clGreen,
+     &TForm1::SpeedButton9Click},
+    {344, &TForm1::SpeedButton8, "SpeedButton8", "Дифракция Френеля", clGreen,
+     &TForm1::SpeedButton8Click},
+    {368, &TForm1::SpeedButton6, "SpeedButton6", "Спектрометр на дифракционной решетке", clGreen,
+     &TForm1::SpeedButton6Click},
+    {392, &TForm1::SpeedButton10, "SpeedButton10", "Поляризация волны", clGreen,
+     &TForm1::SpeedButton10Click},
+    {416, &TForm1::SpeedButton17, "SpeedButton17", "Закон Малюса", clGreen,
+     &TForm1::SpeedButton17Click},
+    {440, &TForm1::SpeedButton14, "SpeedButton14", "Поляризация света при отражении и преломлении",
+     clGreen, &TForm1::SpeedButton14Click},
+    {464, &TForm1::SpeedButton18, "SpeedButton18", "Дифракция микрочастиц", clGreen,
+     &TForm1::SpeedButton18Click},
+    {488, &TForm1::SpeedButton19, "SpeedButton19", "Рентгеновские спектры", clGreen,
+     &TForm1::SpeedButton19Click},
+    {520, &TForm1::SpeedButton16, "SpeedButton16", "Справка по программе", clMaroon,
+     &TForm1::SpeedButton16Click},
+    {544, &TForm1::SpeedButton3, "SpeedButton3", "Выход из программы", clRed,
+     &TForm1::SpeedButton3Click},
+};
+
+} // namespace
+
 void TForm1::buildButtons() {
-    struct Row {
-        int top;
-        TSpeedButton *TForm1::*button;
-        const char *name;
-        const char *caption;
-        QColor colour;
-        void (TForm1::*click)();
-    };
-    const Row rows[] = {
-        {104, &TForm1::SpeedButton5, "SpeedButton5",
-         "Отражение света. Построение изображения в зеркале.", clGreen, &TForm1::SpeedButton5Click},
-        {128, &TForm1::SpeedButton4, "SpeedButton4", "Преломление света на границе сред", clGreen,
-         &TForm1::SpeedButton4Click},
-        {152, &TForm1::SpeedButton7, "SpeedButton7", "Фокусное расстояние линзы.", clGreen,
-         &TForm1::SpeedButton7Click},
-        {176, &TForm1::SpeedButton1, "SpeedButton1", "Построение изображения в линзе", clGreen,
-         &TForm1::SpeedButton1Click},
-        {200, &TForm1::SpeedButton15, "SpeedButton15", "Преломление по принципу Гюйгенса", clGreen,
-         &TForm1::SpeedButton15Click},
-        {224, &TForm1::SpeedButton2, "SpeedButton2", "Дисперсия луча света в призме", clGreen,
-         &TForm1::SpeedButton2Click},
-        {248, &TForm1::SpeedButton11, "SpeedButton11", "Интерференция от точечных источников",
-         clGreen, &TForm1::SpeedButton11Click},
-        {272, &TForm1::SpeedButton12, "SpeedButton12", "Кольца Ньютона", clGreen,
-         &TForm1::SpeedButton12Click},
-        {296, &TForm1::SpeedButton13, "SpeedButton13",
-         "Дифракция. Основные черты и закономерности.", clGreen, &TForm1::SpeedButton13Click},
-        {320, &TForm1::SpeedButton9, "SpeedButton9", "Дифракция Фраунгофера", clGreen,
-         &TForm1::SpeedButton9Click},
-        {344, &TForm1::SpeedButton8, "SpeedButton8", "Дифракция Френеля", clGreen,
-         &TForm1::SpeedButton8Click},
-        {368, &TForm1::SpeedButton6, "SpeedButton6", "Спектрометр на дифракционной решетке",
-         clGreen, &TForm1::SpeedButton6Click},
-        {392, &TForm1::SpeedButton10, "SpeedButton10", "Поляризация волны", clGreen,
-         &TForm1::SpeedButton10Click},
-        {416, &TForm1::SpeedButton17, "SpeedButton17", "Закон Малюса", clGreen,
-         &TForm1::SpeedButton17Click},
-        {440, &TForm1::SpeedButton14, "SpeedButton14",
-         "Поляризация света при отражении и преломлении", clGreen, &TForm1::SpeedButton14Click},
-        {464, &TForm1::SpeedButton18, "SpeedButton18", "Дифракция микрочастиц", clGreen,
-         &TForm1::SpeedButton18Click},
-        {488, &TForm1::SpeedButton19, "SpeedButton19", "Рентгеновские спектры", clGreen,
-         &TForm1::SpeedButton19Click},
-        {520, &TForm1::SpeedButton16, "SpeedButton16", "Справка по программе", clMaroon,
-         &TForm1::SpeedButton16Click},
-        {544, &TForm1::SpeedButton3, "SpeedButton3", "Выход из программы", clRed,
-         &TForm1::SpeedButton3Click},
-    };
-    for (const Row &r : rows) {
+    for (const ButtonRow &r : kButtons) {
         auto *b = new TSpeedButton(this, QString::fromUtf8(r.caption), r.colour);
         b->setObjectName(QString::fromLatin1(r.name));
         b->setGeometry(16, r.top, 297, 22);

@@ -74,14 +74,64 @@ bool setText(QWidget *c, const QString &text) {
     return false;
 }
 
+bool setValue(QWidget *c, int v) {
+    if (auto *s = qobject_cast<QAbstractSlider *>(c)) {
+        s->setValue(v);
+        return true;
+    }
+    if (auto *s = qobject_cast<QSpinBox *>(c)) {
+        s->setValue(v);
+        return true;
+    }
+    if (auto *s = qobject_cast<TCSpinEdit *>(c)) {
+        s->setValue(v);
+        return true;
+    }
+    return false;
+}
+
+// A left-button drag from (x1, y1) to (x2, y2) given as "X1,Y1,X2,Y2".
+bool drag(QWidget *c, const QString &value) {
+    const QStringList v = value.split(QLatin1Char(','));
+    if (v.size() != 4) return false;
+    const QPointF a(v[0].toInt(), v[1].toInt()), b(v[2].toInt(), v[3].toInt());
+    QMouseEvent press(QEvent::MouseButtonPress, a, c->mapToGlobal(a), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, b, c->mapToGlobal(b), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, b, c->mapToGlobal(b), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(c, &press);
+    QApplication::sendEvent(c, &move);
+    QApplication::sendEvent(c, &release);
+    return true;
+}
+
+// The actions on one control: VERB:NAME=VALUE.
+bool actOn(QWidget *c, const QString &verb, const QString &value) {
+    if (verb == QLatin1String("set")) return setText(c, value);
+    auto *button = qobject_cast<QAbstractButton *>(c);
+    if (verb == QLatin1String("click") && button) {
+        button->click();
+        return true;
+    }
+    if (verb == QLatin1String("check") && button) {
+        button->setChecked(value.toInt() != 0);
+        return true;
+    }
+    if (verb == QLatin1String("value")) return setValue(c, value.toInt());
+    if (verb == QLatin1String("drag")) return drag(c, value);
+    if (auto *t = qobject_cast<QTabWidget *>(c); t && verb == QLatin1String("page")) {
+        t->setCurrentIndex(value.toInt());
+        return true;
+    }
+    return false;
+}
+
 bool act(QWidget *window, const QString &action) {
     const int colon = action.indexOf(QLatin1Char(':'));
     const QString verb = action.left(colon);
     const QString arg = action.mid(colon + 1);
-    const int eq = arg.indexOf(QLatin1Char('='));
-    const QString name = eq < 0 ? arg : arg.left(eq);
-    const QString value = eq < 0 ? QString() : arg.mid(eq + 1);
-    QWidget *c = window->findChild<QWidget *>(name);
     if (verb == QLatin1String("wait")) {
         pump(arg.toInt());
         return true;
@@ -94,59 +144,11 @@ bool act(QWidget *window, const QString &action) {
     }
     if (verb == QLatin1String("call"))
         return QMetaObject::invokeMethod(window, arg.toLatin1().constData());
-    if (!c) return false;
-    if (verb == QLatin1String("set")) return setText(c, value);
-    if (verb == QLatin1String("click")) {
-        if (auto *b = qobject_cast<QAbstractButton *>(c)) {
-            b->click();
-            return true;
-        }
-        return false;
-    }
-    if (verb == QLatin1String("check")) {
-        if (auto *b = qobject_cast<QAbstractButton *>(c)) {
-            b->setChecked(value.toInt() != 0);
-            return true;
-        }
-        return false;
-    }
-    if (verb == QLatin1String("value")) {
-        if (auto *s = qobject_cast<QAbstractSlider *>(c)) {
-            s->setValue(value.toInt());
-            return true;
-        }
-        if (auto *s = qobject_cast<QSpinBox *>(c)) {
-            s->setValue(value.toInt());
-            return true;
-        }
-        if (auto *s = qobject_cast<TCSpinEdit *>(c)) {
-            s->setValue(value.toInt());
-            return true;
-        }
-        return false;
-    }
-    if (verb == QLatin1String("drag")) {
-        const QStringList v = value.split(QLatin1Char(','));
-        if (v.size() != 4) return false;
-        const QPointF a(v[0].toInt(), v[1].toInt()), b(v[2].toInt(), v[3].toInt());
-        QMouseEvent press(QEvent::MouseButtonPress, a, c->mapToGlobal(a), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent move(QEvent::MouseMove, b, c->mapToGlobal(b), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, b, c->mapToGlobal(b), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(c, &press);
-        QApplication::sendEvent(c, &move);
-        QApplication::sendEvent(c, &release);
-        return true;
-    }
-    if (verb == QLatin1String("page")) {
-        if (auto *t = qobject_cast<QTabWidget *>(c)) {
-            t->setCurrentIndex(value.toInt());
-            return true;
-        }
-    }
-    return false;
+    const int eq = arg.indexOf(QLatin1Char('='));
+    const QString name = eq < 0 ? arg : arg.left(eq);
+    const QString value = eq < 0 ? QString() : arg.mid(eq + 1);
+    QWidget *c = window->findChild<QWidget *>(name);
+    return c && actOn(c, verb, value);
 }
 
 void closeModalDialog() {
