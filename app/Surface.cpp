@@ -3,6 +3,7 @@
 #include "app/Align.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 TPanel::TPanel(QWidget *parent) : QFrame(parent) {
@@ -33,9 +34,13 @@ void TImage::setBitmapSize(int w, int h) {
     Bitmap = fresh;
 }
 
-void TImage::paintEvent(QPaintEvent *) {
+void TImage::paintEvent(QPaintEvent *event) {
     QPainter p(this);
-    p.fillRect(rect(), palette().window());
+    // Only what an opaque bitmap leaves uncovered gets the background.
+    QRegion bare(event->rect());
+    if (!Bitmap.isNull() && !Bitmap.hasAlphaChannel()) bare -= Stretch ? rect() : Bitmap.rect();
+    for (const QRect &r : bare)
+        p.fillRect(r, palette().window());
     if (Bitmap.isNull()) return;
     if (Stretch)
         p.drawImage(rect(), Bitmap);
@@ -66,7 +71,6 @@ RaySurface::RaySurface(QWidget *parent, SizeFrom from) : QObject(parent), sizeFr
     timer.setSingleShot(true);
     timer.setInterval(500);
     connect(&timer, &QTimer::timeout, this, [this] {
-        timer.stop();
         if (redraw) redraw();
         Image1->update();
     });
@@ -90,13 +94,12 @@ void RaySurface::setUp() {
 }
 
 void RaySurface::onResize() {
-    // Image1 follows Panel1 through the alignment filter; make sure it has.
-    realign(Panel1);
+    // Image1 already has its new size: Panel1's alignment filter sees the
+    // resize before the panel itself does.
     const QSize s = drawingSize();
     Image1->setBitmapSize(s.width(), s.height());
     if (deferred) {
-        timer.stop();
-        timer.start();
+        timer.start(); // restarts a running timer
         return;
     }
     if (redraw) redraw();
