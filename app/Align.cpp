@@ -1,7 +1,6 @@
 #include "app/Align.h"
 
 #include <QEvent>
-#include <QFrame>
 
 namespace {
 
@@ -50,8 +49,8 @@ void placeBand(QWidget *w, Align a, QRect &free) {
 } // namespace
 
 void realign(QWidget *parent) {
+    // A frame's contents rectangle already leaves out its bevel.
     QRect free = parent->contentsRect();
-    if (auto *frame = qobject_cast<QFrame *>(parent)) free = frame->contentsRect();
     const QObjectList kids = parent->children();
     // Top and bottom first, then left and right, then client: the order of
     // the toolkit being emulated.
