@@ -54,7 +54,9 @@ void THelpWindow::showPage(const QString &name) {
     Page->setSource(QUrl(name));
 }
 
-bool desktopOpensChm() {
+namespace {
+
+bool askDesktopForChm() {
     const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
     if (xdgMime.isEmpty()) return false;
     QProcess query;
@@ -66,6 +68,14 @@ bool desktopOpensChm() {
         return false;
     }
     return !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
+} // namespace
+
+bool desktopOpensChm() {
+    // Asked once: the query blocks the window for up to 1.5 s.
+    static const bool opens = askDesktopForChm();
+    return opens;
 }
 
 THelpWindow *helpWindow() {

@@ -17,7 +17,8 @@ class THelpWindow : public QWidget {
     void showPage(const QString &name);
 };
 
-// True when the desktop has an application registered for .chm files.
+// True when the desktop has an application registered for .chm files (as
+// found at the first call).
 bool desktopOpensChm();
 
 // Opens the help file next to the program, or our own help window.
