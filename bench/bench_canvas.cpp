@@ -12,10 +12,8 @@ QImage windowImage() {
     return img;
 }
 
-void BM_ThinLines(benchmark::State &state) {
-    QImage img = windowImage();
-    Canvas c(img);
-    c.setPenMode(PenMode::Xor);
+// A hundred lines across the whole image per iteration.
+void crossingLines(benchmark::State &state, Canvas &c) {
     for (auto _ : state)
         for (int i = 0; i < 100; ++i) {
             c.MoveTo(0, i * 6);
@@ -23,18 +21,28 @@ void BM_ThinLines(benchmark::State &state) {
         }
     state.SetItemsProcessed(state.iterations() * 100);
 }
+
+void BM_ThinLines(benchmark::State &state) {
+    QImage img = windowImage();
+    Canvas c(img);
+    c.setPenMode(PenMode::Xor);
+    crossingLines(state, c);
+}
 BENCHMARK(BM_ThinLines);
+
+void BM_DashedLines(benchmark::State &state) {
+    QImage img = windowImage();
+    Canvas c(img);
+    c.setPenStyle(PenStyle::DashDotDot);
+    crossingLines(state, c);
+}
+BENCHMARK(BM_DashedLines);
 
 void BM_WideLines(benchmark::State &state) {
     QImage img = windowImage();
     Canvas c(img);
     c.setPenWidth(5);
-    for (auto _ : state)
-        for (int i = 0; i < 100; ++i) {
-            c.MoveTo(0, i * 6);
-            c.LineTo(799, 599 - i * 6);
-        }
-    state.SetItemsProcessed(state.iterations() * 100);
+    crossingLines(state, c);
 }
 BENCHMARK(BM_WideLines);
 
