@@ -51,7 +51,6 @@ class TForm3 : public TDemoForm {
     void createInputs();
     void wireEvents();
     void placeLegend();
-    bool pointerOnObject(int X, int Y) const;
     void dragTip(int X, int Y);
     void dragAlongAxis(int X, int Y);
     void showPointerTip(int X, int Y);
