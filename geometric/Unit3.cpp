@@ -255,7 +255,6 @@ void TForm3::Image1MouseDown(int X, int Y) {
     if (Dragging || !onObject(readParams(), X, Y)) return;
     Dragging = true;
     DragX = X;
-    DragY = Y;
 }
 
 void TForm3::Image1MouseUp() {
@@ -268,7 +267,7 @@ void TForm3::Image1MouseMove(Qt::MouseButtons buttons, int X, int Y) {
     else if (buttons & Qt::RightButton)
         dragTip(X, Y);
     else
-        dragAlongAxis(X, Y);
+        dragAlongAxis(X);
     showPointerTip(X, Y);
 }
 
@@ -281,12 +280,11 @@ void TForm3::dragTip(int X, int Y) {
 }
 
 // The whole object slides along the axis, through the lens if pushed.
-void TForm3::dragAlongAxis(int X, int Y) {
+void TForm3::dragAlongAxis(int X) {
     const int dx = X - DragX;
     Edit2->setText(qFormatFiveDecimals(slideObject(readParams(), dx)));
     if (dx != 0) DrawScene();
     DragX = X;
-    DragY = Y;
 }
 
 // "x:y" in centimetres from the picture's centre, y downwards.
