@@ -253,7 +253,6 @@ void Tform_Main::FormCreate() {
     FormResize();
     Break_x::V = 11000;
     Old_Value = 0;
-    move(0, 0);
 }
 
 bool Tform_Main::event(QEvent *e) {

@@ -251,7 +251,13 @@ QImage drawWavelengthSymbol() {
 }
 
 namespace {
-void spectrumSketch(QPainter &p, double s) {
+// The axes and a spectrum with its lines, drawn on a 16 x 16 design grid
+// and scaled to a square of `size` pixels.
+QImage spectrumSketch(int size, const QColor &fill) {
+    QImage img = blank(size, size, fill);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size / 16.0;
     p.setPen(QPen(QColor(0, 0, 255), s));
     p.drawPolyline(
         QPolygonF({QPointF(2 * s, 2 * s), QPointF(2 * s, 14 * s), QPointF(14 * s, 14 * s)}));
@@ -259,15 +265,12 @@ void spectrumSketch(QPainter &p, double s) {
     p.drawPolyline(
         QPolygonF({QPointF(3 * s, 14 * s), QPointF(5 * s, 9 * s), QPointF(6.5 * s, 3 * s),
                    QPointF(7.5 * s, 9 * s), QPointF(9 * s, 10 * s), QPointF(13.5 * s, 12.5 * s)}));
+    return img;
 }
 } // namespace
 
 QImage drawDrawGlyph() {
-    QImage img = blank(16, 16, Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    spectrumSketch(p, 1);
-    return img;
+    return spectrumSketch(16, Qt::transparent);
 }
 
 QImage drawClearGlyph() {
@@ -284,9 +287,5 @@ QImage drawClearGlyph() {
 }
 
 QImage drawXrayIcon() {
-    QImage img = blank(32, 32, Qt::white);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    spectrumSketch(p, 2);
-    return img;
+    return spectrumSketch(32, Qt::white);
 }

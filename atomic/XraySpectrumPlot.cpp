@@ -86,7 +86,6 @@ bool DrawRadiationGraphic(std::uint8_t Index, Canvas &canvas, int Width, int Hei
     canvas.setFontColor(colours::clBlack);
 
     drawAxes(canvas, Width, Height);
-    lambda = V > 0 ? hc / V : 0;
     kx = static_cast<long double>(Width - 25) / 7;
     ky = Height / 0.7L;
     drawIntensityTicks(canvas, Height);

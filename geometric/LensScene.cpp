@@ -229,3 +229,16 @@ LensOutputs drawLensScene(Canvas &c, const LensParams &p) {
     drawRays(c, f, o, im, col);
     return out;
 }
+
+bool onObject(const LensParams &p, int X, int Y) {
+    const Object o = makeObject(single(p.d), single(p.h), single(p.a));
+    return grabsObject({double(p.panelWidth), double(p.panelHeight)}, o, X, Y);
+}
+
+TipPose tipToPointer(const LensParams &p, int X, int Y) {
+    return tipAt({double(p.panelWidth), double(p.panelHeight)}, single(p.d), X, Y);
+}
+
+float slideObject(const LensParams &p, int dx) {
+    return single(double(single(p.d)) - dx / double(kScale));
+}

@@ -2,6 +2,7 @@
 // The picture of the lens window: axis, lens, focal marks, the object, its
 // image and the two construction rays, at 10 pixels per centimetre.
 #include "app/Canvas.h"
+#include "geometric/ThinLens.h"
 
 #include <QColor>
 #include <QString>
@@ -37,3 +38,12 @@ struct LensOutputs {
 };
 
 LensOutputs drawLensScene(Canvas &canvas, const LensParams &p);
+
+// The mouse on that picture, X and Y in picture pixels, the object taken
+// from the parameters the same way the picture takes it.
+// True when the pointer may grab the object.
+bool onObject(const LensParams &p, int X, int Y);
+// The object's height and tilt that put its tip under the pointer.
+thinlens::TipPose tipToPointer(const LensParams &p, int X, int Y);
+// The object distance after the object slid dx pixels to the right.
+float slideObject(const LensParams &p, int dx);

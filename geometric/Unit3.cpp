@@ -3,7 +3,6 @@
 #include "app/Align.h"
 #include "app/Colours.h"
 #include "app/NumberText.h"
-#include "geometric/ThinLens.h"
 
 #include <QMouseEvent>
 #include <QToolTip>
@@ -252,18 +251,10 @@ void TForm3::Image1DblClick() {
     Label13Click(Label19);
 }
 
-bool TForm3::pointerOnObject(int X, int Y) const {
-    const LensParams p = readParams();
-    const auto o =
-        thinlens::makeObject(thinlens::single(p.d), thinlens::single(p.h), thinlens::single(p.a));
-    return thinlens::grabsObject({double(p.panelWidth), double(p.panelHeight)}, o, X, Y);
-}
-
 void TForm3::Image1MouseDown(int X, int Y) {
-    if (Dragging || !pointerOnObject(X, Y)) return;
+    if (Dragging || !onObject(readParams(), X, Y)) return;
     Dragging = true;
     DragX = X;
-    DragY = Y;
 }
 
 void TForm3::Image1MouseUp() {
@@ -272,32 +263,28 @@ void TForm3::Image1MouseUp() {
 
 void TForm3::Image1MouseMove(Qt::MouseButtons buttons, int X, int Y) {
     if (!Dragging)
-        Panel1->setCursor(pointerOnObject(X, Y) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+        Panel1->setCursor(onObject(readParams(), X, Y) ? Qt::PointingHandCursor : Qt::ArrowCursor);
     else if (buttons & Qt::RightButton)
         dragTip(X, Y);
     else
-        dragAlongAxis(X, Y);
+        dragAlongAxis(X);
     showPointerTip(X, Y);
 }
 
 // The tip follows the pointer; the base stays where it is.
 void TForm3::dragTip(int X, int Y) {
-    const thinlens::TipPose pose =
-        thinlens::tipAt({double(Panel1->width()), double(Panel1->height())},
-                        thinlens::single(readNumber(Edit2->text())), X, Y);
+    const thinlens::TipPose pose = tipToPointer(readParams(), X, Y);
     Edit4->setText(qFormatFiveDecimals(pose.height));
     Edit6->setText(qFormatFiveDecimals(pose.tiltDegrees));
     DrawScene();
 }
 
 // The whole object slides along the axis, through the lens if pushed.
-void TForm3::dragAlongAxis(int X, int Y) {
+void TForm3::dragAlongAxis(int X) {
     const int dx = X - DragX;
-    const float d = thinlens::single(readNumber(Edit2->text()));
-    Edit2->setText(qFormatFiveDecimals(thinlens::single(double(d) - dx / 10.0)));
+    Edit2->setText(qFormatFiveDecimals(slideObject(readParams(), dx)));
     if (dx != 0) DrawScene();
     DragX = X;
-    DragY = Y;
 }
 
 // "x:y" in centimetres from the picture's centre, y downwards.

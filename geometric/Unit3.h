@@ -28,9 +28,9 @@ class TForm3 : public TDemoForm {
     QToolButton *SpeedButton1;
     TColorDialog *ColorDialog1;
 
-    // Drag state: the flag and the last pointer position, in picture pixels.
+    // Drag state: the flag and the pointer's last column, in picture pixels.
     bool Dragging = false;
-    int DragX = 0, DragY = 0;
+    int DragX = 0;
 
     void FormCreate();
     Q_INVOKABLE void DrawScene();
@@ -51,9 +51,8 @@ class TForm3 : public TDemoForm {
     void createInputs();
     void wireEvents();
     void placeLegend();
-    bool pointerOnObject(int X, int Y) const;
     void dragTip(int X, int Y);
-    void dragAlongAxis(int X, int Y);
+    void dragAlongAxis(int X);
     void showPointerTip(int X, int Y);
 };
 

@@ -233,6 +233,29 @@ class TestLensScene : public QObject {
         QVERIFY(p.has(1, p.cy, kAxis) || p.has(1, p.cy, kLens));
     }
 
+    // The mouse geometry and the picture agree on where the object is.
+    void mouseFindsTheObjectWhereItIsDrawn() {
+        LensParams lp = params();
+        const Picture p = draw(lp);
+        // The default object hangs 280 px left of the lens, 60 px down.
+        QVERIFY(p.has(p.cx - 280, p.cy + 30, kObject));
+        QVERIFY(onObject(lp, p.cx - 280, p.cy + 30));
+        QVERIFY(!onObject(lp, p.cx - 280, p.cy - 30));
+        QVERIFY(!onObject(lp, p.cx - 150, p.cy + 30));
+        QCOMPARE(slideObject(lp, 15), 26.5f);
+        // A tip pulled to the pointer is drawn there.
+        const QPoint to(p.cx - 100, p.cy - 40);
+        const thinlens::TipPose pose = tipToPointer(lp, to.x(), to.y());
+        lp.h = pose.height;
+        lp.a = pose.tiltDegrees;
+        const Picture moved = draw(lp);
+        int near = 0;
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx)
+                near += moved.has(to.x() + dx, to.y() + dy, kObject);
+        QVERIFY(near > 0);
+    }
+
     void backgroundColourFillsPicture() {
         LensParams lp = params();
         lp.colours.background = QColor(0x10, 0x20, 0x30);
