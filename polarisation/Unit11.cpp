@@ -262,10 +262,7 @@ void TForm11::FormShow() {
     PageControl1Change();
 }
 
-void TForm11::FormCloseAfter() {
-    PageControl1Change();
-}
-
+// Every way of hiding ends here, the close fade included.
 void TForm11::hideEvent(QHideEvent *e) {
     TDemoForm::hideEvent(e);
     Pacer.setVisible(false);
