@@ -52,26 +52,28 @@ void MalusScene::beam(const OpticalBench &bench, double s, double z0, double z1)
 }
 
 void MalusScene::polariser(const OpticalBench &bench, double p, double z) const {
-    OpticalBench::SetEmissionColor(0, 0, 0.2);
+    OpticalBench::SetEmissionColor(0, 0, 0.2f);
     glColor4f(0, 0.3f, 0.9f, 0.8f);
-    const double degrees = p * 180 / std::numbers::pi;
-    const double at[3] = {z - kRimHeight / 2, z + kRimHeight / 2, z - kRimHeight / 2};
-    const unsigned lists[3] = {kPlate, kPlate, kRim};
-    for (int i = 0; i < 3; ++i) {
-        pushObject(bench);
-        glRotated(degrees, 0, 0, 1);
-        glTranslated(0, 0, at[i]);
-        glCallList(base + lists[i]);
-        if (i < 2) glPopMatrix();
+    pushObject(bench);
+    glRotated(p * 180 / std::numbers::pi, 0, 0, 1);
+    // A plate at each end of the rim.
+    for (double at : {z - kRimHeight / 2, z + kRimHeight / 2}) {
+        glPushMatrix();
+        glTranslated(0, 0, at);
+        glCallList(base + kPlate);
+        glPopMatrix();
     }
+    glTranslated(0, 0, z - kRimHeight / 2);
+    glCallList(base + kRim);
     // The two marked sides of the rim show the allowed direction.
     OpticalBench::SetEmissionColor(0.5f, 0.5f, 1);
     glColor4f(0.5f, 0.5f, 1, 1);
+    const float h = float(kRimHeight);
     glBegin(GL_QUADS);
     for (float sgn : {1.f, -1.f}) {
         glVertex3f(0.51f * sgn, 0, 0);
-        glVertex3f(0.51f * sgn, 0, 0.15f);
-        glVertex3f(0, 0.51f * sgn, 0.15f);
+        glVertex3f(0.51f * sgn, 0, h);
+        glVertex3f(0, 0.51f * sgn, h);
         glVertex3f(0, 0.51f * sgn, 0);
     }
     glEnd();

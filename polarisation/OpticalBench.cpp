@@ -44,10 +44,10 @@ void OpticalBench::start() {
     Timer1->start();
 }
 
-void OpticalBench::SetEmissionColor(float r, float g, double b) {
-    const GLfloat c[4] = {r, g, GLfloat(b), 1};
+void OpticalBench::SetEmissionColor(float r, float g, float b) {
+    const GLfloat c[4] = {r, g, b, 1};
     glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, c);
-    glColor4f(r, g, GLfloat(b), 1);
+    glColor4f(r, g, b, 1);
 }
 
 void OpticalBench::pushCamera() const {

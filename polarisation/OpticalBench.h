@@ -37,7 +37,7 @@ class OpticalBench : public QOpenGLWidget {
 
     // Called by scenes before each coloured object: the object glows in
     // its own colour whatever the lighting.
-    static void SetEmissionColor(float r, float g, double b);
+    static void SetEmissionColor(float r, float g, float b);
     void pushCamera() const; // push + camera transform
     static void drawAxes();
 

@@ -7,7 +7,6 @@
 #include "polarisation/AnisotropicScene.h"
 
 #include <QCoreApplication>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,18 +36,18 @@ template <class T> T *named(T *w, const char *name) {
 }
 
 // Our font is wider than the layout's. A long label wraps within maxWidth;
-// a short one (fontPixels < 0) shrinks until it fits, so that it never runs
-// under the pictures and edits next to it.
+// a short one stays on one line, narrowed until it fits, so that it never
+// runs under the pictures and edits next to it.
+enum class Fit { Wrap, OneLine };
+
 QLabel *label(QWidget *parent, const char *name, int x, int y, const QString &text, int fontPixels,
-              int maxWidth) {
+              int maxWidth, Fit fit) {
     auto *l = named(new QLabel(text, parent), name);
     QFont f = l->font();
-    f.setPixelSize(std::abs(fontPixels));
-    if (fontPixels < 0)
-        while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(text) > maxWidth)
-            f.setPixelSize(f.pixelSize() - 1);
+    f.setPixelSize(fontPixels);
+    if (fit == Fit::OneLine) f = fittedFont(f, text, maxWidth);
     l->setFont(f);
-    l->setWordWrap(fontPixels > 0);
+    l->setWordWrap(fit == Fit::Wrap);
     l->setFixedWidth(std::min(maxWidth, l->fontMetrics().horizontalAdvance(text) + 2));
     l->adjustSize();
     l->move(x, y);
@@ -89,17 +88,22 @@ TForm11::~TForm11() {
 void TForm11::buildFirstPage() {
     TabSheet1 = named(new QWidget, "TabSheet1");
     PageControl1->addTab(TabSheet1, QStringLiteral("Анимированные схемы"));
-    Label12 = label(TabSheet1, "Label12", 8, 40,
-                    QStringLiteral("Плоскополяризованная электромагнитная волна:"), 16, 396);
-    Label11 = label(TabSheet1, "Label11", 8, 176,
-                    QStringLiteral("Частные случаи эллиптической поляризации:"), 16, 388);
-    Label9 = label(TabSheet1, "Label9", 400, 144, QStringLiteral("Линейная:"), -16, 86);
-    Label10 = label(TabSheet1, "Label10", 408, 208, QStringLiteral("Круговая:"), -16, 78);
+    Label12 =
+        label(TabSheet1, "Label12", 8, 40,
+              QStringLiteral("Плоскополяризованная электромагнитная волна:"), 16, 396, Fit::Wrap);
+    Label11 =
+        label(TabSheet1, "Label11", 8, 176,
+              QStringLiteral("Частные случаи эллиптической поляризации:"), 16, 388, Fit::Wrap);
+    Label9 =
+        label(TabSheet1, "Label9", 400, 144, QStringLiteral("Линейная:"), 16, 86, Fit::OneLine);
+    Label10 =
+        label(TabSheet1, "Label10", 408, 208, QStringLiteral("Круговая:"), 16, 78, Fit::OneLine);
     Label13 = label(TabSheet1, "Label13", 8, 328,
                     QStringLiteral("Прохождение плоскополяризованного света через поляризатор:"),
-                    16, 500);
-    Label14 = label(TabSheet1, "Label14", 16, 488,
-                    QStringLiteral("Изменение поляризации при отражении волны:"), 16, 396);
+                    16, 500, Fit::Wrap);
+    Label14 =
+        label(TabSheet1, "Label14", 16, 488,
+              QStringLiteral("Изменение поляризации при отражении волны:"), 16, 396, Fit::Wrap);
     struct Gif {
         QLabel **slot;
         const char *name, *file;
@@ -161,7 +165,8 @@ void TForm11::buildInputs() {
         {&Label15, &Edit8, "Label15", "Edit8", 128, "Временной шаг, с*10^17=", "1"},
     };
     for (const Row &r : rows) {
-        *r.lab = label(Panel3, r.labName, 8, r.y + 8, QString::fromUtf8(r.text), -11, 142);
+        *r.lab =
+            label(Panel3, r.labName, 8, r.y + 8, QString::fromUtf8(r.text), 11, 142, Fit::OneLine);
         QLineEdit *e = named(new QLineEdit(QString::fromLatin1(r.value), Panel3), r.editName);
         e->setGeometry(152, r.y, 57, 21);
         connect(e, &QLineEdit::textChanged, this, &TForm11::Edit5Change);
@@ -257,10 +262,7 @@ void TForm11::FormShow() {
     PageControl1Change();
 }
 
-void TForm11::FormCloseAfter() {
-    PageControl1Change();
-}
-
+// Every way of hiding ends here, the close fade included.
 void TForm11::hideEvent(QHideEvent *e) {
     TDemoForm::hideEvent(e);
     Pacer.setVisible(false);

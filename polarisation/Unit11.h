@@ -52,7 +52,6 @@ class TForm11 : public TDemoForm {
     const WavePacer &pacer() const { return Pacer; }
 
     void FormShow() override;
-    void FormCloseAfter() override;
 
   protected:
     bool event(QEvent *e) override;

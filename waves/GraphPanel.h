@@ -2,6 +2,7 @@
 // The black area showing the computed intensity in white; the wheel zooms
 // (plain: vertical, Shift: horizontal) and scrolls (Ctrl).
 #include "waves/InterferenceBuffer.h"
+#include "waves/InterferencePlot.h"
 
 #include <QImage>
 #include <QWidget>
@@ -9,25 +10,6 @@
 class QLabel;
 class QLineEdit;
 class QScrollBar;
-
-// What the graph shows; the painter and the status text work from this.
-struct GraphView {
-    const float *samples = nullptr;
-    int count = 0;
-    long double verticalScale = 0.01L;
-    long double horizontalScale = 1.0L;
-    int position = 0;  // scroll bar, in samples
-    int width = 0;     // panel
-    int height = 0;    // panel
-    int barHeight = 0; // scroll bar
-};
-
-// Draws the columns of the update rectangle, blocks of samples averaged per column.
-void drawInterferenceGraph(QImage &image, const GraphView &v, const QRect &update);
-// The screen coordinate y of the sample under column x.
-float graphCoordinateAt(const GraphView &v, int x, long double ymax);
-// Fixed-point with 15 decimals of the value rounded to 15 significant digits.
-QString formatFixed15(long double v);
 
 class TGraphPanel : public QWidget {
     Q_OBJECT
@@ -49,7 +31,6 @@ class TGraphPanel : public QWidget {
     // Large step of the scroll bar, then a full repaint.
     void Repaint();
     GraphView view() const;
-    const QImage &picture() const { return image; }
 
   protected:
     void paintEvent(QPaintEvent *event) override;

@@ -112,6 +112,17 @@ void blockRows(const Prepared &p, std::int64_t firstI, int m, float *out) {
         out[k] = static_cast<float>((cs[k] * cs[k] + sn[k] * sn[k]) * 0.5);
 }
 
+// Fills out[n + i] for firstI <= i <= lastI, within 1 - n .. n - 1.
+void computeRows(const Prepared &p, std::int64_t n, float *out, std::int64_t firstI,
+                 std::int64_t lastI) {
+    firstI = std::max(firstI, 1 - n);
+    lastI = std::min(lastI, n - 1);
+    for (std::int64_t i = firstI; i <= lastI; i += kBlock) {
+        const int m = static_cast<int>(std::min<std::int64_t>(kBlock, lastI - i + 1));
+        blockRows(p, i, m, out + n + i);
+    }
+}
+
 bool strictNumber(const std::string &text, double &v) {
     const std::optional<double> r = readNumberStrict(text);
     if (!r) return false;
@@ -167,13 +178,7 @@ std::string byteCountText(long double bytes) {
 
 void computeInterferenceRows(const InterferenceInputs &in, std::int64_t n, float *out,
                              std::int64_t firstI, std::int64_t lastI) {
-    firstI = std::max(firstI, 1 - n);
-    lastI = std::min(lastI, n - 1);
-    const Prepared p = prepare(in);
-    for (std::int64_t i = firstI; i <= lastI; i += kBlock) {
-        const int m = static_cast<int>(std::min<std::int64_t>(kBlock, lastI - i + 1));
-        blockRows(p, i, m, out + n + i);
-    }
+    computeRows(prepare(in), n, out, firstI, lastI);
 }
 
 namespace {
@@ -186,13 +191,13 @@ struct RowQueue {
 
     // Computes chunks until none is left or the run is cancelled.
     template <class AfterChunk>
-    void work(const InterferenceInputs &in, std::int64_t n, float *out,
-              const std::atomic<bool> &cancel, AfterChunk after) {
+    void work(const Prepared &p, std::int64_t n, float *out, const std::atomic<bool> &cancel,
+              AfterChunk after) {
         while (!cancel.load(std::memory_order_relaxed)) {
             const std::int64_t start = first + next.fetch_add(chunk);
             if (start > last) return;
             const std::int64_t end = std::min(last, start + chunk - 1);
-            computeInterferenceRows(in, n, out, start, end);
+            computeRows(p, n, out, start, end);
             done.fetch_add(end - start + 1);
             after();
         }
@@ -221,15 +226,17 @@ void computeAll(const InterferenceInputs &in, std::int64_t n, float *out,
         if (p != last && progress) progress(p);
         last = p;
     };
+    // The sources in metres, once for the whole run and every thread.
+    const Prepared prepared = prepare(in);
     std::vector<std::thread> helpers;
-    for (int h = helperCount(rows, in.sources.size()); h > 0; --h) {
+    for (int h = helperCount(rows, prepared.x.size()); h > 0; --h) {
         try {
-            helpers.emplace_back([&] { q.work(in, n, out, cancel, [] {}); });
+            helpers.emplace_back([&] { q.work(prepared, n, out, cancel, [] {}); });
         } catch (const std::system_error &) {
             break; // no thread to be had: the calling thread does it all
         }
     }
-    q.work(in, n, out, cancel, report);
+    q.work(prepared, n, out, cancel, report);
     for (std::thread &t : helpers)
         t.join();
     report();

@@ -1,43 +1,11 @@
 #include "waves/SourcePanel.h"
 
-#include "app/Canvas.h"
 #include "app/Csafespinedit.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-
-void drawSourceStrip(QImage &image, const std::vector<InterferenceSource> &sources,
-                     const QRect &update) {
-    Canvas c(image);
-    const int w = c.width(), h = c.height(), w2 = w / 2;
-    c.setBrushColor(Qt::black);
-    // Canvas rectangles leave out the right and bottom edges.
-    c.FillRect(update.left(), update.top(), update.right() + 1, update.bottom() + 1);
-    const int left = update.left(), right = update.right();
-    for (const InterferenceSource &s : sources) {
-        const long long x = static_cast<long long>(s.position) + w2;
-        if (x < left || x > right) continue;
-        const int g = std::clamp(s.brightness, 0, 255);
-        c.setPenColor(QColor(g, g, g));
-        c.MoveTo(int(x), update.top());
-        c.LineTo(int(x), update.bottom() + 1);
-    }
-    if (update.bottom() + 1 > h - 2) {
-        c.setPenColor(QColor(0, 255, 0));
-        c.MoveTo(left, h - 1);
-        c.LineTo(right + 1, h - 1);
-    }
-    if (update.top() < 5) {
-        for (int x = left; x <= right; ++x) {
-            if ((x - w2) % 10 != 0) continue;
-            const bool centre = x == w2;
-            c.setPenColor(centre ? QColor(0, 255, 255) : QColor(0, 255, 0));
-            c.MoveTo(x, 0);
-            c.LineTo(x, centre ? 5 : 3);
-        }
-    }
-}
+#include <algorithm>
 
 TSourcePanel::TSourcePanel(QWidget *parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);

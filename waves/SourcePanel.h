@@ -1,6 +1,7 @@
 #pragma once
 // The black strip on which the user places coherent point sources: left drag
 // adds (with the brightness of the spin edit), right drag removes.
+#include "waves/InterferencePlot.h"
 #include "waves/InterferenceSources.h"
 
 #include <QImage>
@@ -35,7 +36,3 @@ class TSourcePanel : public QWidget {
     Drag drag = Drag::None;
     int anchor = 0;
 };
-
-// The strip's picture inside the update rectangle.
-void drawSourceStrip(QImage &image, const std::vector<InterferenceSource> &sources,
-                     const QRect &update);

@@ -104,7 +104,20 @@ void TForm12::buildControls() {
     GraphPanel1->setCursor(Qt::CrossCursor);
     setAlign(GraphPanel1, Align::Client);
     GraphPanel1->VerticalScale = 0.01L;
+    buildInputs();
 
+    SourcePanel1->StatusLabel = Label1;
+    SourcePanel1->Brightness = CSpinEdit1;
+    GraphPanel1->StatusLabel = Label2;
+    GraphPanel1->VerticalEdit = Edit4;
+    GraphPanel1->HorizontalEdit = Edit6;
+    connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm12::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TForm12::SpeedButton2Click);
+}
+
+// The inputs, scales, status and button on the bottom panel.
+void TForm12::buildInputs() {
     QWidget *p = Panel1;
     label(p, "Label4", QStringLiteral("Длина волны:"), 8, 8);
     Edit5 = edit(p, "Edit5", QStringLiteral("5000"), 148, 8, 72);
@@ -144,15 +157,6 @@ void TForm12::buildControls() {
     ProgressBar1->setTextVisible(false);
     ProgressBar1->hide();
     Button1 = place(new QPushButton(QStringLiteral("Расчет"), p), "Button1", 396, 118, 96, 27);
-
-    SourcePanel1->StatusLabel = Label1;
-    SourcePanel1->Brightness = CSpinEdit1;
-    GraphPanel1->StatusLabel = Label2;
-    GraphPanel1->VerticalEdit = Edit4;
-    GraphPanel1->HorizontalEdit = Edit6;
-    connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm12::SpeedButton1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TForm12::SpeedButton2Click);
 }
 
 void TForm12::Button1Click() {

@@ -62,6 +62,7 @@ class TForm12 : public TDemoForm {
   private:
     void buildScheme();
     void buildControls();
+    void buildInputs();
     void setBusy(bool on);
     void showFailure(const QString &text);
     void work(InterferenceRequest request);
