@@ -7,12 +7,6 @@
 #include <QPropertyAnimation>
 #include <QScreen>
 
-QFont pixelFont(int pixels) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(pixels);
-    return f;
-}
-
 QFont fittedFont(QFont f, const QString &text, int width) {
     for (int stretch = 100; stretch >= 70; stretch -= 2) {
         f.setStretch(stretch);

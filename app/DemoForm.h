@@ -1,6 +1,8 @@
 #pragma once
 // The frame every demonstration window shares: created hidden once, shown
 // non-modally, faded out and hidden on close, never destroyed during the run.
+#include "app/Fonts.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -84,9 +86,6 @@ class TDemoForm : public QWidget {
     bool fading = false;
     bool keyPreview = false;
 };
-
-// The windows' font at a size in pixels.
-QFont pixelFont(int pixels);
 
 // DejaVu Sans is wider than the layouts' font: the font narrowed until the
 // text fits the width, so that captions show whole.

@@ -189,10 +189,7 @@ void Tform_Main::buildList(QWidget *parent) {
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    QFont bold(QStringLiteral("DejaVu Sans"));
-    bold.setPixelSize(13);
-    bold.setBold(true);
-    ListView1->setFont(bold);
+    ListView1->setFont(pixelFont(13, true));
     // Headers in the window's font, so that "V, кВ" fits its narrow column.
     QFont header = font();
     header.setBold(false); // explicitly, or the list's bold would pass on

@@ -1,5 +1,7 @@
 #include "atomic/XrayPictures.h"
 
+#include "app/Fonts.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -14,14 +16,6 @@ const QColor kCopper(196, 118, 64);
 const QColor kHot(235, 80, 20);
 const QColor kElectrons(30, 80, 220);
 const QColor kRays(150, 40, 170);
-
-QFont pixelFont(int px, bool bold = false, bool italic = false) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(px);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}
 
 QImage blank(int w, int h, const QColor &fill) {
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);

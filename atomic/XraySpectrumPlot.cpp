@@ -2,6 +2,7 @@
 
 #include "app/Canvas.h"
 #include "app/Colours.h"
+#include "app/Fonts.h"
 
 namespace Break_x {
 
@@ -80,9 +81,7 @@ bool DrawRadiationGraphic(std::uint8_t Index, Canvas &canvas, int Width, int Hei
     canvas.setPenWidth(1);
     canvas.setPenStyle(PenStyle::Solid);
     canvas.setPenMode(PenMode::Copy);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(11);
-    canvas.setFont(font);
+    canvas.setFont(pixelFont(11));
     canvas.setFontColor(colours::clBlack);
 
     drawAxes(canvas, Width, Height);

@@ -1,6 +1,7 @@
 #include "geometric/LensScene.h"
 
 #include "app/Colours.h"
+#include "app/Fonts.h"
 #include "app/NumberText.h"
 #include "app/Pixels.h"
 #include "geometric/ThinLens.h"
@@ -199,9 +200,7 @@ void drawRays(Canvas &c, const Frame &f, const Object &o, const Image &im, const
 LensOutputs drawLensScene(Canvas &c, const LensParams &p) {
     const Frame f{p.panelWidth, p.panelHeight, p.panelWidth / 2, p.panelHeight / 2};
     const LensColours &col = p.colours;
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(8); // 6 points
-    c.setFont(font);
+    c.setFont(pixelFont(8)); // 6 points
     c.setBrushStyle(BrushStyle::Solid);
     c.setBrushColor(col.background);
     c.FillRect(0, 0, f.W, f.H);

@@ -1,5 +1,7 @@
 #include "waves/InterferenceScheme.h"
 
+#include "app/Fonts.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -130,9 +132,7 @@ QImage drawInterferenceScheme() {
     img.fill(kPaper);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(12);
-    p.setFont(f);
+    p.setFont(pixelFont(12));
     drawFringes(p);
     drawSuperposition(p);
     drawGeometry(p);
