@@ -42,18 +42,14 @@ void setFontColour(QLabel *l, const QColor &c) {
 }
 
 QLabel *label(QWidget *parent, const char *name, const QString &caption, int x, int y) {
-    auto *l = new QLabel(caption, parent);
-    l->setObjectName(QLatin1String(name));
+    auto *l = named(new QLabel(caption, parent), name);
     l->move(x, y);
     l->adjustSize();
     return l;
 }
 
 QLineEdit *edit(QWidget *parent, const char *name, const QString &text, int x, int y) {
-    auto *e = new QLineEdit(text, parent);
-    e->setObjectName(QLatin1String(name));
-    e->setGeometry(x, y, 65, 21);
-    return e;
+    return place(new QLineEdit(text, parent), name, x, y, 65, 21);
 }
 
 int pointerX(const QMouseEvent *e) {

@@ -30,11 +30,6 @@ class WaveStepEvent : public QEvent {
     std::uint64_t ticket;
 };
 
-template <class T> T *named(T *w, const char *name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
-
 // Our font is wider than the layout's. A long label wraps within maxWidth;
 // a short one stays on one line, narrowed until it fits, so that it never
 // runs under the pictures and edits next to it.

@@ -17,8 +17,7 @@ namespace {
 const BenchConfig kMalusBench{100, true, true, 0.1};
 
 QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int x, int y) {
-    auto *c = new QCheckBox(text, parent);
-    c->setObjectName(QString::fromLatin1(name));
+    auto *c = named(new QCheckBox(text, parent), name);
     c->move(x, y);
     c->adjustSize();
     return c;

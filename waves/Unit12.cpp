@@ -38,12 +38,6 @@ void post(QObject *to, int type, int value) {
     QCoreApplication::postEvent(to, e);
 }
 
-template <class W> W *place(W *w, const char *name, int x, int y, int width, int height) {
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(x, y, width, height);
-    return w;
-}
-
 QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int y, int w = 130) {
     return place(new QLabel(text, parent), name, x, y + 3, w, 15);
 }
