@@ -1,9 +1,9 @@
 // One step of the anisotropic-medium animation at the window's design size:
 // the fields and both pictures (vector, trace, scrolled time strip). At the
 // fastest track-bar position the steps follow each other back to back.
-#include "app/Canvas.h"
-#include "polarisation/AnisotropicScene.h"
-#include "polarisation/AnisotropicWave.h"
+#include "canvas/Canvas.h"
+#include "polarisation/anisotropic/AnisotropicScene.h"
+#include "polarisation/anisotropic/AnisotropicWave.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

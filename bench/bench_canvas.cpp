@@ -1,5 +1,5 @@
 // The drawing operations every picture is made of, on a window-sized image.
-#include "app/Canvas.h"
+#include "canvas/Canvas.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // One redraw of the lens picture at the window's design size (bitmap
 // 589 x 232 in a 591 x 234 panel): what a drag costs per mouse move.
-#include "app/Canvas.h"
-#include "geometric/LensScene.h"
+#include "canvas/Canvas.h"
+#include "geometric/lens/LensScene.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

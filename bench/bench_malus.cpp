@@ -2,9 +2,9 @@
 // window's design size. Needs an X display (run under xvfb-run, xcb). The
 // figure includes reading the 643 x 439 picture back, so it is an upper
 // bound of the frame itself.
-#include "app/Csafespinedit.h"
-#include "app/Startup.h"
-#include "polarisation/Unit16.h"
+#include "polarisation/malus/Unit16.h"
+#include "shell/Startup.h"
+#include "widgets/Csafespinedit.h"
 
 #include <QApplication>
 #include <QCheckBox>

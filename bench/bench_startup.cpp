@@ -1,8 +1,8 @@
 // Start-up time: from the start of main to a shown launcher with all eighteen
 // windows created, measured over repeated runs of a fresh process each.
 //   bench_startup [RUNS]        (run under xvfb-run for an X server, or offscreen)
-#include "app/Startup.h"
-#include "app/Unit1.h"
+#include "shell/Startup.h"
+#include "shell/Unit1.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

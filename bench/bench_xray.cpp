@@ -1,9 +1,9 @@
 // One X-ray spectrum curve: the model alone (about 6,000 samples of seven
 // lines and the continuum) and the whole drawing on a bitmap of the
 // window's design size; and the illustrations drawn at start-up.
-#include "app/Canvas.h"
-#include "atomic/XrayPictures.h"
-#include "atomic/XraySpectrumPlot.h"
+#include "atomic/xray/XrayPictures.h"
+#include "atomic/xray/XraySpectrumPlot.h"
+#include "canvas/Canvas.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

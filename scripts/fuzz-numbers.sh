@@ -7,7 +7,7 @@ seconds="${1:-30}"
 out=build-fuzz
 mkdir -p "$out/corpus"
 clang++ -std=c++20 -g -O1 -I. -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-    app/Numbers.cpp tests/fuzz/fuzz_numbers.cpp -o "$out/fuzz_numbers"
+    core/Numbers.cpp tests/fuzz/fuzz_numbers.cpp -o "$out/fuzz_numbers"
 for seed in "  12.5abc" "1e-3" "-" ",5" "5,5" "1e400" "-.5E+7x" "2147483648"; do
     printf '%s' "$seed" > "$out/corpus/$(printf '%s' "$seed" | od -An -tx1 | tr -d ' \n')"
 done

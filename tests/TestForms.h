@@ -1,8 +1,9 @@
 #pragma once
 // Shared by the widget tests: all windows created once per test program,
 // the way start-up creates them.
-#include "app/Startup.h"
+#include "shell/Startup.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
@@ -28,4 +29,12 @@ inline QWidget *windowOfClass(const char *name) {
     for (QWidget *w : QApplication::topLevelWidgets())
         if (qstrcmp(w->metaObject()->className(), name) == 0) return w;
     return nullptr;
+}
+
+// Presses one of the launcher's buttons, as a user would.
+inline void clickLauncherButton(const char *name) {
+    QWidget *launcher = windowOfClass("TForm1");
+    auto *b = launcher ? launcher->findChild<QAbstractButton *>(QLatin1String(name)) : nullptr;
+    QVERIFY2(b, name);
+    b->click();
 }

@@ -13,8 +13,8 @@
 //           drag:NAME=X1,Y1,X2,Y2  left-button drag across the control NAME
 // A message box that comes up on the way is reported on stderr and closed,
 // so that a script never waits for a click nobody will make.
-#include "app/Csafespinedit.h"
-#include "app/Startup.h"
+#include "shell/Startup.h"
+#include "widgets/Csafespinedit.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>

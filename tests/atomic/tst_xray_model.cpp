@@ -1,7 +1,7 @@
 // The X-ray tube model: element lookup, line positions and excitation, the
 // two continuum laws, the sampling walk and the readout format.
-#include "app/Pixels.h"
-#include "atomic/Break_x.h"
+#include "atomic/xray/Break_x.h"
+#include "core/Pixels.h"
 
 #include <QTest>
 #include <clocale>

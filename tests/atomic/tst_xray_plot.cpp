@@ -1,7 +1,7 @@
 // The spectrum picture: axes and ticks, where curves start, colour cycling,
 // invalid indices and the XOR marker, checked pixel by pixel.
-#include "app/Canvas.h"
-#include "atomic/XraySpectrumPlot.h"
+#include "atomic/xray/XraySpectrumPlot.h"
+#include "canvas/Canvas.h"
 
 #include <QTest>
 

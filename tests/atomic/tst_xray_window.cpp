@@ -1,9 +1,9 @@
 // The X-ray window driven like a user: element list, voltage, drawing,
 // clearing, the wavelength marker, the hidden element, hints and resizing.
 #include "TestForms.h"
-#include "app/Surface.h"
-#include "atomic/Break_x.h"
-#include "atomic/U_main.h"
+#include "atomic/xray/Break_x.h"
+#include "atomic/xray/U_main.h"
+#include "widgets/Surface.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // libFuzzer target for number reading: any bytes must read without a crash,
 // undefined behaviour, NaN or infinity, and the readers and formats must agree.
-#include "app/Numbers.h"
+#include "core/Numbers.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,8 +1,8 @@
 // The lens window driven like a user: layout, the object-height rules,
 // both drags, cursor and tooltip, the colour legend, Esc and Enter.
 #include "TestForms.h"
-#include "app/Colours.h"
-#include "geometric/Unit3.h"
+#include "canvas/Colours.h"
+#include "geometric/lens/Unit3.h"
 
 #include <QMouseEvent>
 #include <cmath>

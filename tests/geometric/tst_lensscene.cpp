@@ -1,8 +1,8 @@
 // The lens picture drawn on a canvas, without any window: what is drawn
 // where, the two output texts, and what happens with degenerate and extreme
 // inputs.
-#include "app/Canvas.h"
-#include "geometric/LensScene.h"
+#include "canvas/Canvas.h"
+#include "geometric/lens/LensScene.h"
 
 #include <QElapsedTimer>
 #include <QTest>

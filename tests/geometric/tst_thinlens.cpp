@@ -1,6 +1,6 @@
 // Thin-lens formulas and the mouse geometry of the lens window, without Qt
 // widgets or pictures.
-#include "geometric/ThinLens.h"
+#include "geometric/lens/ThinLens.h"
 
 #include <QTest>
 #include <cfloat>

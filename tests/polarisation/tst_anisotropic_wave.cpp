@@ -1,8 +1,8 @@
 // The anisotropic-medium model and its pictures, without any window.
-#include "app/Canvas.h"
-#include "app/Colours.h"
-#include "polarisation/AnisotropicScene.h"
-#include "polarisation/AnisotropicWave.h"
+#include "canvas/Canvas.h"
+#include "canvas/Colours.h"
+#include "polarisation/anisotropic/AnisotropicScene.h"
+#include "polarisation/anisotropic/AnisotropicWave.h"
 
 #include <QTest>
 #include <cmath>

@@ -1,8 +1,8 @@
 // The anisotropic-medium window: steps, pictures, pacing, animations, exit.
 #include "TestForms.h"
-#include "app/Colours.h"
-#include "app/Surface.h"
-#include "polarisation/Unit11.h"
+#include "canvas/Colours.h"
+#include "polarisation/anisotropic/Unit11.h"
+#include "widgets/Surface.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

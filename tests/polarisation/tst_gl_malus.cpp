@@ -2,9 +2,9 @@
 // the second polariser, camera drags, fresh context per showing, wheel.
 #include "GlDriver.h"
 #include "TestForms.h"
-#include "app/Csafespinedit.h"
-#include "app/Surface.h"
-#include "polarisation/Unit16.h"
+#include "polarisation/malus/Unit16.h"
+#include "widgets/Csafespinedit.h"
+#include "widgets/Surface.h"
 
 #include <QCheckBox>
 #include <QMatrix4x4>

@@ -1,7 +1,7 @@
 // Without any OpenGL (the offscreen platform has none) the Malus window
 // reports the failure and closes instead of crashing.
 #include "TestForms.h"
-#include "polarisation/Unit16.h"
+#include "polarisation/malus/Unit16.h"
 
 #include <QMessageBox>
 #include <QTimer>

@@ -1,6 +1,6 @@
 // Numbers of the Malus's-law scene: polariser angles, intensities, waves,
 // and the steps of the angle.
-#include "polarisation/MalusModel.h"
+#include "polarisation/malus/MalusModel.h"
 
 #include <QTest>
 #include <climits>

@@ -1,5 +1,5 @@
 // The pacing thread against a stand-in for the UI thread.
-#include "polarisation/WavePacer.h"
+#include "polarisation/anisotropic/WavePacer.h"
 
 #include <QElapsedTimer>
 #include <QTest>

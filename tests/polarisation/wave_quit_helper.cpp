@@ -2,9 +2,9 @@
 // ends the program after the given number of ms: argv[1] = ms, argv[2] =
 // "quit" (normal end, every window destroyed) or "exit" (the launcher's
 // exit button, immediate end).
-#include "app/Startup.h"
-#include "app/Unit1.h"
-#include "polarisation/Unit11.h"
+#include "polarisation/anisotropic/Unit11.h"
+#include "shell/Startup.h"
+#include "shell/Unit1.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #pragma once
 // The straightforward interference sum in extended precision, exactly as
 // the algorithm reads: the yardstick for the fast kernel in tests and bench.
-#include "waves/InterferenceKernel.h"
+#include "waves/interference/InterferenceKernel.h"
 
 #include <cmath>
 #include <vector>

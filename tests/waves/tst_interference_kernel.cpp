@@ -1,8 +1,8 @@
 // The interference kernel against the extended-precision reference, the
 // known intensities, the sample layout and the run's outcomes.
-#include "waves/InterferenceKernel.h"
 #include "waves/InterferenceReference.h"
-#include "waves/InterferenceSources.h"
+#include "waves/interference/InterferenceKernel.h"
+#include "waves/interference/InterferenceSources.h"
 
 #include <QTest>
 #include <cmath>

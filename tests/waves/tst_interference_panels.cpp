@@ -1,7 +1,7 @@
 // The source strip and the intensity graph: drags, wheel, drawing.
-#include "app/Csafespinedit.h"
-#include "waves/GraphPanel.h"
-#include "waves/SourcePanel.h"
+#include "waves/interference/GraphPanel.h"
+#include "waves/interference/SourcePanel.h"
+#include "widgets/Csafespinedit.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // The interference window: computing off the UI thread, the busy state in
 // every outcome, the result hand-over, the messages, closing while busy.
 #include "TestForms.h"
-#include "app/Csafespinedit.h"
-#include "app/Surface.h"
-#include "waves/GraphPanel.h"
-#include "waves/SourcePanel.h"
-#include "waves/Unit12.h"
+#include "waves/interference/GraphPanel.h"
+#include "waves/interference/SourcePanel.h"
+#include "waves/interference/Unit12.h"
+#include "widgets/Csafespinedit.h"
+#include "widgets/Surface.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,9 +1,0 @@
-#include "app/Fonts.h"
-
-QFont pixelFont(int pixels, bool bold, bool italic) {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}

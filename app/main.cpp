@@ -1,5 +1,0 @@
-#include "app/Startup.h"
-
-int main(int argc, char **argv) {
-    return runProgram(argc, argv);
-}

@@ -1,0 +1,358 @@
+#include "atomic/xray/U_main.h"
+
+#include "atomic/xray/Break_x.h"
+#include "atomic/xray/XrayPictures.h"
+#include "atomic/xray/XraySpectrumPlot.h"
+#include "canvas/Canvas.h"
+#include "widgets/Align.h"
+#include "widgets/Surface.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSlider>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <algorithm>
+#include <chrono>
+
+Tform_Main *form_Main = nullptr;
+
+namespace {
+
+const QString kUnknown = QStringLiteral("Неизвестный");
+
+FrameInfo frameInfo() {
+    FrameInfo info = frame(QStringLiteral("Тормозной и характеристический рентгеновский спектр"),
+                           766, 501, Placement::TopLeft);
+    info.fontPixels = 10;
+    return info;
+}
+
+// A picture that lets what lies under it show through and ignores the mouse.
+class TransparentImage : public QWidget {
+  public:
+    TransparentImage(const QImage &picture, QWidget *parent) : QWidget(parent), image(picture) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        resize(image.size());
+    }
+
+  protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter p(this);
+        p.drawImage(0, 0, image);
+    }
+
+  private:
+    QImage image;
+};
+
+TImage *pictureAt(const QImage &picture, int x, int y, QWidget *parent) {
+    auto *image = new TImage(parent);
+    image->Bitmap = picture.convertToFormat(QImage::Format_RGB32);
+    image->setGeometry(x, y, picture.width(), picture.height());
+    return image;
+}
+
+} // namespace
+
+Tform_Main::Tform_Main(QWidget *parent) : TDemoForm(frameInfo(), parent) {
+    fadeOnClose = false;
+    setMinimumSize(500 - kFrameExtraWidth, 350 - kFrameExtraHeight);
+    setWindowIcon(QIcon(QPixmap::fromImage(drawXrayIcon())));
+
+    sb_Main = new QStatusBar(this);
+    sb_Main->setObjectName(QStringLiteral("sb_Main"));
+    sb_Main->setSizeGripEnabled(false);
+    sb_Main->resize(width(), 19);
+    for (int i = 0; i < 2; ++i) {
+        statusPanels[i] = new QLabel(sb_Main);
+        statusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    }
+    statusPanels[0]->setFixedWidth(400);
+    // The last panel takes the rest of the bar.
+    sb_Main->addWidget(statusPanels[0]);
+    sb_Main->addWidget(statusPanels[1], 1);
+    setAlign(sb_Main, Align::Bottom);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    setAlign(PageControl1, Align::Client);
+    buildTubePage();
+    buildSpectrumPage();
+    FormCreate();
+}
+
+void Tform_Main::buildTubePage() {
+    TabSheet1 = new QWidget;
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    TabSheet1->setAutoFillBackground(true);
+    QPalette pal = TabSheet1->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    TabSheet1->setPalette(pal);
+    PageControl1->addTab(TabSheet1, QStringLiteral("Рентгеновская трубка"));
+    Image3 = pictureAt(drawTubeDiagram(), 0, 0, TabSheet1);
+    Image3->setObjectName(QStringLiteral("Image3"));
+    Image4 = pictureAt(drawTubeOnStand(), 544, 8, TabSheet1);
+    Image4->setObjectName(QStringLiteral("Image4"));
+}
+
+void Tform_Main::buildSpectrumPage() {
+    TabSheet2 = new QWidget;
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("Расчет спектров"));
+
+    Panel1 = new TPanel(TabSheet2);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::NoFrame);
+    Panel1->resize(170, Panel1->height());
+    setAlign(Panel1, Align::Left);
+    buildControls(Panel1);
+
+    Panel2 = new TPanel(TabSheet2);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel2->setAutoFillBackground(true);
+    QPalette pal = Panel2->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    Panel2->setPalette(pal);
+    setAlign(Panel2, Align::Client);
+    buildPicture(Panel2);
+}
+
+void Tform_Main::buildControls(QWidget *parent) {
+    GroupBox1 = new QGroupBox(QStringLiteral("Получить спектр"), parent);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(3, 5, 164, 204);
+    Label1 = new QLabel(QStringLiteral("Элемент"), GroupBox1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->move(16, 20);
+    cb_Elements = new QComboBox(GroupBox1);
+    cb_Elements->setObjectName(QStringLiteral("cb_Elements"));
+    cb_Elements->setGeometry(16, 33, 131, 21);
+    setHint(cb_Elements, QStringLiteral("Элемент"));
+
+    GroupBox3 = new QGroupBox(QStringLiteral("Напряжение"), GroupBox1);
+    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
+    GroupBox3->setGeometry(8, 60, 145, 72);
+    Voltage_lb = new QLabel(QStringLiteral("V = 11000 В"), GroupBox3);
+    Voltage_lb->setObjectName(QStringLiteral("Voltage_lb"));
+    Voltage_lb->setGeometry(26, 20, 110, 14);
+    Voltage_Track = new QSlider(Qt::Horizontal, GroupBox3);
+    Voltage_Track->setObjectName(QStringLiteral("Voltage_Track"));
+    Voltage_Track->setGeometry(12, 39, 121, 27);
+    Voltage_Track->setRange(0, 10);
+    Voltage_Track->setPageStep(2);
+    Voltage_Track->setTickPosition(QSlider::TicksBelow);
+    Voltage_Track->setTickInterval(1);
+    setHint(Voltage_Track, QStringLiteral("Напряжение"));
+    connect(Voltage_Track, &QSlider::valueChanged, this, &Tform_Main::Voltage_TrackChange);
+
+    BitBtn1 = new QPushButton(QIcon(QPixmap::fromImage(drawDrawGlyph())),
+                              QStringLiteral("Получить"), GroupBox1);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(28, 144, 107, 25);
+    BitBtn1->setDefault(true);
+    setHint(BitBtn1, QStringLiteral("Получить спектр"));
+    connect(BitBtn1, &QPushButton::clicked, this, &Tform_Main::BitBtn1Click);
+    // Enter presses the default button wherever the focus is.
+    for (int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+        auto *enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, BitBtn1, &QPushButton::click);
+    }
+    BitBtn2 = new QPushButton(QIcon(QPixmap::fromImage(drawClearGlyph())),
+                              QStringLiteral("Очистить"), GroupBox1);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setGeometry(28, 172, 107, 25);
+    connect(BitBtn2, &QPushButton::clicked, this, &Tform_Main::BitBtn2Click);
+    buildList(parent);
+}
+
+void Tform_Main::buildList(QWidget *parent) {
+    ListView1 = new QTableWidget(0, 2, parent);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setHorizontalHeaderLabels({QStringLiteral("Элемент"), QStringLiteral("V, кВ")});
+    ListView1->setColumnWidth(0, 115);
+    ListView1->verticalHeader()->hide();
+    ListView1->horizontalHeader()->setSectionsClickable(false);
+    ListView1->setColumnWidth(1, 50);
+    ListView1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ListView1->setShowGrid(true);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setFont(pixelFont(13, true));
+    // Headers in the window's font, so that "V, кВ" fits its narrow column.
+    QFont header = font();
+    header.setBold(false); // explicitly, or the list's bold would pass on
+    ListView1->horizontalHeader()->setFont(header);
+    ListView1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListView1->verticalHeader()->setDefaultSectionSize(19);
+    // Below the group box, down to the bottom of the panel.
+    connect(static_cast<TPanel *>(parent), &TPanel::resized, this, [this, parent] {
+        const int top = GroupBox1->geometry().bottom() + 5;
+        ListView1->setGeometry(3, top, 164, std::max(0, parent->height() - top - 3));
+    });
+}
+
+void Tform_Main::buildPicture(QWidget *parent) {
+    ScrollBar = new QScrollBar(Qt::Horizontal, parent);
+    ScrollBar->setObjectName(QStringLiteral("ScrollBar"));
+    ScrollBar->resize(ScrollBar->width(), 16);
+    ScrollBar->setPageStep(10);
+    ScrollBar->setEnabled(false);
+    setHint(ScrollBar, QStringLiteral("Измерение длины волны."));
+    setAlign(ScrollBar, Align::Bottom);
+    im_Graphics = new TImage(parent);
+    im_Graphics->setObjectName(QStringLiteral("im_Graphics"));
+    setAlign(im_Graphics, Align::Client);
+    im_Graphics->installEventFilter(this);
+    im_Y = new TransparentImage(drawIntensitySymbol(), parent);
+    im_Y->setObjectName(QStringLiteral("im_Y"));
+    im_Y->setGeometry(5, 5, 44, 44);
+    im_X = new TransparentImage(drawWavelengthSymbol(), parent);
+    im_X->setObjectName(QStringLiteral("im_X"));
+    im_X->resize(20, 21);
+    connect(ScrollBar, &QScrollBar::valueChanged, this, &Tform_Main::ScrollBarScroll);
+}
+
+// "Short|Long": the short part as tooltip, the long part in the status bar.
+void Tform_Main::setHint(QWidget *w, const QString &hint) {
+    const int bar = hint.indexOf(QLatin1Char('|'));
+    w->setToolTip(bar < 0 ? hint : hint.left(bar));
+    w->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
+void Tform_Main::FormCreate() {
+    random.seed(static_cast<std::mt19937::result_type>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
+    setHint(im_Graphics,
+            QStringLiteral("Спектр | Зависимость спектральной плотности интенсивности от длины "
+                           "волны"));
+    QStringList items =
+        QString::fromStdString(Break_x::GetElementsList()).split(QStringLiteral("\r\n"));
+    items.removeAll(QString());
+    items.append(kUnknown);
+    std::sort(items.begin(), items.end(), [](const QString &a, const QString &b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    cb_Elements->addItems(items);
+    cb_Elements->setCurrentIndex(0);
+    connect(cb_Elements, &QComboBox::currentIndexChanged, this, &Tform_Main::cb_ElementsChange);
+    FormResize();
+    Break_x::V = 11000;
+    Old_Value = 0;
+}
+
+bool Tform_Main::event(QEvent *e) {
+    if (e->type() == QEvent::StatusTip) {
+        statusPanels[0]->setText(static_cast<QStatusTipEvent *>(e)->tip());
+        return true;
+    }
+    return TDemoForm::event(e);
+}
+
+// The picture follows the window through the alignment of its parents, so
+// its own size changes drive the resize handling.
+bool Tform_Main::eventFilter(QObject *watched, QEvent *e) {
+    if (watched == im_Graphics && e->type() == QEvent::Resize) FormResize();
+    return TDemoForm::eventFilter(watched, e);
+}
+
+QString Tform_Main::statusText(int panel) const {
+    if (panel < 1 || panel > 2) return QString();
+    return statusPanels[panel - 1]->text();
+}
+
+QColor Tform_Main::ListView1AdvancedCustomDrawItem(int row) const {
+    const QTableWidgetItem *item = ListView1->item(row, 0);
+    return item ? item->foreground().color() : QColor();
+}
+
+void Tform_Main::Voltage_TrackChange() {
+    Break_x::V = 11000 + 10400 * Voltage_Track->value();
+    Voltage_lb->setText(QStringLiteral("V = %1 В").arg(Break_x::V));
+}
+
+void Tform_Main::cb_ElementsChange() {
+    if (cb_Elements->currentText() != kUnknown) return;
+    std::uniform_int_distribution<int> pick(0, 5);
+    UnknownElement = static_cast<std::uint8_t>(Break_x::kFirstHidden + pick(random));
+}
+
+void Tform_Main::BitBtn1Click() {
+    const QString text = cb_Elements->currentText();
+    const QColor colour = Break_x::GraphQColor(Break_x::CurColor);
+    const int row = ListView1->rowCount();
+    ListView1->insertRow(row);
+    auto *name = new QTableWidgetItem(text);
+    auto *volts = new QTableWidgetItem(QString::number(Break_x::V / 1000));
+    name->setForeground(colour);
+    volts->setForeground(colour);
+    ListView1->setItem(row, 0, name);
+    ListView1->setItem(row, 1, volts);
+
+    const int index =
+        text != kUnknown ? Break_x::FindElement(text.left(2).toStdString()) : UnknownElement;
+    QImage &bitmap = im_Graphics->Bitmap;
+    Canvas canvas(bitmap);
+    if (!Break_x::DrawRadiationGraphic(static_cast<std::uint8_t>(index), canvas, bitmap.width(),
+                                       bitmap.height()))
+        QMessageBox::critical(this, QStringLiteral("Ошибка"), QStringLiteral("Ошибка в данных!"),
+                              QMessageBox::Ok);
+    ScrollBar->setEnabled(true);
+    if (WasLine) {
+        drawMarker();
+        WasLine = false;
+    }
+    showWavelength();
+    im_Graphics->update();
+}
+
+void Tform_Main::BitBtn2Click() {
+    QImage &bitmap = im_Graphics->Bitmap;
+    Canvas canvas(bitmap);
+    Break_x::ResetGraphics(canvas, bitmap.width(), bitmap.height());
+    ListView1->setRowCount(0);
+    WasLine = false;
+    im_Graphics->update();
+}
+
+void Tform_Main::ScrollBarScroll(int position) {
+    if (WasLine) drawMarker();
+    Old_Value = static_cast<std::uint16_t>(std::clamp(position, 0, 65535));
+    drawMarker();
+    WasLine = true;
+    showWavelength();
+    im_Graphics->update();
+}
+
+void Tform_Main::drawMarker() {
+    QImage &bitmap = im_Graphics->Bitmap;
+    Canvas canvas(bitmap);
+    Break_x::DrawMarker(canvas, Old_Value, bitmap.height());
+}
+
+void Tform_Main::showWavelength() {
+    if (Break_x::kx == 0) return;
+    statusPanels[1]->setText(
+        QStringLiteral("Длина волны: %1 Ангстрем")
+            .arg(QString::fromStdString(Break_x::FormatWavelength(Old_Value / Break_x::kx))));
+}
+
+void Tform_Main::FormResize() {
+    const int w = im_Graphics->width();
+    const int h = im_Graphics->height();
+    // Old_Value holds 16 bits; the range never reaches below the axis.
+    ScrollBar->setMaximum(std::clamp(w - 20, 0, 65535));
+    im_Graphics->setBitmapSize(w, h);
+    im_X->move(im_Graphics->x() + w - im_X->width() - 4, im_Graphics->y() + h - im_X->height() - 8);
+}

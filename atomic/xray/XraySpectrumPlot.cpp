@@ -1,0 +1,109 @@
+#include "atomic/xray/XraySpectrumPlot.h"
+
+#include "canvas/Canvas.h"
+#include "canvas/Colours.h"
+#include "canvas/Fonts.h"
+
+namespace Break_x {
+
+namespace {
+
+constexpr int kOrigin = 10; // the axes cross 10 px from the left and 11 px from the bottom
+
+void drawAxes(Canvas &c, int W, int H) {
+    c.Polyline({QPoint(kOrigin, kOrigin), QPoint(kOrigin, H - 11), QPoint(W - 11, H - 11)});
+    c.Polyline({QPoint(7, 13), QPoint(10, 10), QPoint(14, 14)});
+    c.Polyline({QPoint(W - 14, H - 14), QPoint(W - 11, H - 11), QPoint(W - 15, H - 7)});
+}
+
+void drawIntensityTicks(Canvas &c, int H) {
+    // Added up in extended precision, the loop stops after 0.7.
+    for (long double t = 0.1L; t <= 0.8L; t += 0.1L) {
+        const int y = CurveY(t, H);
+        c.MoveTo(8, y);
+        c.LineTo(13, y);
+    }
+}
+
+void drawCurve(Canvas &c, const TElements &element, int H) {
+    const XraySpectrum spectrum(element, V);
+    c.setPenColor(GraphQColor(CurColor));
+    bool started = false;
+    spectrum.forEachSample([&](long double lam, long double intensity) {
+        if (intensity < 0) return;
+        const int x = CurveX(lam);
+        const int y = CurveY(intensity, H);
+        if (started) {
+            c.LineTo(x, y);
+        } else {
+            c.MoveTo(x, y);
+            started = true;
+        }
+    });
+}
+
+void drawWavelengthTicks(Canvas &c, int H) {
+    c.setPenColor(colours::clBlue);
+    for (lambda = 1; lambda < kMaxLambda; lambda += 1) {
+        const int x = CurveX(lambda);
+        c.MoveTo(x, H - 13);
+        c.LineTo(x, H - 8);
+        c.TextOut(x, H - 30, QString::number(static_cast<int>(lambda)));
+    }
+}
+
+} // namespace
+
+QColor GraphQColor(int i) {
+    return QColor::fromRgb(GraphColor(i));
+}
+
+int CurveX(long double lam) {
+    return RoundHalfEven(lam * kx) + kOrigin;
+}
+
+int CurveY(long double intensity, int Height) {
+    return (Height - 11) - RoundHalfEven(intensity * ky);
+}
+
+void ResetGraphics(Canvas &canvas, int Width, int Height) {
+    CurColor = 1;
+    canvas.setBrushColor(colours::clWhite);
+    canvas.setBrushStyle(BrushStyle::Solid);
+    canvas.FillRect(0, 0, Width - 1, Height - 1);
+}
+
+bool DrawRadiationGraphic(std::uint8_t Index, Canvas &canvas, int Width, int Height) {
+    const TElements *element = ElementAt(Index);
+    canvas.setBrushColor(colours::clWhite);
+    canvas.setBrushStyle(BrushStyle::Solid);
+    canvas.setPenColor(colours::clBlue);
+    canvas.setPenWidth(1);
+    canvas.setPenStyle(PenStyle::Solid);
+    canvas.setPenMode(PenMode::Copy);
+    canvas.setFont(pixelFont(11));
+    canvas.setFontColor(colours::clBlack);
+
+    drawAxes(canvas, Width, Height);
+    kx = static_cast<long double>(Width - 25) / 7;
+    ky = Height / 0.7L;
+    drawIntensityTicks(canvas, Height);
+    if (element) drawCurve(canvas, *element, Height);
+    drawWavelengthTicks(canvas, Height);
+    // The colour advances with the list row, drawn or not.
+    CurColor = CurColor >= kColourCount || CurColor < 1 ? 1 : CurColor + 1;
+    return element != nullptr;
+}
+
+void DrawMarker(Canvas &canvas, int oldValue, int Height) {
+    const int x = oldValue + kOrigin;
+    canvas.setPenColor(colours::clGreen);
+    canvas.setPenWidth(1);
+    canvas.setPenStyle(PenStyle::Solid);
+    canvas.setPenMode(PenMode::Xor);
+    canvas.MoveTo(x, Height - 10);
+    canvas.LineTo(x, 10);
+    canvas.setPenMode(PenMode::Copy);
+}
+
+} // namespace Break_x

@@ -1,0 +1,152 @@
+#include "polarisation/bench/OpticalBench.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <QMouseEvent>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+
+OpticalBench::OpticalBench(const BenchConfig &cfg, BenchScene *s, float *rx, float *ry,
+                           QWidget *parent)
+    : QOpenGLWidget(parent), config(cfg), scene(s), rotX(rx), rotY(ry) {
+    setObjectName(QStringLiteral("Bench"));
+    // No alpha bits: the destination alpha reads as 1, so the translucent
+    // layers add up to a glow, and the picture stays opaque.
+    setTextureFormat(GL_RGB8);
+    QSurfaceFormat f = format();
+    f.setAlphaBufferSize(0);
+    f.setDepthBufferSize(24);
+    f.setStencilBufferSize(8);
+    setFormat(f);
+    Timer1 = new QTimer(this);
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(kFrameMs);
+    connect(Timer1, &QTimer::timeout, this, [this] { update(); });
+}
+
+// The context and its display lists go with the widget.
+OpticalBench::~OpticalBench() {
+    Timer1->stop();
+}
+
+bool OpticalBench::openGLAvailable() {
+    QOpenGLContext probe;
+    if (!probe.create()) return false;
+    QOffscreenSurface surface;
+    surface.create();
+    if (!surface.isValid()) return false;
+    const bool ok = probe.makeCurrent(&surface);
+    if (ok) probe.doneCurrent();
+    return ok;
+}
+
+void OpticalBench::start() {
+    Timer1->start();
+}
+
+void OpticalBench::SetEmissionColor(float r, float g, float b) {
+    const GLfloat c[4] = {r, g, b, 1};
+    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, c);
+    glColor4f(r, g, b, 1);
+}
+
+void OpticalBench::pushCamera() const {
+    glPushMatrix();
+    glTranslated(0, 0, -distance);
+    glRotatef(*rotX, 1, 0, 0);
+    glRotatef(*rotY, 0, 1, 0);
+}
+
+void OpticalBench::drawAxes() {
+    SetEmissionColor(0, 0, 0);
+    glColor4f(0.5f, 0.5f, 0.5f, 1);
+    glLineWidth(2);
+    glBegin(GL_LINES);
+    glVertex3f(0, 0, 0);
+    glVertex3f(3, 0, 0);
+    glVertex3f(0, 0, 0);
+    glVertex3f(0, 3, 0);
+    glVertex3f(0, 0, 0);
+    glVertex3f(0, 0, 3);
+    glEnd();
+}
+
+void OpticalBench::initializeGL() {
+    glClearColor(0, 0, 0, 0);
+    glClearDepth(1);
+    glEnable(GL_ALPHA_TEST);
+    glEnable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_COLOR_MATERIAL);
+    if (config.smoothingAndFog) glEnable(GL_POLYGON_SMOOTH);
+    glBlendFunc(GL_SRC_ALPHA, config.blendToDestAlpha ? GL_DST_ALPHA : GL_ONE_MINUS_SRC_ALPHA);
+    const GLfloat pos[4] = {-6, 0, 3, 1}, white[4] = {1, 1, 1, 1};
+    glLightfv(GL_LIGHT0, GL_POSITION, pos);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, white);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, white);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 128);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, white);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, white);
+    if (config.smoothingAndFog) {
+        glFogi(GL_FOG_MODE, GL_EXP2);
+        glFogf(GL_FOG_DENSITY, 0.1f);
+        glFogf(GL_FOG_END, 10);
+        glEnable(GL_FOG);
+    }
+    setProjection(9);
+    distance = 4.5;
+    scene->buildLists();
+    setProjection(config.farPlane);
+}
+
+void OpticalBench::setProjection(double farPlane) {
+    const QSize c = client.isValid() && !client.isEmpty() ? client : size();
+    const double dpr = devicePixelRatioF();
+    glViewport(0, 0, GLsizei(c.width() * dpr), GLsizei(c.height() * dpr));
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45, double(c.width()) / std::max(1, c.height()), 3, farPlane);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void OpticalBench::resizeGL(int, int) {
+    setProjection(config.farPlane);
+}
+
+void OpticalBench::paintGL() {
+    Timer1->stop();
+    emit frameStarting();
+    // The viewport is the window's client area anchored at the panel's
+    // bottom-left corner, as the windows were laid out.
+    setProjection(config.farPlane);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    scene->drawFrame(*this);
+    pushCamera();
+    drawAxes();
+    glPopMatrix();
+    T += config.timeStep;
+    emit frameDrawn();
+    if (isVisible()) Timer1->start();
+}
+
+void OpticalBench::mousePressEvent(QMouseEvent *e) {
+    setCursor(Qt::SizeAllCursor);
+    last = e->position().toPoint();
+    dragging = true;
+}
+
+void OpticalBench::mouseMoveEvent(QMouseEvent *e) {
+    if (!dragging) return;
+    const QPoint p = e->position().toPoint();
+    *rotY += float(p.x() - last.x());
+    *rotX += float(p.y() - last.y());
+    last = p;
+}
+
+void OpticalBench::mouseReleaseEvent(QMouseEvent *) {
+    if (!dragging) return;
+    dragging = false;
+    unsetCursor();
+}

@@ -1,0 +1,113 @@
+#include "polarisation/malus/Unit16.h"
+
+#include "polarisation/malus/MalusModel.h"
+#include "widgets/Align.h"
+#include "widgets/Csafespinedit.h"
+#include "widgets/Surface.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWheelEvent>
+
+TForm16 *Form16 = nullptr;
+
+namespace {
+const BenchConfig kMalusBench{100, true, true, 0.1};
+
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int x, int y) {
+    auto *c = named(new QCheckBox(text, parent), name);
+    c->move(x, y);
+    c->adjustSize();
+    return c;
+}
+} // namespace
+
+TForm16::TForm16(QWidget *parent)
+    : TDemoForm(frame(QStringLiteral("Закон Малюса"), 651, 531), parent) {
+    Panel1 = new TPanel(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(65);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setLineWidth(2);
+    setAlign(Panel1, Align::Top);
+    Panel2 = new TPanel(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    setAlign(Panel2, Align::Client);
+    connect(Panel2, &TPanel::resized, this, [this] { fitBench(); });
+
+    Label3 = new QLabel(
+        QStringLiteral("Угол между разрешенными направлениями поляроидов, градусов:"), Panel1);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->move(32, 12);
+    Label3->setFont(fittedFont(Label3->font(), Label3->text(), 416 - 32 - 4));
+    Label3->adjustSize();
+    CSafeSpinEdit2 = new TCSafeSpinEdit(Panel1);
+    CSafeSpinEdit2->setObjectName(QStringLiteral("CSafeSpinEdit2"));
+    CSafeSpinEdit2->setGeometry(416, 8, 65, 21);
+    CSafeSpinEdit2->setMinValue(0);
+    CSafeSpinEdit2->setMaxValue(9999999);
+    CSafeSpinEdit2->setValue(0);
+    CheckBox3 = checkBox(Panel1, "CheckBox3", QStringLiteral("Фиксировать один поляроид"), 16, 34);
+    CheckBox1 = checkBox(Panel1, "CheckBox1", QStringLiteral("Автовращение поляроидов"), 216, 34);
+    CheckBox2 =
+        checkBox(Panel1, "CheckBox2", QStringLiteral("Рисовать поляризованные волны"), 416, 34);
+}
+
+void TForm16::FormShow() {
+    if (!OpticalBench::openGLAvailable()) {
+        // Without a context there is nothing to draw: say so and close.
+        QTimer::singleShot(0, this, [this] {
+            QMessageBox::critical(nullptr, QStringLiteral("Error"),
+                                  QStringLiteral("SetPixelFormat failed"), QMessageBox::Ok);
+            close();
+        });
+        return;
+    }
+    delete glBench;
+    glBench = new OpticalBench(kMalusBench, &malusScene, &rotX, &rotY, Panel2);
+    connect(glBench, &OpticalBench::frameStarting, this, [this] { beforeFrame(); });
+    connect(glBench, &OpticalBench::frameDrawn, this, [this] { afterFrame(); });
+    fitBench();
+    glBench->show();
+    glBench->start();
+}
+
+void TForm16::FormClose() {
+    // Deleting the widget releases its context and display lists.
+    delete glBench;
+}
+
+void TForm16::fitBench() {
+    if (!glBench) return;
+    glBench->setGeometry(Panel2->rect());
+    glBench->setClientSize(size());
+}
+
+void TForm16::resizeEvent(QResizeEvent *event) {
+    TDemoForm::resizeEvent(event);
+    fitBench();
+}
+
+void TForm16::beforeFrame() {
+    malusScene.params.thetaDegrees = CSafeSpinEdit2->Value();
+    malusScene.params.oneFixed = CheckBox3->isChecked();
+    malusScene.params.waves = CheckBox2->isChecked();
+}
+
+void TForm16::afterFrame() {
+    if (!CheckBox1->isChecked()) return;
+    CSafeSpinEdit2->setValue(malus::nextAutoTheta(CSafeSpinEdit2->Value(), CSafeSpinEdit2->MinValue,
+                                                  CSafeSpinEdit2->MaxValue));
+}
+
+void TForm16::FormMouseWheel(bool up) {
+    CSafeSpinEdit2->setValue(malus::wheelTheta(CSafeSpinEdit2->Value(), up));
+}
+
+void TForm16::wheelEvent(QWheelEvent *event) {
+    const int dy = event->angleDelta().y();
+    if (dy != 0) FormMouseWheel(dy > 0);
+    event->accept();
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The window "Закон Малюса".
+#include "polarisation/malus/MalusScene.h"
+#include "widgets/DemoForm.h"
+
+#include <QPointer>
+
+class QCheckBox;
+class QLabel;
+class TCSafeSpinEdit;
+class TPanel;
+
+class TForm16 : public TDemoForm {
+    Q_OBJECT
+  public:
+    explicit TForm16(QWidget *parent = nullptr);
+
+    TPanel *Panel1 = nullptr;
+    TPanel *Panel2 = nullptr;
+    QLabel *Label3 = nullptr;
+    TCSafeSpinEdit *CSafeSpinEdit2 = nullptr;
+    QCheckBox *CheckBox3 = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+    QCheckBox *CheckBox2 = nullptr;
+
+    float rotX = 50;
+    float rotY = 20;
+    // The scene lives while the window is shown; null otherwise.
+    OpticalBench *bench() const { return glBench; }
+    const MalusScene &scene() const { return malusScene; }
+
+    void FormShow() override;
+    void FormClose() override;
+    void FormMouseWheel(bool up);
+
+  protected:
+    void wheelEvent(QWheelEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+  private:
+    void beforeFrame();
+    void afterFrame();
+    void fitBench();
+    MalusScene malusScene;
+    QPointer<OpticalBench> glBench;
+};
+
+extern TForm16 *Form16;

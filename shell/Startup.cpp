@@ -1,0 +1,50 @@
+#include "shell/Startup.h"
+
+#include "shell/Registry.h"
+#include "shell/Unit1.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <vector>
+
+const char *const *formCreationOrder() {
+    static const std::vector<const char *> names = [] {
+        std::vector<const char *> n;
+        for (const WindowEntry &w : windowRegistry())
+            n.push_back(w.meta->className());
+        return n;
+    }();
+    return names.data();
+}
+int formCount() {
+    return int(windowRegistry().size());
+}
+
+void createAllForms() {
+    // Numbers are written and read with "." whatever the user's locale.
+    QLocale::setDefault(QLocale::c());
+    for (const WindowEntry &w : windowRegistry())
+        w.create();
+}
+
+void destroyAllForms() {
+    const auto all = windowRegistry();
+    for (auto w = all.rbegin(); w != all.rend(); ++w)
+        w->destroy();
+}
+
+int runProgram(int argc, char **argv) {
+    try {
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("Демонстрации"));
+        QApplication::setApplicationDisplayName(QStringLiteral("Демонстрации"));
+        createAllForms();
+        Form1->show();
+        const int code = QApplication::exec();
+        destroyAllForms();
+        return code;
+    } catch (...) {
+        // An exception escaping start-up ends the program quietly.
+        return 0;
+    }
+}

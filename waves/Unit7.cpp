@@ -1,8 +1,0 @@
-#include "waves/Unit7.h"
-
-TForm7 *Form7 = nullptr;
-
-TForm7::TForm7(QWidget *parent)
-    : TDemoForm(
-          frame(QStringLiteral("Кольца Ньютона"), 624, 592, Placement::Fixed, QPoint(282, 101)),
-          parent) {}

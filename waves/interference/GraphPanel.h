@@ -1,0 +1,45 @@
+#pragma once
+// The black area showing the computed intensity in white; the wheel zooms
+// (plain: vertical, Shift: horizontal) and scrolls (Ctrl).
+#include "waves/interference/InterferenceBuffer.h"
+#include "waves/interference/InterferencePlot.h"
+
+#include <QImage>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+
+class TGraphPanel : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TGraphPanel(QWidget *parent = nullptr);
+    QScrollBar *ScrollBar = nullptr;
+    QLabel *StatusLabel = nullptr;       // Label2
+    QLineEdit *VerticalEdit = nullptr;   // Edit4
+    QLineEdit *HorizontalEdit = nullptr; // Edit6
+
+    long double VerticalScale = 1.0L;
+    long double HorizontalScale = 1.0L;
+    long double Ymax = 0;
+
+    // Takes the new result and gives back the one held before.
+    MappedSamples SetData(MappedSamples data, int count);
+    int Count() const { return count; }
+    const float *Data() const { return data.data(); }
+    // Large step of the scroll bar, then a full repaint.
+    void Repaint();
+    GraphView view() const;
+
+  protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+  private:
+    MappedSamples data;
+    int count = 0;
+    QImage image;
+};

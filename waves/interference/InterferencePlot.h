@@ -1,0 +1,33 @@
+#pragma once
+// The pictures of the interference modelling page, apart from the widgets
+// that show them: the source strip and the intensity graph, each drawn only
+// inside the rectangle being repainted.
+#include "waves/interference/InterferenceKernel.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <vector>
+
+// The strip's picture inside the update rectangle.
+void drawSourceStrip(QImage &image, const std::vector<InterferenceSource> &sources,
+                     const QRect &update);
+
+// What the graph shows; the painter and the status text work from this.
+struct GraphView {
+    const float *samples = nullptr;
+    int count = 0;
+    long double verticalScale = 0.01L;
+    long double horizontalScale = 1.0L;
+    int position = 0;  // scroll bar, in samples
+    int width = 0;     // panel
+    int height = 0;    // panel
+    int barHeight = 0; // scroll bar
+};
+
+// Draws the columns of the update rectangle, blocks of samples averaged per column.
+void drawInterferenceGraph(QImage &image, const GraphView &v, const QRect &update);
+// The screen coordinate y of the sample under column x.
+float graphCoordinateAt(const GraphView &v, int x, long double ymax);
+// Fixed-point with 15 decimals of the value rounded to 15 significant digits.
+QString formatFixed15(long double v);

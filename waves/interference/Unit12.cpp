@@ -1,0 +1,203 @@
+#include "waves/interference/Unit12.h"
+
+#include "core/NumberText.h"
+#include "waves/interference/GraphPanel.h"
+#include "waves/interference/InterferenceScheme.h"
+#include "waves/interference/SourcePanel.h"
+#include "widgets/Align.h"
+#include "widgets/BackgroundComputation.h"
+#include "widgets/Controls.h"
+#include "widgets/Csafespinedit.h"
+#include "widgets/Surface.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+TForm12 *Form12 = nullptr;
+
+namespace {
+QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int y, int w = 130) {
+    return addLabel(parent, name, text, QRect(x, y + 3, w, 15));
+}
+
+QLineEdit *edit(QWidget *parent, const char *name, const QString &text, int x, int y, int w) {
+    return addEdit(parent, name, text, QRect(x, y, w, 21));
+}
+} // namespace
+
+TForm12::TForm12(QWidget *parent)
+    : TDemoForm(frame(QStringLiteral(
+                          "Интерференция от точечных источников. Общая интерференционная схема."),
+                      552, 502, Placement::Fixed, QPoint(214, 122)),
+                parent) {
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    setAlign(PageControl1, Align::Client);
+    TabSheet1 = new QWidget;
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    TabSheet2 = new QWidget;
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    PageControl1->addTab(TabSheet1, QStringLiteral("Схема опыта"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("Моделирование"));
+    buildScheme();
+    buildControls();
+}
+
+void TForm12::buildScheme() {
+    Image1 = new QLabel(TabSheet1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setPixmap(QPixmap::fromImage(drawInterferenceScheme()));
+    setAlign(Image1, Align::Client);
+}
+
+void TForm12::buildControls() {
+    SourcePanel1 = new TSourcePanel(TabSheet2);
+    SourcePanel1->setObjectName(QStringLiteral("SourcePanel1"));
+    SourcePanel1->resize(100, 20);
+    setAlign(SourcePanel1, Align::Top);
+    Panel1 = new TPanel(TabSheet2);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->resize(100, 155);
+    setAlign(Panel1, Align::Bottom);
+    GraphPanel1 = new TGraphPanel(TabSheet2);
+    GraphPanel1->setObjectName(QStringLiteral("GraphPanel1"));
+    GraphPanel1->setCursor(Qt::CrossCursor);
+    setAlign(GraphPanel1, Align::Client);
+    GraphPanel1->VerticalScale = 0.01L;
+    buildInputs();
+
+    SourcePanel1->StatusLabel = Label1;
+    SourcePanel1->Brightness = CSpinEdit1;
+    GraphPanel1->StatusLabel = Label2;
+    GraphPanel1->VerticalEdit = Edit4;
+    GraphPanel1->HorizontalEdit = Edit6;
+    Computation = new TBackgroundComputation(this);
+    connect(Computation, &TBackgroundComputation::runningChanged, this, &TForm12::setBusy);
+    connect(Computation, &TBackgroundComputation::progressChanged, ProgressBar1,
+            &QProgressBar::setValue);
+    connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm12::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TForm12::SpeedButton2Click);
+}
+
+// The inputs, scales, status and button on the bottom panel.
+void TForm12::buildInputs() {
+    QWidget *p = Panel1;
+    label(p, "Label4", QStringLiteral("Длина волны:"), 8, 8);
+    Edit5 = edit(p, "Edit5", QStringLiteral("5000"), 148, 8, 72);
+    label(p, "Label5", QStringLiteral("нм"), 224, 8, 30);
+    label(p, "Label7", QStringLiteral("Расстояние до экрана="), 8, 34, 140);
+    Edit1 = edit(p, "Edit1", QStringLiteral("1"), 148, 34, 72);
+    label(p, "Label8", QStringLiteral("м"), 224, 34, 30);
+    label(p, "Label9", QStringLiteral("Y максимальное="), 8, 60);
+    Edit2 = edit(p, "Edit2", QStringLiteral("0.5"), 148, 60, 72);
+    label(p, "Label11", QStringLiteral("м"), 224, 60, 30);
+    label(p, "Label10", QStringLiteral("Шаг Y="), 8, 86);
+    Edit3 = edit(p, "Edit3", QStringLiteral("0.0001"), 148, 86, 72);
+    label(p, "Label12", QStringLiteral("м"), 224, 86, 30);
+
+    label(p, "Label3", QStringLiteral("Масштаб верт.="), 262, 8, 110);
+    Edit4 = edit(p, "Edit4", QStringLiteral("0.0008"), 372, 8, 120);
+    SpeedButton1 = addControl(new QToolButton(p), "SpeedButton1", QRect(496, 8, 23, 21));
+    SpeedButton1->setText(QStringLiteral("#"));
+    label(p, "Label13", QStringLiteral("Масштаб гориз.="), 262, 34, 110);
+    Edit6 = edit(p, "Edit6", QStringLiteral("1.0"), 372, 34, 120);
+    SpeedButton2 = addControl(new QToolButton(p), "SpeedButton2", QRect(496, 34, 23, 21));
+    SpeedButton2->setText(QStringLiteral("#"));
+    Label1 = label(p, "Label1", QStringLiteral("Позиция источника"), 262, 60, 130);
+    ComboBox1 = addControl(new QComboBox(p), "ComboBox1", QRect(396, 60, 96, 21));
+    ComboBox1->addItems(
+        {QStringLiteral("НМ"), QStringLiteral("МКМ"), QStringLiteral("ММ"), QStringLiteral("М")});
+    ComboBox1->setCurrentIndex(1);
+    label(p, "Label6", QStringLiteral("Яркость:"), 262, 86, 110);
+    CSpinEdit1 = addSpinEdit(p, "CSpinEdit1", QRect(396, 86, 96, 21), 0, 255, 255);
+
+    Label2 = label(p, "Label2", QString(), 8, 112, 250);
+    ProgressBar1 = addControl(new QProgressBar(p), "ProgressBar1", QRect(8, 130, 250, 16));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->hide();
+    Button1 = addButton(p, "Button1", QStringLiteral("Расчет"), QRect(396, 118, 96, 27));
+}
+
+bool TForm12::isBusy() const {
+    return Computation->isRunning();
+}
+
+void TForm12::Button1Click() {
+    if (isBusy()) return;
+    // The inputs are read here; the panel stays disabled until the run ends.
+    InterferenceRequest texts;
+    texts.wavelength = Edit5->text().toStdString();
+    texts.distance = Edit1->text().toStdString();
+    texts.ymax = Edit2->text().toStdString();
+    texts.step = Edit3->text().toStdString();
+    texts.divisor = interferenceUnitDivisor(ComboBox1->currentIndex());
+    texts.sources = SourcePanel1->Sources.items();
+    std::optional<InterferenceInputs> inputs = readInterferenceInputs(texts);
+    if (!inputs) {
+        showFailure(QStringLiteral("Задано неверное число"));
+        return;
+    }
+    Computation->start<InterferenceRun>(
+        [in = std::move(*inputs)](RunControl &control) {
+            return runInterference(
+                in, [&control](int p) { control.percent(p); }, control.cancelFlag());
+        },
+        [this](InterferenceRun &run) { takeResult(run); });
+}
+
+void TForm12::takeResult(InterferenceRun &run) {
+    if (run.outcome == InterferenceOutcome::NoMemory) {
+        showFailure(QStringLiteral("Памяти мало :(. Хочу всего-навсего ") +
+                    QString::fromStdString(run.requestedBytes) + QStringLiteral(" байт"));
+        return;
+    }
+    if (run.outcome != InterferenceOutcome::Result) return;
+    GraphPanel1->Ymax = run.ymax;
+    // The buffer held before is given back here, as the old result goes.
+    GraphPanel1->SetData(std::move(run.buffer), run.count).reset();
+    SpeedButton1Click();
+}
+
+void TForm12::setBusy(bool on) {
+    ProgressBar1->setValue(0);
+    ProgressBar1->setVisible(on);
+    Panel1->setEnabled(!on);
+    SourcePanel1->setEnabled(!on);
+}
+
+void TForm12::showFailure(const QString &text) {
+    // Not modal-blocking: the worker's busy message must still get through.
+    auto *box =
+        new QMessageBox(QMessageBox::Critical, QStringLiteral("Ой!"), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+    MessageBox1 = box;
+}
+
+void TForm12::SpeedButton1Click() {
+    Edit6->setText(QStringLiteral("1"));
+    GraphPanel1->HorizontalScale = 1.0L;
+    GraphPanel1->VerticalScale = readNumber(Edit4->text());
+    GraphPanel1->Repaint();
+}
+
+void TForm12::SpeedButton2Click() {
+    const double v = readNumber(Edit6->text());
+    // A scale of zero or less has no picture: keep the last one.
+    if (v > 0 && std::isfinite(v))
+        GraphPanel1->HorizontalScale = v;
+    else
+        Edit6->setText(formatFixed15(GraphPanel1->HorizontalScale));
+    GraphPanel1->Repaint();
+}

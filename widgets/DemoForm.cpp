@@ -1,0 +1,135 @@
+#include "widgets/DemoForm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QPropertyAnimation>
+#include <QScreen>
+
+QFont fittedFont(QFont f, const QString &text, int width) {
+    for (int stretch = 100; stretch >= 70; stretch -= 2) {
+        f.setStretch(stretch);
+        if (QFontMetrics(f).horizontalAdvance(text) <= width) break;
+    }
+    return f;
+}
+
+QPropertyAnimation *fadeOut(QWidget *w, int ms, std::function<void()> done) {
+    auto *fade = new QPropertyAnimation(w, "windowOpacity", w);
+    fade->setDuration(ms);
+    fade->setStartValue(1.0);
+    fade->setEndValue(0.0);
+    QObject::connect(fade, &QPropertyAnimation::finished, w, std::move(done));
+    fade->start(QAbstractAnimation::DeleteWhenStopped);
+    return fade;
+}
+
+void centreOnDesktop(QWidget *w) {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize outer = w->frameGeometry().size();
+    w->move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
+}
+
+TDemoForm::TDemoForm(const FrameInfo &info, QWidget *parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle(info.caption);
+    setFont(pixelFont(info.fontPixels));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    const QSize client(info.outerWidth - kFrameExtraWidth, info.outerHeight - kFrameExtraHeight);
+    resize(client);
+    if (info.fixedWidth) {
+        setMinimumWidth(client.width());
+        setMaximumWidth(client.width());
+    }
+    switch (info.placement) {
+    case Placement::DesktopCentre:
+        centreOnDesktop(this);
+        break;
+    case Placement::Fixed:
+        move(info.position);
+        break;
+    case Placement::TopLeft:
+        move(0, 0);
+        break;
+    }
+}
+
+void TDemoForm::Show() {
+    if (fading && fade) {
+        // Pressed during the close fade: keep the window.
+        fade->stop();
+        fading = false;
+        setWindowOpacity(1.0);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void TDemoForm::HideNow() {
+    hide();
+}
+
+void TDemoForm::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TDemoForm::closeEvent(QCloseEvent *event) {
+    // The window is only hidden: state and picture stay for the next show.
+    event->ignore();
+    if (fading) return;
+    FormClose();
+    if (!fadeOnClose) {
+        hide();
+        FormCloseAfter();
+        return;
+    }
+    fading = true;
+    fade = fadeOut(this, kFadeMs, [this] { finishFade(); });
+}
+
+void TDemoForm::finishFade() {
+    if (!fading) return;
+    fading = false;
+    hide();
+    setWindowOpacity(1.0);
+    FormCloseAfter();
+    emit faded();
+}
+
+void TDemoForm::setKeyPreview(bool on) {
+    keyPreview = on;
+    for (QWidget *child : findChildren<QWidget *>()) {
+        if (on)
+            child->installEventFilter(this);
+        else
+            child->removeEventFilter(this);
+    }
+}
+
+bool TDemoForm::eventFilter(QObject *watched, QEvent *event) {
+    if (keyPreview && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QString text = key->text();
+        if (text.size() == 1 && (text[0] == QChar(27) || text[0] == QChar(13))) {
+            FormKeyPress(text[0]);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TDemoForm::keyPressEvent(QKeyEvent *event) {
+    const QString text = event->text();
+    QWidget *focus = QApplication::focusWidget();
+    const bool controlHasFocus = focus && focus != this && isAncestorOf(focus);
+    if (text.size() == 1 && (keyPreview || !controlHasFocus)) {
+        FormKeyPress(text[0]);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

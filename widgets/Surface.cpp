@@ -1,0 +1,107 @@
+#include "widgets/Surface.h"
+
+#include "widgets/Align.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+TPanel::TPanel(QWidget *parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+}
+
+void TPanel::resizeEvent(QResizeEvent *event) {
+    QFrame::resizeEvent(event);
+    emit resized();
+}
+
+TImage::TImage(QWidget *parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void TImage::setBitmapSize(int w, int h) {
+    w = std::max(w, 0);
+    h = std::max(h, 0);
+    if (Bitmap.width() == w && Bitmap.height() == h) return;
+    QImage fresh(w, h, QImage::Format_RGB32);
+    fresh.fill(Qt::white);
+    if (!Bitmap.isNull()) {
+        QPainter p(&fresh);
+        p.drawImage(0, 0, Bitmap);
+    }
+    Bitmap = fresh;
+}
+
+void TImage::paintEvent(QPaintEvent *event) {
+    QPainter p(this);
+    // Only what an opaque bitmap leaves uncovered gets the background.
+    QRegion bare(event->rect());
+    if (!Bitmap.isNull() && !Bitmap.hasAlphaChannel()) bare -= Stretch ? rect() : Bitmap.rect();
+    for (const QRect &r : bare)
+        p.fillRect(r, palette().window());
+    if (Bitmap.isNull()) return;
+    if (Stretch)
+        p.drawImage(rect(), Bitmap);
+    else
+        p.drawImage(0, 0, Bitmap);
+}
+
+void TImage::mousePressEvent(QMouseEvent *event) {
+    emit mouseDown(event);
+}
+void TImage::mouseMoveEvent(QMouseEvent *event) {
+    emit mouseMove(event);
+}
+void TImage::mouseReleaseEvent(QMouseEvent *event) {
+    emit mouseUp(event);
+}
+void TImage::mouseDoubleClickEvent(QMouseEvent *event) {
+    emit doubleClicked(event);
+}
+
+RaySurface::RaySurface(QWidget *parent, SizeFrom from) : QObject(parent), sizeFrom(from) {
+    Panel1 = new TPanel(parent);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Image1 = new TImage(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    setAlign(Panel1, Align::Client);
+    setAlign(Image1, Align::Client);
+    timer.setSingleShot(true);
+    timer.setInterval(500);
+    connect(&timer, &QTimer::timeout, this, [this] {
+        if (redraw) redraw();
+        Image1->update();
+    });
+    connect(Panel1, &TPanel::resized, this, &RaySurface::onResize);
+}
+
+QSize RaySurface::drawingSize() const {
+    return sizeFrom == SizeFrom::Image ? Image1->size() : Panel1->size();
+}
+
+void RaySurface::clear() {
+    Image1->Bitmap.fill(background);
+}
+
+void RaySurface::setUp() {
+    const QSize s = drawingSize();
+    Image1->Bitmap = QImage(std::max(s.width(), 0), std::max(s.height(), 0), QImage::Format_RGB32);
+    clear();
+    if (redraw) redraw();
+    Image1->update();
+}
+
+void RaySurface::onResize() {
+    // Image1 already has its new size: Panel1's alignment filter sees the
+    // resize before the panel itself does.
+    const QSize s = drawingSize();
+    Image1->setBitmapSize(s.width(), s.height());
+    if (deferred) {
+        timer.start(); // restarts a running timer
+        return;
+    }
+    if (redraw) redraw();
+    Image1->update();
+}
