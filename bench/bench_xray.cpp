@@ -33,10 +33,11 @@ void BM_DrawRadiationGraphic(benchmark::State &state) {
     QImage img(kWidth, kHeight, QImage::Format_RGB32);
     img.fill(Qt::white);
     Canvas canvas(img);
-    Break_x::V = static_cast<int>(state.range(0));
+    Break_x::XrayState xray;
+    xray.V = static_cast<int>(state.range(0));
     const auto uranium = static_cast<std::uint8_t>(Break_x::FindElement("U"));
     for (auto _ : state) {
-        Break_x::DrawRadiationGraphic(uranium, canvas, kWidth, kHeight);
+        Break_x::DrawRadiationGraphic(xray, uranium, canvas, kWidth, kHeight);
         benchmark::ClobberMemory();
     }
 }

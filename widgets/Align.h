@@ -12,15 +12,3 @@ void setAlign(QWidget *child, Align align);
 
 // Lays out the aligned children of a parent now.
 void realign(QWidget *parent);
-
-// A control with the name the tests and the snapshot tool find it by.
-template <class W> W *named(W *w, const char *name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
-
-// The same, placed at its designed geometry.
-template <class W> W *place(W *w, const char *name, int x, int y, int width, int height) {
-    w->setGeometry(x, y, width, height);
-    return named(w, name);
-}

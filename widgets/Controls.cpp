@@ -20,9 +20,7 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect b
 }
 
 QLineEdit *addEdit(QWidget *parent, const char *name, const QString &text, QRect box) {
-    auto *e = addControl(new QLineEdit(text, parent), name, box);
-    e->setCursorPosition(0);
-    return e;
+    return addControl(new QLineEdit(text, parent), name, box);
 }
 
 QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, QRect box) {

@@ -17,7 +17,6 @@ class TCSpinEdit;
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QPoint at);
 // A label in a fixed box.
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect box);
-// An edit showing the beginning of its text.
 QLineEdit *addEdit(QWidget *parent, const char *name, const QString &text, QRect box);
 QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, QRect box);
 // A check box whose size follows its caption.
@@ -26,9 +25,13 @@ QCheckBox *addCheckBox(QWidget *parent, const char *name, const QString &caption
 TCSpinEdit *addSpinEdit(QWidget *parent, const char *name, QRect box, int minValue, int maxValue,
                         int value);
 
-// Any other control: named and placed.
-template <class W> W *addControl(W *w, const char *name, QRect box) {
-    w->setGeometry(box);
+// Any other control, named; its place comes from alignment or its parent.
+template <class W> W *addControl(W *w, const char *name) {
     w->setObjectName(QLatin1String(name));
     return w;
+}
+// Any other control, named and placed.
+template <class W> W *addControl(W *w, const char *name, QRect box) {
+    w->setGeometry(box);
+    return addControl(w, name);
 }

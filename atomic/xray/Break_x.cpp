@@ -29,12 +29,6 @@ const std::array<TElements, kElementCount> Elements = {{
 const std::array<std::uint32_t, kColourCount> GraphColors = {
     0xFF0000, 0x0000FF, 0x008000, 0x800000, 0xFFFF00, 0x000000, 0x008080, 0x808000};
 
-std::int32_t CurColor = 1;
-std::int32_t V = 0;
-long double lambda = 0;
-long double kx = 0;
-long double ky = 0;
-
 namespace {
 
 // The seven lines: the two levels (1-based, E1..E10) and the weight.

@@ -35,12 +35,15 @@ extern const std::array<std::uint32_t, kColourCount> GraphColors;
 // GraphColors[i] for i in 1..8; red for anything else.
 std::uint32_t GraphColor(int i);
 
-// Unit state, shared with the window.
-extern std::int32_t CurColor; // colour index 1..8 of the next curve
-extern std::int32_t V;        // tube voltage, volts
-extern long double lambda;    // current wavelength (Å) while a curve is drawn
-extern long double kx;        // pixels per ångström of the last drawing; 0 before any
-extern long double ky;        // pixels per intensity unit of the last drawing
+// The unit's state: one object, owned by the window and handed to the
+// drawing functions that read or advance it.
+struct XrayState {
+    std::int32_t CurColor = 1; // colour index 1..8 of the next curve
+    std::int32_t V = 0;        // tube voltage, volts
+    long double lambda = 0;    // current wavelength (Å) while a curve is drawn
+    long double kx = 0;        // pixels per ångström of the last drawing; 0 before any
+    long double ky = 0;        // pixels per intensity unit of the last drawing
+};
 
 constexpr long double hc = 12398.5L;      // eV·Å
 constexpr long double kMaxLambda = 7.0L;  // plotted range 0..7 Å
@@ -77,13 +80,13 @@ class XraySpectrum {
     // Continuum plus the Lorentz profiles of the seven lines.
     long double intensity(long double lam) const;
 
-    // Walks lambda (the unit state) from the short-wavelength limit to 7 Å in
-    // steps of 0.001 Å, added up, and calls visit(lambda, I). The first
-    // sample is 0 so that every curve starts on the axis.
+    // Walks lambda from the short-wavelength limit to 7 Å in steps of
+    // 0.001 Å, added up, and calls visit(lambda, I). The first sample is 0
+    // so that every curve starts on the axis.
     template <class Visit> void forEachSample(Visit &&visit) const {
         if (!valid_) return;
         bool first = true;
-        for (lambda = lambdaMin_; lambda <= kMaxLambda; lambda += kStep) {
+        for (long double lambda = lambdaMin_; lambda <= kMaxLambda; lambda += kStep) {
             visit(lambda, first ? 0.0L : intensity(lambda));
             first = false;
         }

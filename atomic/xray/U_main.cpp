@@ -5,6 +5,7 @@
 #include "atomic/xray/XraySpectrumPlot.h"
 #include "canvas/Canvas.h"
 #include "widgets/Align.h"
+#include "widgets/Controls.h"
 #include "widgets/Surface.h"
 
 #include <QComboBox>
@@ -69,8 +70,7 @@ Tform_Main::Tform_Main(QWidget *parent) : TDemoForm(frameInfo(), parent) {
     setMinimumSize(500 - kFrameExtraWidth, 350 - kFrameExtraHeight);
     setWindowIcon(QIcon(QPixmap::fromImage(drawXrayIcon())));
 
-    sb_Main = new QStatusBar(this);
-    sb_Main->setObjectName(QStringLiteral("sb_Main"));
+    sb_Main = addControl(new QStatusBar(this), "sb_Main");
     sb_Main->setSizeGripEnabled(false);
     sb_Main->resize(width(), 19);
     for (int i = 0; i < 2; ++i) {
@@ -83,8 +83,7 @@ Tform_Main::Tform_Main(QWidget *parent) : TDemoForm(frameInfo(), parent) {
     sb_Main->addWidget(statusPanels[1], 1);
     setAlign(sb_Main, Align::Bottom);
 
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1 = addControl(new QTabWidget(this), "PageControl1");
     setAlign(PageControl1, Align::Client);
     buildTubePage();
     buildSpectrumPage();
@@ -92,33 +91,27 @@ Tform_Main::Tform_Main(QWidget *parent) : TDemoForm(frameInfo(), parent) {
 }
 
 void Tform_Main::buildTubePage() {
-    TabSheet1 = new QWidget;
-    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    TabSheet1 = addControl(new QWidget, "TabSheet1");
     TabSheet1->setAutoFillBackground(true);
     QPalette pal = TabSheet1->palette();
     pal.setColor(QPalette::Window, Qt::white);
     TabSheet1->setPalette(pal);
     PageControl1->addTab(TabSheet1, QStringLiteral("Рентгеновская трубка"));
-    Image3 = pictureAt(drawTubeDiagram(), 0, 0, TabSheet1);
-    Image3->setObjectName(QStringLiteral("Image3"));
-    Image4 = pictureAt(drawTubeOnStand(), 544, 8, TabSheet1);
-    Image4->setObjectName(QStringLiteral("Image4"));
+    Image3 = addControl(pictureAt(drawTubeDiagram(), 0, 0, TabSheet1), "Image3");
+    Image4 = addControl(pictureAt(drawTubeOnStand(), 544, 8, TabSheet1), "Image4");
 }
 
 void Tform_Main::buildSpectrumPage() {
-    TabSheet2 = new QWidget;
-    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    TabSheet2 = addControl(new QWidget, "TabSheet2");
     PageControl1->addTab(TabSheet2, QStringLiteral("Расчет спектров"));
 
-    Panel1 = new TPanel(TabSheet2);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1 = addControl(new TPanel(TabSheet2), "Panel1");
     Panel1->setFrameStyle(QFrame::NoFrame);
     Panel1->resize(170, Panel1->height());
     setAlign(Panel1, Align::Left);
     buildControls(Panel1);
 
-    Panel2 = new TPanel(TabSheet2);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2 = addControl(new TPanel(TabSheet2), "Panel2");
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel2->setAutoFillBackground(true);
     QPalette pal = Panel2->palette();
@@ -129,26 +122,19 @@ void Tform_Main::buildSpectrumPage() {
 }
 
 void Tform_Main::buildControls(QWidget *parent) {
-    GroupBox1 = new QGroupBox(QStringLiteral("Получить спектр"), parent);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(3, 5, 164, 204);
-    Label1 = new QLabel(QStringLiteral("Элемент"), GroupBox1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->move(16, 20);
-    cb_Elements = new QComboBox(GroupBox1);
-    cb_Elements->setObjectName(QStringLiteral("cb_Elements"));
-    cb_Elements->setGeometry(16, 33, 131, 21);
+    GroupBox1 = addControl(new QGroupBox(QStringLiteral("Получить спектр"), parent), "GroupBox1",
+                           QRect(3, 5, 164, 204));
+    // A label keeps a new widget's size here, 100 x 30, as it always had.
+    Label1 = addLabel(GroupBox1, "Label1", QStringLiteral("Элемент"), QRect(16, 20, 100, 30));
+    cb_Elements = addControl(new QComboBox(GroupBox1), "cb_Elements", QRect(16, 33, 131, 21));
     setHint(cb_Elements, QStringLiteral("Элемент"));
 
-    GroupBox3 = new QGroupBox(QStringLiteral("Напряжение"), GroupBox1);
-    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
-    GroupBox3->setGeometry(8, 60, 145, 72);
-    Voltage_lb = new QLabel(QStringLiteral("V = 11000 В"), GroupBox3);
-    Voltage_lb->setObjectName(QStringLiteral("Voltage_lb"));
-    Voltage_lb->setGeometry(26, 20, 110, 14);
-    Voltage_Track = new QSlider(Qt::Horizontal, GroupBox3);
-    Voltage_Track->setObjectName(QStringLiteral("Voltage_Track"));
-    Voltage_Track->setGeometry(12, 39, 121, 27);
+    GroupBox3 = addControl(new QGroupBox(QStringLiteral("Напряжение"), GroupBox1), "GroupBox3",
+                           QRect(8, 60, 145, 72));
+    Voltage_lb =
+        addLabel(GroupBox3, "Voltage_lb", QStringLiteral("V = 11000 В"), QRect(26, 20, 110, 14));
+    Voltage_Track =
+        addControl(new QSlider(Qt::Horizontal, GroupBox3), "Voltage_Track", QRect(12, 39, 121, 27));
     Voltage_Track->setRange(0, 10);
     Voltage_Track->setPageStep(2);
     Voltage_Track->setTickPosition(QSlider::TicksBelow);
@@ -156,10 +142,8 @@ void Tform_Main::buildControls(QWidget *parent) {
     setHint(Voltage_Track, QStringLiteral("Напряжение"));
     connect(Voltage_Track, &QSlider::valueChanged, this, &Tform_Main::Voltage_TrackChange);
 
-    BitBtn1 = new QPushButton(QIcon(QPixmap::fromImage(drawDrawGlyph())),
-                              QStringLiteral("Получить"), GroupBox1);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(28, 144, 107, 25);
+    BitBtn1 = addButton(GroupBox1, "BitBtn1", QStringLiteral("Получить"), QRect(28, 144, 107, 25));
+    BitBtn1->setIcon(QIcon(QPixmap::fromImage(drawDrawGlyph())));
     BitBtn1->setDefault(true);
     setHint(BitBtn1, QStringLiteral("Получить спектр"));
     connect(BitBtn1, &QPushButton::clicked, this, &Tform_Main::BitBtn1Click);
@@ -168,17 +152,14 @@ void Tform_Main::buildControls(QWidget *parent) {
         auto *enter = new QShortcut(QKeySequence(key), this);
         connect(enter, &QShortcut::activated, BitBtn1, &QPushButton::click);
     }
-    BitBtn2 = new QPushButton(QIcon(QPixmap::fromImage(drawClearGlyph())),
-                              QStringLiteral("Очистить"), GroupBox1);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setGeometry(28, 172, 107, 25);
+    BitBtn2 = addButton(GroupBox1, "BitBtn2", QStringLiteral("Очистить"), QRect(28, 172, 107, 25));
+    BitBtn2->setIcon(QIcon(QPixmap::fromImage(drawClearGlyph())));
     connect(BitBtn2, &QPushButton::clicked, this, &Tform_Main::BitBtn2Click);
     buildList(parent);
 }
 
 void Tform_Main::buildList(QWidget *parent) {
-    ListView1 = new QTableWidget(0, 2, parent);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1 = addControl(new QTableWidget(0, 2, parent), "ListView1");
     ListView1->setHorizontalHeaderLabels({QStringLiteral("Элемент"), QStringLiteral("V, кВ")});
     ListView1->setColumnWidth(0, 115);
     ListView1->verticalHeader()->hide();
@@ -204,22 +185,18 @@ void Tform_Main::buildList(QWidget *parent) {
 }
 
 void Tform_Main::buildPicture(QWidget *parent) {
-    ScrollBar = new QScrollBar(Qt::Horizontal, parent);
-    ScrollBar->setObjectName(QStringLiteral("ScrollBar"));
+    ScrollBar = addControl(new QScrollBar(Qt::Horizontal, parent), "ScrollBar");
     ScrollBar->resize(ScrollBar->width(), 16);
     ScrollBar->setPageStep(10);
     ScrollBar->setEnabled(false);
     setHint(ScrollBar, QStringLiteral("Измерение длины волны."));
     setAlign(ScrollBar, Align::Bottom);
-    im_Graphics = new TImage(parent);
-    im_Graphics->setObjectName(QStringLiteral("im_Graphics"));
+    im_Graphics = addControl(new TImage(parent), "im_Graphics");
     setAlign(im_Graphics, Align::Client);
     im_Graphics->installEventFilter(this);
-    im_Y = new TransparentImage(drawIntensitySymbol(), parent);
-    im_Y->setObjectName(QStringLiteral("im_Y"));
-    im_Y->setGeometry(5, 5, 44, 44);
-    im_X = new TransparentImage(drawWavelengthSymbol(), parent);
-    im_X->setObjectName(QStringLiteral("im_X"));
+    im_Y = addControl(new TransparentImage(drawIntensitySymbol(), parent), "im_Y",
+                      QRect(5, 5, 44, 44));
+    im_X = addControl(new TransparentImage(drawWavelengthSymbol(), parent), "im_X");
     im_X->resize(20, 21);
     connect(ScrollBar, &QScrollBar::valueChanged, this, &Tform_Main::ScrollBarScroll);
 }
@@ -248,7 +225,7 @@ void Tform_Main::FormCreate() {
     cb_Elements->setCurrentIndex(0);
     connect(cb_Elements, &QComboBox::currentIndexChanged, this, &Tform_Main::cb_ElementsChange);
     FormResize();
-    Break_x::V = 11000;
+    State.V = 11000;
     Old_Value = 0;
 }
 
@@ -278,8 +255,8 @@ QColor Tform_Main::ListView1AdvancedCustomDrawItem(int row) const {
 }
 
 void Tform_Main::Voltage_TrackChange() {
-    Break_x::V = 11000 + 10400 * Voltage_Track->value();
-    Voltage_lb->setText(QStringLiteral("V = %1 В").arg(Break_x::V));
+    State.V = 11000 + 10400 * Voltage_Track->value();
+    Voltage_lb->setText(QStringLiteral("V = %1 В").arg(State.V));
 }
 
 void Tform_Main::cb_ElementsChange() {
@@ -290,11 +267,11 @@ void Tform_Main::cb_ElementsChange() {
 
 void Tform_Main::BitBtn1Click() {
     const QString text = cb_Elements->currentText();
-    const QColor colour = Break_x::GraphQColor(Break_x::CurColor);
+    const QColor colour = Break_x::GraphQColor(State.CurColor);
     const int row = ListView1->rowCount();
     ListView1->insertRow(row);
     auto *name = new QTableWidgetItem(text);
-    auto *volts = new QTableWidgetItem(QString::number(Break_x::V / 1000));
+    auto *volts = new QTableWidgetItem(QString::number(State.V / 1000));
     name->setForeground(colour);
     volts->setForeground(colour);
     ListView1->setItem(row, 0, name);
@@ -304,8 +281,8 @@ void Tform_Main::BitBtn1Click() {
         text != kUnknown ? Break_x::FindElement(text.left(2).toStdString()) : UnknownElement;
     QImage &bitmap = im_Graphics->Bitmap;
     Canvas canvas(bitmap);
-    if (!Break_x::DrawRadiationGraphic(static_cast<std::uint8_t>(index), canvas, bitmap.width(),
-                                       bitmap.height()))
+    if (!Break_x::DrawRadiationGraphic(State, static_cast<std::uint8_t>(index), canvas,
+                                       bitmap.width(), bitmap.height()))
         QMessageBox::critical(this, QStringLiteral("Ошибка"), QStringLiteral("Ошибка в данных!"),
                               QMessageBox::Ok);
     ScrollBar->setEnabled(true);
@@ -320,7 +297,7 @@ void Tform_Main::BitBtn1Click() {
 void Tform_Main::BitBtn2Click() {
     QImage &bitmap = im_Graphics->Bitmap;
     Canvas canvas(bitmap);
-    Break_x::ResetGraphics(canvas, bitmap.width(), bitmap.height());
+    Break_x::ResetGraphics(State, canvas, bitmap.width(), bitmap.height());
     ListView1->setRowCount(0);
     WasLine = false;
     im_Graphics->update();
@@ -342,10 +319,10 @@ void Tform_Main::drawMarker() {
 }
 
 void Tform_Main::showWavelength() {
-    if (Break_x::kx == 0) return;
+    if (State.kx == 0) return;
     statusPanels[1]->setText(
         QStringLiteral("Длина волны: %1 Ангстрем")
-            .arg(QString::fromStdString(Break_x::FormatWavelength(Old_Value / Break_x::kx))));
+            .arg(QString::fromStdString(Break_x::FormatWavelength(Old_Value / State.kx))));
 }
 
 void Tform_Main::FormResize() {

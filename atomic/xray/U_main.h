@@ -2,6 +2,7 @@
 // The window "Тормозной и характеристический рентгеновский спектр": a page
 // with the tube, and a page that superimposes spectra of chosen elements at
 // chosen voltages with a movable wavelength marker.
+#include "atomic/xray/Break_x.h"
 #include "widgets/DemoForm.h"
 
 #include <QPushButton>
@@ -46,6 +47,7 @@ class Tform_Main : public TDemoForm {
     QScrollBar *ScrollBar;
     QStatusBar *sb_Main;
 
+    Break_x::XrayState State;        // voltage, colour and scales of the picture
     bool WasLine = false;            // a marker is drawn on the picture
     std::uint16_t Old_Value = 0;     // marker position, pixels from the vertical axis
     std::uint8_t UnknownElement = 0; // table index 11..16 of the hidden element

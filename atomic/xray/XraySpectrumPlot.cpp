@@ -16,23 +16,24 @@ void drawAxes(Canvas &c, int W, int H) {
     c.Polyline({QPoint(W - 14, H - 14), QPoint(W - 11, H - 11), QPoint(W - 15, H - 7)});
 }
 
-void drawIntensityTicks(Canvas &c, int H) {
+void drawIntensityTicks(const XrayState &state, Canvas &c, int H) {
     // Added up in extended precision, the loop stops after 0.7.
     for (long double t = 0.1L; t <= 0.8L; t += 0.1L) {
-        const int y = CurveY(t, H);
+        const int y = CurveY(state, t, H);
         c.MoveTo(8, y);
         c.LineTo(13, y);
     }
 }
 
-void drawCurve(Canvas &c, const TElements &element, int H) {
-    const XraySpectrum spectrum(element, V);
-    c.setPenColor(GraphQColor(CurColor));
+void drawCurve(XrayState &state, Canvas &c, const TElements &element, int H) {
+    const XraySpectrum spectrum(element, state.V);
+    c.setPenColor(GraphQColor(state.CurColor));
     bool started = false;
     spectrum.forEachSample([&](long double lam, long double intensity) {
+        state.lambda = lam;
         if (intensity < 0) return;
-        const int x = CurveX(lam);
-        const int y = CurveY(intensity, H);
+        const int x = CurveX(state, lam);
+        const int y = CurveY(state, intensity, H);
         if (started) {
             c.LineTo(x, y);
         } else {
@@ -42,13 +43,13 @@ void drawCurve(Canvas &c, const TElements &element, int H) {
     });
 }
 
-void drawWavelengthTicks(Canvas &c, int H) {
+void drawWavelengthTicks(XrayState &state, Canvas &c, int H) {
     c.setPenColor(colours::clBlue);
-    for (lambda = 1; lambda < kMaxLambda; lambda += 1) {
-        const int x = CurveX(lambda);
+    for (state.lambda = 1; state.lambda < kMaxLambda; state.lambda += 1) {
+        const int x = CurveX(state, state.lambda);
         c.MoveTo(x, H - 13);
         c.LineTo(x, H - 8);
-        c.TextOut(x, H - 30, QString::number(static_cast<int>(lambda)));
+        c.TextOut(x, H - 30, QString::number(static_cast<int>(state.lambda)));
     }
 }
 
@@ -58,22 +59,23 @@ QColor GraphQColor(int i) {
     return QColor::fromRgb(GraphColor(i));
 }
 
-int CurveX(long double lam) {
-    return RoundHalfEven(lam * kx) + kOrigin;
+int CurveX(const XrayState &state, long double lam) {
+    return RoundHalfEven(lam * state.kx) + kOrigin;
 }
 
-int CurveY(long double intensity, int Height) {
-    return (Height - 11) - RoundHalfEven(intensity * ky);
+int CurveY(const XrayState &state, long double intensity, int Height) {
+    return (Height - 11) - RoundHalfEven(intensity * state.ky);
 }
 
-void ResetGraphics(Canvas &canvas, int Width, int Height) {
-    CurColor = 1;
+void ResetGraphics(XrayState &state, Canvas &canvas, int Width, int Height) {
+    state.CurColor = 1;
     canvas.setBrushColor(colours::clWhite);
     canvas.setBrushStyle(BrushStyle::Solid);
     canvas.FillRect(0, 0, Width - 1, Height - 1);
 }
 
-bool DrawRadiationGraphic(std::uint8_t Index, Canvas &canvas, int Width, int Height) {
+bool DrawRadiationGraphic(XrayState &state, std::uint8_t Index, Canvas &canvas, int Width,
+                          int Height) {
     const TElements *element = ElementAt(Index);
     canvas.setBrushColor(colours::clWhite);
     canvas.setBrushStyle(BrushStyle::Solid);
@@ -85,13 +87,14 @@ bool DrawRadiationGraphic(std::uint8_t Index, Canvas &canvas, int Width, int Hei
     canvas.setFontColor(colours::clBlack);
 
     drawAxes(canvas, Width, Height);
-    kx = static_cast<long double>(Width - 25) / 7;
-    ky = Height / 0.7L;
-    drawIntensityTicks(canvas, Height);
-    if (element) drawCurve(canvas, *element, Height);
-    drawWavelengthTicks(canvas, Height);
+    state.kx = static_cast<long double>(Width - 25) / 7;
+    state.ky = Height / 0.7L;
+    drawIntensityTicks(state, canvas, Height);
+    if (element) drawCurve(state, canvas, *element, Height);
+    drawWavelengthTicks(state, canvas, Height);
     // The colour advances with the list row, drawn or not.
-    CurColor = CurColor >= kColourCount || CurColor < 1 ? 1 : CurColor + 1;
+    const int c = state.CurColor;
+    state.CurColor = c >= kColourCount || c < 1 ? 1 : c + 1;
     return element != nullptr;
 }
 

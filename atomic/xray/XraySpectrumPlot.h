@@ -13,17 +13,18 @@ namespace Break_x {
 QColor GraphQColor(int i);
 
 // White picture, colour index back to 1.
-void ResetGraphics(Canvas &canvas, int Width, int Height);
+void ResetGraphics(XrayState &state, Canvas &canvas, int Width, int Height);
 
 // Draws the axes and, for an index 1..16, the spectrum of that entry at the
-// voltage V in colour CurColor, then advances CurColor. False for any other
+// voltage state.V in colour state.CurColor, then advances it. False for any other
 // index (no curve). Width and Height are those of the bitmap drawn on.
-bool DrawRadiationGraphic(std::uint8_t Index, Canvas &canvas, int Width, int Height);
+bool DrawRadiationGraphic(XrayState &state, std::uint8_t Index, Canvas &canvas, int Width,
+                          int Height);
 
 // Pixel of a wavelength on the horizontal axis, with the scale of the last drawing.
-int CurveX(long double lam);
+int CurveX(const XrayState &state, long double lam);
 // Pixel row of an intensity for a picture of the given height.
-int CurveY(long double intensity, int Height);
+int CurveY(const XrayState &state, long double intensity, int Height);
 
 // The wavelength marker at scroll position oldValue: a green vertical line in
 // XOR mode, so that drawing it twice restores the picture.

@@ -3,6 +3,7 @@
 #include "canvas/Colours.h"
 #include "core/NumberText.h"
 #include "widgets/Align.h"
+#include "widgets/Controls.h"
 
 #include <QMouseEvent>
 #include <QToolTip>
@@ -42,14 +43,11 @@ void setFontColour(QLabel *l, const QColor &c) {
 }
 
 QLabel *label(QWidget *parent, const char *name, const QString &caption, int x, int y) {
-    auto *l = named(new QLabel(caption, parent), name);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
+    return addLabel(parent, name, caption, QPoint(x, y));
 }
 
 QLineEdit *edit(QWidget *parent, const char *name, const QString &text, int x, int y) {
-    return place(new QLineEdit(text, parent), name, x, y, 65, 21);
+    return addEdit(parent, name, text, QRect(x, y, 65, 21));
 }
 
 int pointerX(const QMouseEvent *e) {

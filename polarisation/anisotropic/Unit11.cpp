@@ -4,6 +4,7 @@
 #include "core/NumberText.h"
 #include "polarisation/anisotropic/AnisotropicScene.h"
 #include "widgets/Align.h"
+#include "widgets/Controls.h"
 #include "widgets/Surface.h"
 
 #include <QCoreApplication>
@@ -37,7 +38,7 @@ enum class Fit { Wrap, OneLine };
 
 QLabel *label(QWidget *parent, const char *name, int x, int y, const QString &text, int fontPixels,
               int maxWidth, Fit fit) {
-    auto *l = named(new QLabel(text, parent), name);
+    QLabel *l = addLabel(parent, name, text, QPoint(x, y));
     QFont f = l->font();
     f.setPixelSize(fontPixels);
     if (fit == Fit::OneLine) f = fittedFont(f, text, maxWidth);
@@ -58,7 +59,7 @@ TForm11::TForm11(QWidget *parent)
       Pacer([this](std::uint64_t ticket) {
           QCoreApplication::postEvent(this, new WaveStepEvent(ticket));
       }) {
-    PageControl1 = named(new QTabWidget(this), "PageControl1");
+    PageControl1 = addControl(new QTabWidget(this), "PageControl1");
     setAlign(PageControl1, Align::Client);
     buildFirstPage();
     buildSecondPage();
@@ -79,7 +80,7 @@ TForm11::~TForm11() {
 }
 
 void TForm11::buildFirstPage() {
-    TabSheet1 = named(new QWidget, "TabSheet1");
+    TabSheet1 = addControl(new QWidget, "TabSheet1");
     PageControl1->addTab(TabSheet1, QStringLiteral("Анимированные схемы"));
     Label12 =
         label(TabSheet1, "Label12", 8, 40,
@@ -112,7 +113,7 @@ void TForm11::buildFirstPage() {
         {&RxGIFAnimator4, "RxGIFAnimator4", ":/polarisation/reflection.gif", {416, 416, 225, 121}},
     };
     for (int i = 0; i < 4; ++i) {
-        QLabel *g = named(new QLabel(TabSheet1), gifs[i].name);
+        QLabel *g = addControl(new QLabel(TabSheet1), gifs[i].name);
         g->setGeometry(gifs[i].place);
         g->setScaledContents(true);
         movies[i] = new QMovie(QString::fromLatin1(gifs[i].file), QByteArray(), g);
@@ -124,17 +125,17 @@ void TForm11::buildFirstPage() {
 }
 
 void TForm11::buildSecondPage() {
-    TabSheet2 = named(new QWidget, "TabSheet2");
+    TabSheet2 = addControl(new QWidget, "TabSheet2");
     PageControl1->addTab(TabSheet2, QStringLiteral("Прохождение света через вещество"));
-    Panel3 = named(new TPanel(TabSheet2), "Panel3");
+    Panel3 = addControl(new TPanel(TabSheet2), "Panel3");
     Panel3->resize(217, Panel3->height());
     setAlign(Panel3, Align::Left);
-    Panel2 = named(new TPanel(TabSheet2), "Panel2");
+    Panel2 = addControl(new TPanel(TabSheet2), "Panel2");
     setAlign(Panel2, Align::Client);
-    GroupBox1 = named(new QGroupBox(QStringLiteral("Входящая волна"), Panel2), "GroupBox1");
-    GroupBox2 = named(new QGroupBox(QStringLiteral("Выходящая волна"), Panel2), "GroupBox2");
-    Image1 = named(new TImage(GroupBox1), "Image1");
-    Image2 = named(new TImage(GroupBox2), "Image2");
+    GroupBox1 = addControl(new QGroupBox(QStringLiteral("Входящая волна"), Panel2), "GroupBox1");
+    GroupBox2 = addControl(new QGroupBox(QStringLiteral("Выходящая волна"), Panel2), "GroupBox2");
+    Image1 = addControl(new TImage(GroupBox1), "Image1");
+    Image2 = addControl(new TImage(GroupBox2), "Image2");
     setAlign(Image1, Align::Client);
     setAlign(Image2, Align::Client);
     connect(Panel2, &TPanel::resized, this, &TForm11::Panel2Resize);
@@ -160,12 +161,12 @@ void TForm11::buildInputs() {
     for (const Row &r : rows) {
         *r.lab =
             label(Panel3, r.labName, 8, r.y + 8, QString::fromUtf8(r.text), 11, 142, Fit::OneLine);
-        QLineEdit *e = named(new QLineEdit(QString::fromLatin1(r.value), Panel3), r.editName);
+        QLineEdit *e = addControl(new QLineEdit(QString::fromLatin1(r.value), Panel3), r.editName);
         e->setGeometry(152, r.y, 57, 21);
         connect(e, &QLineEdit::textChanged, this, &TForm11::Edit5Change);
         *r.edit = e;
     }
-    TrackBar1 = named(new QSlider(Qt::Horizontal, Panel3), "TrackBar1");
+    TrackBar1 = addControl(new QSlider(Qt::Horizontal, Panel3), "TrackBar1");
     TrackBar1->setGeometry(8, 160, 201, 41);
     TrackBar1->setRange(0, 20);
     TrackBar1->setValue(3);
@@ -173,7 +174,7 @@ void TForm11::buildInputs() {
     TrackBar1->setTickInterval(1);
     connect(TrackBar1, &QSlider::valueChanged, this, [this](int p) { Pacer.setPosition(p); });
     const auto button = [this](const char *name, int y, const char *text) {
-        auto *b = named(new QPushButton(QString::fromUtf8(text), Panel3), name);
+        auto *b = addControl(new QPushButton(QString::fromUtf8(text), Panel3), name);
         b->setGeometry(24, y, 161, 25);
         return b;
     };

@@ -2,6 +2,7 @@
 
 #include "polarisation/malus/MalusModel.h"
 #include "widgets/Align.h"
+#include "widgets/Controls.h"
 #include "widgets/Csafespinedit.h"
 #include "widgets/Surface.h"
 
@@ -16,12 +17,6 @@ TForm16 *Form16 = nullptr;
 namespace {
 const BenchConfig kMalusBench{100, true, true, 0.1};
 
-QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, int x, int y) {
-    auto *c = named(new QCheckBox(text, parent), name);
-    c->move(x, y);
-    c->adjustSize();
-    return c;
-}
 } // namespace
 
 TForm16::TForm16(QWidget *parent)
@@ -49,10 +44,12 @@ TForm16::TForm16(QWidget *parent)
     CSafeSpinEdit2->setMinValue(0);
     CSafeSpinEdit2->setMaxValue(9999999);
     CSafeSpinEdit2->setValue(0);
-    CheckBox3 = checkBox(Panel1, "CheckBox3", QStringLiteral("Фиксировать один поляроид"), 16, 34);
-    CheckBox1 = checkBox(Panel1, "CheckBox1", QStringLiteral("Автовращение поляроидов"), 216, 34);
-    CheckBox2 =
-        checkBox(Panel1, "CheckBox2", QStringLiteral("Рисовать поляризованные волны"), 416, 34);
+    CheckBox3 = addCheckBox(Panel1, "CheckBox3", QStringLiteral("Фиксировать один поляроид"),
+                            QPoint(16, 34));
+    CheckBox1 = addCheckBox(Panel1, "CheckBox1", QStringLiteral("Автовращение поляроидов"),
+                            QPoint(216, 34));
+    CheckBox2 = addCheckBox(Panel1, "CheckBox2", QStringLiteral("Рисовать поляризованные волны"),
+                            QPoint(416, 34));
 }
 
 void TForm16::FormShow() {

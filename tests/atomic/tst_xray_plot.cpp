@@ -30,10 +30,14 @@ QRgb at(const QImage &img, int x, int y) {
     return img.pixel(x, y) & 0xFFFFFF;
 }
 
+// The window's state, held by the test instead.
+XrayState plotState;
+
 bool draw(QImage &img, int index, int volts) {
-    V = volts;
+    plotState.V = volts;
     Canvas c(img);
-    return DrawRadiationGraphic(static_cast<std::uint8_t>(index), c, img.width(), img.height());
+    return DrawRadiationGraphic(plotState, static_cast<std::uint8_t>(index), c, img.width(),
+                                img.height());
 }
 
 } // namespace
@@ -44,7 +48,7 @@ class TestXrayPlot : public QObject {
     void init() {
         QImage img = whitePicture();
         Canvas c(img);
-        ResetGraphics(c, W, H);
+        ResetGraphics(plotState, c, W, H);
     }
 
     void invalidIndexDrawsAxesOnly_data() {
@@ -60,7 +64,7 @@ class TestXrayPlot : public QObject {
         QCOMPARE(countColour(img, 0xFF0000), 0);
         QCOMPARE(at(img, 10, H / 2), 0x0000FFu);
         QCOMPARE(at(img, W / 2, H - 11), 0x0000FFu);
-        QCOMPARE(CurColor, 2); // the list row took the colour all the same
+        QCOMPARE(plotState.CurColor, 2); // the list row took the colour all the same
     }
 
     void axesArrowsAndTicks() {
@@ -73,13 +77,13 @@ class TestXrayPlot : public QObject {
         QCOMPARE(at(img, W - 14, H - 8), 0x0000FFu);
         // Intensity ticks every 0.1 (0.7 falls just above the picture), none between.
         for (int k = 1; k <= 6; ++k) {
-            const int y = CurveY(k / 10.0L, H);
+            const int y = CurveY(plotState, k / 10.0L, H);
             QCOMPARE(at(img, 8, y), 0x0000FFu);
             QCOMPARE(at(img, 8, y + 30), 0xFFFFFFu);
         }
         // Wavelength ticks 1..6 with their labels above.
         for (int k = 1; k <= 6; ++k) {
-            const int x = CurveX(k);
+            const int x = CurveX(plotState, k);
             QCOMPARE(at(img, x, H - 9), 0x0000FFu);
             bool ink = false;
             for (int y = H - 30; y < H - 16; ++y)
@@ -87,7 +91,7 @@ class TestXrayPlot : public QObject {
                     ink = ink || qGray(img.pixel(x + dx, y)) < 128;
             QVERIFY2(ink, qPrintable(QString::number(k)));
         }
-        QCOMPARE(double(lambda), 7.0);
+        QCOMPARE(double(plotState.lambda), 7.0);
     }
 
     void curvesStartOnTheAxis_data() {
@@ -100,7 +104,7 @@ class TestXrayPlot : public QObject {
         QFETCH(QString, symbol);
         QImage img = whitePicture();
         QVERIFY(draw(img, FindElement(symbol.toStdString()), 115000));
-        const int x0 = CurveX(hc / 115000);
+        const int x0 = CurveX(plotState, hc / 115000);
         // The curve's first point lies on the axis, drawn over it in red; without
         // the forced zero, Kr and Hg would start far above it.
         QCOMPARE(at(img, x0, H - 11), 0xFF0000u);
@@ -114,7 +118,7 @@ class TestXrayPlot : public QObject {
         QImage img = whitePicture();
         QVERIFY(draw(img, FindElement("Fe"), 11000));
         const XraySpectrum fe(*ElementAt(FindElement("Fe")), 11000);
-        const int x = CurveX(fe.lines()[2].lambda);
+        const int x = CurveX(plotState, fe.lines()[2].lambda);
         int top = H;
         for (int dx = -3; dx <= 3; ++dx)
             for (int y = 0; y < H; ++y)
@@ -133,7 +137,7 @@ class TestXrayPlot : public QObject {
             if (i != 1) // the blue curve blends with the axes
                 QVERIFY(countColour(one, expected[i]) > 500);
         }
-        QCOMPARE(CurColor, 1);
+        QCOMPARE(plotState.CurColor, 1);
         QVERIFY(draw(img, FindElement("Pt"), 115000));
         QVERIFY(countColour(img, 0xFF0000) > 500);
         QCOMPARE(countColour(img, 0x008080), 0);
@@ -144,8 +148,8 @@ class TestXrayPlot : public QObject {
         QVERIFY(draw(img, FindElement("U"), 115000));
         QVERIFY(draw(img, FindElement("Ba"), 115000));
         Canvas c(img);
-        ResetGraphics(c, W, H);
-        QCOMPARE(CurColor, 1);
+        ResetGraphics(plotState, c, W, H);
+        QCOMPARE(plotState.CurColor, 1);
         QCOMPARE(countColour(img, 0xFFFFFF), W * H);
     }
 
@@ -176,7 +180,7 @@ class TestXrayPlot : public QObject {
         QVERIFY(draw(img, FindElement("Hg"), 115000));
         Canvas c(img);
         DrawMarker(c, 5, size.height());
-        ResetGraphics(c, size.width(), size.height());
+        ResetGraphics(plotState, c, size.width(), size.height());
     }
 };
 

@@ -65,7 +65,7 @@ class TestXrayWindow : public QObject {
 
     void startsWithoutCurveOrMarker() {
         QVERIFY(!form_Main->ScrollBar->isEnabled());
-        QCOMPARE(double(Break_x::kx), 0.0);
+        QCOMPARE(double(form_Main->State.kx), 0.0);
         QCOMPARE(form_Main->statusText(2), QString());
         QCOMPARE(form_Main->pos(), QPoint(0, 0));
         QCOMPARE(form_Main->minimumSize(), QSize(492, 323));
@@ -127,7 +127,8 @@ class TestXrayWindow : public QObject {
         QCOMPARE(markerColumns(), 1);
         QVERIFY(markerPixels(110) > 300);
         // The marker stands at 100 / kx ångström.
-        const QString lam = QString::fromStdString(Break_x::FormatWavelength(100 / Break_x::kx));
+        const QString lam =
+            QString::fromStdString(Break_x::FormatWavelength(100 / form_Main->State.kx));
         QCOMPARE(form_Main->statusText(2), QStringLiteral("Длина волны: %1 Ангстрем").arg(lam));
         QVERIFY(lam.toDouble() > 1.0 && lam.toDouble() < 1.7);
         // Two drawings without scrolling leave no marker...
@@ -153,7 +154,7 @@ class TestXrayWindow : public QObject {
         const QImage &img = form_Main->im_Graphics->Bitmap;
         QCOMPARE(countColour(0xFFFFFF), img.width() * img.height());
         QVERIFY(form_Main->ScrollBar->isEnabled());
-        QCOMPARE(Break_x::CurColor, 1);
+        QCOMPARE(form_Main->State.CurColor, 1);
         QCOMPARE(form_Main->Old_Value, std::uint16_t(60));
         // A scroll after clearing draws one marker, nothing to remove first.
         form_Main->ScrollBar->setValue(80);
@@ -252,7 +253,7 @@ class TestXrayWindow : public QObject {
         choose(QStringLiteral("Ca"));
         form_Main->BitBtn1Click();
         const QImage before = form_Main->im_Graphics->Bitmap.copy();
-        const double oldKx = double(Break_x::kx);
+        const double oldKx = double(form_Main->State.kx);
         form_Main->resize(form_Main->width() + 200, form_Main->height() + 100);
         pumpFor(30);
         const QImage &after = form_Main->im_Graphics->Bitmap;
@@ -260,7 +261,7 @@ class TestXrayWindow : public QObject {
         QCOMPARE(after.copy(before.rect()), before);
         QCOMPARE(form_Main->ScrollBar->maximum(), after.width() - 20);
         form_Main->BitBtn1Click();
-        QVERIFY(double(Break_x::kx) > oldKx);
+        QVERIFY(double(form_Main->State.kx) > oldKx);
         form_Main->resize(1, 1); // below the minimum: held at 492 x 323
         pumpFor(30);
         QCOMPARE(form_Main->size(), QSize(492, 323));

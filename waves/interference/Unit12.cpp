@@ -27,7 +27,9 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int
 }
 
 QLineEdit *edit(QWidget *parent, const char *name, const QString &text, int x, int y, int w) {
-    return addEdit(parent, name, text, QRect(x, y, w, 21));
+    QLineEdit *e = addEdit(parent, name, text, QRect(x, y, w, 21));
+    e->setCursorPosition(0); // long numbers show their beginning
+    return e;
 }
 } // namespace
 
