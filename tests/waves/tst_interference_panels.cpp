@@ -44,8 +44,8 @@ class TestInterferencePanels : public QObject {
         spin.setMaxValue(255);
         spin.setValue(200);
         QLabel status;
-        strip.Brightness = &spin;
-        strip.StatusLabel = &status;
+        bindBrightness(&strip, &spin);
+        connect(&strip, &TSourcePanel::statusChanged, &status, &QLabel::setText);
         strip.resize(200, 20);
         drag(&strip, 90, 95, Qt::LeftButton); // positions -10..-5
         QCOMPARE(int(strip.Sources.items().size()), 6);
@@ -75,7 +75,7 @@ class TestInterferencePanels : public QObject {
         spin.setMinValue(0);
         spin.setMaxValue(255);
         spin.setValue(254);
-        strip.Brightness = &spin;
+        bindBrightness(&strip, &spin);
         wheel(&strip, 120, Qt::NoModifier);
         wheel(&strip, 120, Qt::NoModifier);
         QCOMPARE(spin.Value(), 255);
@@ -99,8 +99,8 @@ class TestInterferencePanels : public QObject {
     void graphWheel() {
         TGraphPanel g;
         QLineEdit v, h;
-        g.VerticalEdit = &v;
-        g.HorizontalEdit = &h;
+        connect(&g, &TGraphPanel::verticalScaleChanged, &v, &QLineEdit::setText);
+        connect(&g, &TGraphPanel::horizontalScaleChanged, &h, &QLineEdit::setText);
         g.resize(300, 200);
         g.VerticalScale = 0.01L;
         wheel(&g, 120, Qt::NoModifier);

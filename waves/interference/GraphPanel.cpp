@@ -2,8 +2,6 @@
 
 #include "widgets/Align.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -68,9 +66,9 @@ void TGraphPanel::paintEvent(QPaintEvent *event) {
 
 void TGraphPanel::mouseMoveEvent(QMouseEvent *event) {
     if (!hasFocus()) setFocus();
-    if (count == 0 || !StatusLabel) return;
+    if (count == 0) return;
     const float y = graphCoordinateAt(view(), event->position().toPoint().x(), Ymax);
-    StatusLabel->setText(QStringLiteral("X=") + formatFixed15(y) + QStringLiteral(" м"));
+    emit statusChanged(QStringLiteral("X=") + formatFixed15(y) + QStringLiteral(" м"));
 }
 
 void TGraphPanel::wheelEvent(QWheelEvent *event) {
@@ -91,10 +89,10 @@ void TGraphPanel::wheelEvent(QWheelEvent *event) {
             HorizontalScale *= 1 / 1.1L;
             if (HorizontalScale < 1.0L) HorizontalScale = 1.0L;
         }
-        if (HorizontalEdit) HorizontalEdit->setText(formatFixed15(HorizontalScale));
+        emit horizontalScaleChanged(formatFixed15(HorizontalScale));
     } else {
         VerticalScale *= forward ? 1.1L : 1 / 1.1L;
-        if (VerticalEdit) VerticalEdit->setText(formatFixed15(VerticalScale));
+        emit verticalScaleChanged(formatFixed15(VerticalScale));
     }
     Repaint();
 }

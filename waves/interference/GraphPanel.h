@@ -7,8 +7,6 @@
 #include <QImage>
 #include <QWidget>
 
-class QLabel;
-class QLineEdit;
 class QScrollBar;
 
 class TGraphPanel : public QWidget {
@@ -16,9 +14,6 @@ class TGraphPanel : public QWidget {
   public:
     explicit TGraphPanel(QWidget *parent = nullptr);
     QScrollBar *ScrollBar = nullptr;
-    QLabel *StatusLabel = nullptr;       // Label2
-    QLineEdit *VerticalEdit = nullptr;   // Edit4
-    QLineEdit *HorizontalEdit = nullptr; // Edit6
 
     long double VerticalScale = 1.0L;
     long double HorizontalScale = 1.0L;
@@ -31,6 +26,13 @@ class TGraphPanel : public QWidget {
     // Large step of the scroll bar, then a full repaint.
     void Repaint();
     GraphView view() const;
+
+  signals:
+    // The screen coordinate under the pointer, for the status label.
+    void statusChanged(const QString &text);
+    // The wheel changed a scale; the text is the scale as the edits show it.
+    void verticalScaleChanged(const QString &text);
+    void horizontalScaleChanged(const QString &text);
 
   protected:
     void paintEvent(QPaintEvent *event) override;

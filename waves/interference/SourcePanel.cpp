@@ -1,8 +1,8 @@
 #include "waves/interference/SourcePanel.h"
 
+#include "core/Numbers.h"
 #include "widgets/Csafespinedit.h"
 
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -37,7 +37,7 @@ void TSourcePanel::apply(int a, int b) {
     if (a > b) std::swap(a, b);
     if (drag == Drag::None) return;
     if (drag == Drag::Add)
-        Sources.add(a, b, Brightness ? Brightness->Value() : 255);
+        Sources.add(a, b, Brightness);
     else
         Sources.remove(a, b);
     // Only the columns touched, and the one to their left.
@@ -55,9 +55,7 @@ void TSourcePanel::mousePressEvent(QMouseEvent *event) {
 void TSourcePanel::mouseMoveEvent(QMouseEvent *event) {
     if (!hasFocus()) setFocus();
     const int pos = positionOf(event);
-    if (StatusLabel)
-        StatusLabel->setText(
-            QStringLiteral("X=%1 яркость=%2").arg(pos).arg(Sources.brightnessAt(pos)));
+    emit statusChanged(QStringLiteral("X=%1 яркость=%2").arg(pos).arg(Sources.brightnessAt(pos)));
     if (drag != Drag::None) {
         apply(anchor, pos);
         anchor = pos;
@@ -71,10 +69,20 @@ void TSourcePanel::mouseReleaseEvent(QMouseEvent *event) {
 
 void TSourcePanel::wheelEvent(QWheelEvent *event) {
     event->accept();
-    if (!Brightness) return;
     const QPoint d = event->angleDelta();
     const int delta = d.y() != 0 ? d.y() : d.x();
-    const int v = Brightness->Value();
-    if (delta > 0 && v < 255) Brightness->setValue(v + 1);
-    if (delta < 0 && v > 0) Brightness->setValue(v - 1);
+    const int v = Brightness;
+    if (delta > 0 && v < 255) Brightness = v + 1;
+    if (delta < 0 && v > 0) Brightness = v - 1;
+    if (Brightness != v) emit brightnessChanged(Brightness);
+}
+
+void bindBrightness(TSourcePanel *strip, TCSpinEdit *spin) {
+    strip->setBrightness(spin->Value());
+    QObject::connect(spin, &TCSpinEdit::Change, strip, [strip, spin] {
+        // What the box reads now; a text that is no number counts as its least.
+        const std::optional<int> v = readInteger(spin->Text().toStdString());
+        strip->setBrightness(v ? std::clamp(*v, spin->MinValue, spin->MaxValue) : spin->MinValue);
+    });
+    QObject::connect(strip, &TSourcePanel::brightnessChanged, spin, &TCSpinEdit::setValue);
 }

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QWidget>
 
-class QLabel;
 class TCSpinEdit;
 
 class TSourcePanel : public QWidget {
@@ -15,11 +14,18 @@ class TSourcePanel : public QWidget {
   public:
     explicit TSourcePanel(QWidget *parent = nullptr);
     SourceList Sources;
-    QLabel *StatusLabel = nullptr;    // Label1
-    TCSpinEdit *Brightness = nullptr; // CSpinEdit1; 255 without it
+    // The brightness new sources get (the window's CSpinEdit1).
+    int brightness() const { return Brightness; }
+    void setBrightness(int value) { Brightness = value; }
 
     enum class Drag { None, Add, Remove };
     Drag dragMode() const { return drag; }
+
+  signals:
+    // The pointer's place and the brightness there, for the status label.
+    void statusChanged(const QString &text);
+    // The wheel stepped the brightness, within 0..255.
+    void brightnessChanged(int value);
 
   protected:
     void paintEvent(QPaintEvent *event) override;
@@ -35,4 +41,8 @@ class TSourcePanel : public QWidget {
     QImage image;
     Drag drag = Drag::None;
     int anchor = 0;
+    int Brightness = 255;
 };
+
+// Keeps a strip's brightness and a spin edit in step both ways.
+void bindBrightness(TSourcePanel *strip, TCSpinEdit *spin);

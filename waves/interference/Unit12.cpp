@@ -76,11 +76,11 @@ void TForm12::buildControls() {
     GraphPanel1->VerticalScale = 0.01L;
     buildInputs();
 
-    SourcePanel1->StatusLabel = Label1;
-    SourcePanel1->Brightness = CSpinEdit1;
-    GraphPanel1->StatusLabel = Label2;
-    GraphPanel1->VerticalEdit = Edit4;
-    GraphPanel1->HorizontalEdit = Edit6;
+    connect(SourcePanel1, &TSourcePanel::statusChanged, Label1, &QLabel::setText);
+    bindBrightness(SourcePanel1, CSpinEdit1);
+    connect(GraphPanel1, &TGraphPanel::statusChanged, Label2, &QLabel::setText);
+    connect(GraphPanel1, &TGraphPanel::verticalScaleChanged, Edit4, &QLineEdit::setText);
+    connect(GraphPanel1, &TGraphPanel::horizontalScaleChanged, Edit6, &QLineEdit::setText);
     Computation = new TBackgroundComputation(this);
     connect(Computation, &TBackgroundComputation::runningChanged, this, &TForm12::setBusy);
     connect(Computation, &TBackgroundComputation::progressChanged, ProgressBar1,
