@@ -2,7 +2,7 @@
 
 #include "canvas/Colours.h"
 #include "canvas/Fonts.h"
-#include "core/NumberText.h"
+#include "canvas/NumberText.h"
 #include "core/Pixels.h"
 #include "geometric/lens/ThinLens.h"
 

@@ -1,7 +1,7 @@
 #include "geometric/lens/Unit3.h"
 
 #include "canvas/Colours.h"
-#include "core/NumberText.h"
+#include "canvas/NumberText.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 

@@ -1,7 +1,7 @@
 #include "polarisation/anisotropic/Unit11.h"
 
 #include "canvas/Canvas.h"
-#include "core/NumberText.h"
+#include "canvas/NumberText.h"
 #include "polarisation/anisotropic/AnisotropicScene.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"

@@ -1,5 +1,5 @@
 // Number reading and formats, under the C locale and a comma-decimal one.
-#include "core/NumberText.h"
+#include "canvas/NumberText.h"
 #include "core/Numbers.h"
 
 #include <QLocale>

@@ -1,7 +1,7 @@
 #include "waves/interference/InterferencePlot.h"
 
 #include "canvas/Canvas.h"
-#include "core/NumberText.h"
+#include "canvas/NumberText.h"
 #include "core/Pixels.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "waves/interference/Unit12.h"
 
-#include "core/NumberText.h"
+#include "canvas/NumberText.h"
 #include "waves/interference/GraphPanel.h"
 #include "waves/interference/InterferenceScheme.h"
 #include "waves/interference/SourcePanel.h"
