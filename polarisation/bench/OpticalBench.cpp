@@ -24,9 +24,15 @@ OpticalBench::OpticalBench(const BenchConfig &cfg, BenchScene *s, float *rx, flo
     connect(Timer1, &QTimer::timeout, this, [this] { update(); });
 }
 
-// The context and its display lists go with the widget.
+// The context goes with the widget; the scene's display lists are given back
+// first, as a context sharing with others would keep them.
 OpticalBench::~OpticalBench() {
     Timer1->stop();
+    if (built && context()) {
+        makeCurrent();
+        scene->releaseLists();
+        doneCurrent();
+    }
 }
 
 bool OpticalBench::openGLAvailable() {
@@ -98,6 +104,7 @@ void OpticalBench::initializeGL() {
     setProjection(9);
     distance = 4.5;
     scene->buildLists();
+    built = true;
     setProjection(config.farPlane);
 }
 

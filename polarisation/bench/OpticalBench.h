@@ -61,6 +61,7 @@ class OpticalBench : public QOpenGLWidget {
     QSize client;
     QPoint last;
     bool dragging = false;
+    bool built = false; // the scene's lists exist in our context
 };
 
 // The contents of one window's scene.
@@ -68,5 +69,6 @@ class BenchScene {
   public:
     virtual ~BenchScene() = default;
     virtual void buildLists() = 0;                   // in a current context
+    virtual void releaseLists() {}                   // the same, before the context goes
     virtual void drawFrame(OpticalBench &bench) = 0; // everything but clear & axes
 };

@@ -32,6 +32,11 @@ void MalusScene::buildLists() {
     list(kBeam, [](GLUquadric *q) { gluCylinder(q, 0.1, 0.1, 1, 16, 1); });
 }
 
+void MalusScene::releaseLists() {
+    if (base != kNoLists) glDeleteLists(base + 1, 3);
+    base = kNoLists;
+}
+
 // Beams and polarisers lie along local Z; turned so that it becomes X.
 void MalusScene::pushObject(const OpticalBench &bench) const {
     bench.pushCamera();

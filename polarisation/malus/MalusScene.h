@@ -15,6 +15,7 @@ class MalusScene : public BenchScene {
     // Intensity behind the second polariser in the last frame.
     double lastIntensity = 0.5;
     void buildLists() override;
+    void releaseLists() override;
     void drawFrame(OpticalBench &bench) override;
 
   private:
@@ -22,5 +23,7 @@ class MalusScene : public BenchScene {
     void beam(const OpticalBench &bench, double s, double z0, double z1) const;
     void polariser(const OpticalBench &bench, double p, double z) const;
     static void wave(const OpticalBench &bench, double x0, double x1, double ay, double az);
-    unsigned base = 0;
+    // glGenLists gives 0 when it fails, so base is then kNoLists too.
+    static constexpr unsigned kNoLists = ~0u;
+    unsigned base = kNoLists;
 };

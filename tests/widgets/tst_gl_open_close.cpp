@@ -1,0 +1,84 @@
+// Every demonstration opened and closed many times, the OpenGL ones with a
+// real context (Xvfb): memory must not grow with the cycles.
+#include "GlDriver.h"
+#include "TestForms.h"
+#include "widgets/DemoForm.h"
+
+#include <QOpenGLWidget>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Resident memory of this process in KiB, from /proc.
+long residentKiB() {
+    FILE *f = std::fopen("/proc/self/status", "r");
+    if (!f) return -1;
+    char line[256];
+    long kib = -1;
+    while (std::fgets(line, sizeof line, f))
+        if (std::strncmp(line, "VmRSS:", 6) == 0) kib = std::atol(line + 6);
+    std::fclose(f);
+    return kib;
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer keeps freed memory in quarantine: resident size says
+// nothing there, and its leak checker watches instead.
+constexpr bool kMeasure = false;
+#else
+constexpr bool kMeasure = true;
+#endif
+
+// One showing: shown, drawn at least once (a GL window builds its scene in
+// its first frame), then closed the way the close box does, minus the fade.
+void cycle(TDemoForm *w) {
+    w->Show();
+    for (int i = 0; i < 20; ++i) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        auto *gl = w->findChild<QOpenGLWidget *>();
+        if (!gl || gl->isValid()) break;
+    }
+    pumpFor(5);
+    w->FormClose();
+    w->HideNow();
+    w->FormCloseAfter();
+    QApplication::processEvents();
+}
+
+} // namespace
+
+class TestOpenClose : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { ensureForms(); }
+    void cleanupTestCase() { pinGlDriver(); }
+
+    void memoryStaysFlat_data() {
+        QTest::addColumn<QString>("cls");
+        ensureForms();
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<TDemoForm *>(w))
+                QTest::newRow(w->metaObject()->className())
+                    << QString::fromLatin1(w->metaObject()->className());
+    }
+    void memoryStaysFlat() {
+        QFETCH(QString, cls);
+        auto *w = qobject_cast<TDemoForm *>(windowOfClass(cls.toLatin1().constData()));
+        QVERIFY(w);
+        constexpr int kWarmUp = 5, kCycles = 200;
+        for (int i = 0; i < kWarmUp; ++i)
+            cycle(w);
+        const long before = residentKiB();
+        for (int i = 0; i < kCycles; ++i)
+            cycle(w);
+        const long after = residentKiB();
+        const double perCycle = double(after - before) / kCycles;
+        qInfo("%s: %.1f KiB per cycle", qPrintable(cls), perCycle);
+        if (kMeasure) QVERIFY2(perCycle <= 256, qPrintable(QString::number(perCycle)));
+        QVERIFY(w->isHidden());
+    }
+};
+
+QTEST_MAIN(TestOpenClose)
+#include "tst_gl_open_close.moc"
