@@ -20,12 +20,19 @@ const BenchConfig kBrewsterBench{9, false, false, brewster::kTimeStep};
 
 // Check boxes stand 16 px apart in the layout.
 constexpr int kCheckHeight = 17;
+constexpr int kCheckWidth = 240 - 8 - 4;
 // Inputs sit at x = 368; labels to their left must end before it.
 constexpr int kInputX = 368;
 constexpr int kInputWidth = 65;
 
 QCheckBox *check(QWidget *parent, const char *name, const QString &text, int y, bool on) {
     QCheckBox *c = addCheckBox(parent, name, text, {8, y}, on);
+    // The captions end before the labels of the inputs at x = 240.
+    if (c->width() > kCheckWidth) {
+        const int box = c->width() - c->fontMetrics().horizontalAdvance(text);
+        c->setFont(fittedFont(c->font(), text, kCheckWidth - box));
+        c->adjustSize();
+    }
     c->resize(c->width(), kCheckHeight);
     return c;
 }

@@ -64,6 +64,7 @@ class TestForm14 : public QObject {
         QCOMPARE(c->isChecked(), ticked);
         QVERIFY(c->isEnabled());
         QVERIFY(c->height() <= 17); // the next one starts 16 px below
+        QVERIFY2(c->geometry().right() < 240, "caption runs into the labels");
     }
 
     void inputs_data() {
