@@ -37,91 +37,73 @@ class TestForm14 : public QObject {
         QCOMPARE(Form14->rotY, 0.f);
     }
 
-    void checkBoxes_data() {
+    // Every control at its place with its text (typos as designed); the
+    // captions on the left end before what stands to their right.
+    void controls_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("y");
+        QTest::addColumn<QPoint>("at");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("ticked");
-        QTest::newRow("side") << "CheckBox1" << 8 << "Боковая поверхность" << true;
-        QTest::newRow("wire") << "CheckBox5" << 24 << "Только каркасы поверхностей" << false;
-        QTest::newRow("smooth") << "CheckBox7" << 40 << "Сглаживание линий" << false;
-        QTest::newRow("components") << "CheckBox2" << 56 << "Составляющие поляризации" << true;
-        QTest::newRow("fill components")
-            << "CheckBox8" << 72 << "Закраска составляющих поляризации" << false;
-        QTest::newRow("resultant") << "CheckBox3" << 88 << "Результирующая волна" << true;
-        QTest::newRow("fill wave, two blanks") << "CheckBox6" << 104 << "Закраска  волны" << true;
-        QTest::newRow("rays") << "CheckBox4" << 120 << "Рисовать лучи света" << false;
+        QTest::addColumn<int>("endsBefore");
+        const char *checks[][2] = {{"CheckBox1", "Боковая поверхность"},
+                                   {"CheckBox5", "Только каркасы поверхностей"},
+                                   {"CheckBox7", "Сглаживание линий"},
+                                   {"CheckBox2", "Составляющие поляризации"},
+                                   {"CheckBox8", "Закраска составляющих поляризации"},
+                                   {"CheckBox3", "Результирующая волна"},
+                                   {"CheckBox6", "Закраска  волны"},
+                                   {"CheckBox4", "Рисовать лучи света"}};
+        for (int i = 0; i < 8; ++i)
+            QTest::newRow(checks[i][0])
+                << checks[i][0] << QPoint(8, 8 + 16 * i) << QString::fromUtf8(checks[i][1]) << 240;
+        const char *labels[][2] = {
+            {"Label1", "Сдвиг фазы fy-fx, град:"},
+            {"Label2", "Соотношение Ey/Ex:"},
+            {"Label3", "Угол падения, град:"},
+            {"Label6", "Длина волны, нм:"},
+            {"Label4", "Показатель преломломления для параллельной составляющей:"},
+            {"Label5", "Показатель преломломления для перпендикулярной составляющей:"}};
+        const QPoint labelAt[] = {{240, 12}, {240, 36}, {240, 60}, {240, 84}, {8, 140}, {8, 164}};
+        for (int i = 0; i < 6; ++i)
+            QTest::newRow(labels[i][0])
+                << labels[i][0] << labelAt[i] << QString::fromUtf8(labels[i][1]) << 368;
+        const char *inputs[][2] = {{"CSafeSpinEdit1", "0"},  {"Edit1", "1.0"},
+                                   {"CSafeSpinEdit2", "60"}, {"CSafeSpinEdit3", "500"},
+                                   {"Edit2", "1.3"},         {"Edit3", "1.3"}};
+        const int inputY[] = {8, 32, 56, 80, 136, 160};
+        for (int i = 0; i < 6; ++i)
+            QTest::newRow(inputs[i][0])
+                << inputs[i][0] << QPoint(368, inputY[i]) << QString::fromUtf8(inputs[i][1]) << 446;
     }
-    void checkBoxes() {
+    void controls() {
         QFETCH(QString, name);
-        QFETCH(int, y);
+        QFETCH(QPoint, at);
         QFETCH(QString, text);
-        QFETCH(bool, ticked);
-        auto *c = Form14->Panel1->findChild<QCheckBox *>(name);
-        QVERIFY(c);
-        QCOMPARE(c->pos(), QPoint(8, y));
-        QCOMPARE(c->text(), text);
-        QCOMPARE(c->isChecked(), ticked);
-        QVERIFY(c->isEnabled());
-        QVERIFY(c->height() <= 17); // the next one starts 16 px below
-        QVERIFY2(c->geometry().right() < 240, "caption runs into the labels");
+        QFETCH(int, endsBefore);
+        auto *w = Form14->Panel1->findChild<QWidget *>(name);
+        QVERIFY(w);
+        QCOMPARE(w->pos(), at);
+        QVERIFY2(w->geometry().right() < endsBefore, "runs into its neighbour");
+        if (auto *c = qobject_cast<QCheckBox *>(w)) {
+            QCOMPARE(c->text(), text);
+            QVERIFY(c->height() <= 17); // the next one starts 16 px below
+        } else if (auto *l = qobject_cast<QLabel *>(w)) {
+            QCOMPARE(l->text(), text);
+        } else if (auto *e = qobject_cast<QLineEdit *>(w)) {
+            QCOMPARE(e->text(), text);
+        } else {
+            QCOMPARE(static_cast<TCSpinEdit *>(w)->Text(), text);
+        }
     }
 
-    void inputs_data() {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QPoint>("labelAt");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QPoint>("inputAt");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("phase") << "Label1" << QPoint(240, 12) << "Сдвиг фазы fy-fx, град:"
-                               << "CSafeSpinEdit1" << QPoint(368, 8) << "0";
-        QTest::newRow("ratio") << "Label2" << QPoint(240, 36) << "Соотношение Ey/Ex:"
-                               << "Edit1" << QPoint(368, 32) << "1.0";
-        QTest::newRow("angle") << "Label3" << QPoint(240, 60) << "Угол падения, град:"
-                               << "CSafeSpinEdit2" << QPoint(368, 56) << "60";
-        QTest::newRow("wavelength") << "Label6" << QPoint(240, 84) << "Длина волны, нм:"
-                                    << "CSafeSpinEdit3" << QPoint(368, 80) << "500";
-        QTest::newRow("parallel index")
-            << "Label4" << QPoint(8, 140)
-            << "Показатель преломломления для параллельной составляющей:"
-            << "Edit2" << QPoint(368, 136) << "1.3";
-        QTest::newRow("perpendicular index")
-            << "Label5" << QPoint(8, 164)
-            << "Показатель преломломления для перпендикулярной составляющей:"
-            << "Edit3" << QPoint(368, 160) << "1.3";
-    }
-    void inputs() {
-        QFETCH(QString, label);
-        QFETCH(QPoint, labelAt);
-        QFETCH(QString, caption);
-        QFETCH(QString, input);
-        QFETCH(QPoint, inputAt);
-        QFETCH(QString, value);
-        auto *l = Form14->Panel1->findChild<QLabel *>(label);
-        auto *w = Form14->Panel1->findChild<QWidget *>(input);
-        QVERIFY(l && w);
-        QCOMPARE(l->pos(), labelAt);
-        QCOMPARE(l->text(), caption);
-        QVERIFY2(l->geometry().right() < inputAt.x(), "caption runs into its input");
-        QCOMPARE(w->pos(), inputAt);
-        if (auto *e = qobject_cast<QLineEdit *>(w))
-            QCOMPARE(e->text(), value);
-        else
-            QCOMPARE(static_cast<TCSpinEdit *>(w)->Text(), value);
-        QVERIFY(w->geometry().right() < Form14->Panel1->width());
-    }
-
-    void spinRanges() {
-        Form14->CSafeSpinEdit1->setValue(400);
-        QCOMPARE(Form14->CSafeSpinEdit1->Value(), 360);
-        Form14->CSafeSpinEdit2->setValue(-3);
-        QCOMPARE(Form14->CSafeSpinEdit2->Value(), 0);
-        Form14->CSafeSpinEdit3->setValue(900);
-        QCOMPARE(Form14->CSafeSpinEdit3->Value(), 800);
-        Form14->CSafeSpinEdit1->setValue(0);
-        Form14->CSafeSpinEdit2->setValue(60);
-        Form14->CSafeSpinEdit3->setValue(500);
+    void defaults() {
+        QCOMPARE(Form14->CheckBox1->isChecked(), true);
+        QCOMPARE(Form14->CheckBox5->isChecked(), false);
+        QCOMPARE(Form14->CheckBox7->isChecked(), false);
+        QCOMPARE(Form14->CheckBox2->isChecked(), true);
+        QCOMPARE(Form14->CheckBox8->isChecked(), false);
+        QCOMPARE(Form14->CheckBox3->isChecked(), true);
+        QCOMPARE(Form14->CheckBox6->isChecked(), true);
+        QCOMPARE(Form14->CheckBox4->isChecked(), false);
     }
 
     // A fill option is available only while what it fills is drawn.
