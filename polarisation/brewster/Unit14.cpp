@@ -1,9 +1,193 @@
 #include "polarisation/brewster/Unit14.h"
 
+#include "core/Numbers.h"
+#include "widgets/Align.h"
+#include "widgets/Controls.h"
+#include "widgets/Csafespinedit.h"
+#include "widgets/Surface.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWheelEvent>
+
 TForm14 *Form14 = nullptr;
+
+namespace {
+const BenchConfig kBrewsterBench{9, false, false, brewster::kTimeStep};
+
+// Check boxes stand 16 px apart in the layout.
+constexpr int kCheckHeight = 17;
+constexpr int kCheckWidth = 240 - 8 - 4;
+// Inputs sit at x = 368; labels to their left must end before it.
+constexpr int kInputX = 368;
+constexpr int kInputWidth = 65;
+
+QCheckBox *check(QWidget *parent, const char *name, const QString &text, int y, bool on) {
+    QCheckBox *c = addCheckBox(parent, name, text, {8, y}, on);
+    // The captions end before the labels of the inputs at x = 240.
+    if (c->width() > kCheckWidth) {
+        const int box = c->width() - c->fontMetrics().horizontalAdvance(text);
+        c->setFont(fittedFont(c->font(), text, kCheckWidth - box));
+        c->adjustSize();
+    }
+    c->resize(c->width(), kCheckHeight);
+    return c;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, QPoint at) {
+    QLabel *l = addLabel(parent, name, text, at);
+    l->setFont(fittedFont(l->font(), text, kInputX - at.x() - 4));
+    l->adjustSize();
+    return l;
+}
+
+TCSafeSpinEdit *spin(QWidget *parent, const char *name, int y, int minValue, int maxValue,
+                     int value) {
+    auto *s = addControl(new TCSafeSpinEdit(parent), name, {kInputX, y, kInputWidth, 21});
+    s->setMinValue(minValue);
+    s->setMaxValue(maxValue);
+    s->setValue(value);
+    return s;
+}
+
+double number(const QLineEdit *e) {
+    return readNumber(e->text().toStdString());
+}
+} // namespace
 
 TForm14::TForm14(QWidget *parent)
     : TDemoForm(
           frame(QStringLiteral("Поляризация света при отражении и преломлении. Явление Брюстера."),
                 454, 573),
-          parent) {}
+          parent) {
+    Panel1 = named(new TPanel(this), "Panel1");
+    Panel1->setFixedHeight(185);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setLineWidth(2);
+    setAlign(Panel1, Align::Top);
+    Panel2 = named(new TPanel(this), "Panel2");
+    setAlign(Panel2, Align::Client);
+    connect(Panel2, &TPanel::resized, this, [this] { fitBench(); });
+    buildChecks();
+    buildInputs();
+}
+
+void TForm14::buildChecks() {
+    CheckBox1 = check(Panel1, "CheckBox1", QStringLiteral("Боковая поверхность"), 8, true);
+    CheckBox5 =
+        check(Panel1, "CheckBox5", QStringLiteral("Только каркасы поверхностей"), 24, false);
+    CheckBox7 = check(Panel1, "CheckBox7", QStringLiteral("Сглаживание линий"), 40, false);
+    CheckBox2 = check(Panel1, "CheckBox2", QStringLiteral("Составляющие поляризации"), 56, true);
+    CheckBox8 =
+        check(Panel1, "CheckBox8", QStringLiteral("Закраска составляющих поляризации"), 72, false);
+    CheckBox3 = check(Panel1, "CheckBox3", QStringLiteral("Результирующая волна"), 88, true);
+    CheckBox6 = check(Panel1, "CheckBox6", QStringLiteral("Закраска  волны"), 104, true);
+    CheckBox4 = check(Panel1, "CheckBox4", QStringLiteral("Рисовать лучи света"), 120, false);
+    connect(CheckBox5, &QCheckBox::toggled, this, [this] { CheckBox5Click(); });
+    connect(CheckBox7, &QCheckBox::toggled, this, [this] { CheckBox7Click(); });
+    connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
+    connect(CheckBox3, &QCheckBox::toggled, this, [this] { CheckBox3Click(); });
+}
+
+void TForm14::buildInputs() {
+    Label1 = label(Panel1, "Label1", QStringLiteral("Сдвиг фазы fy-fx, град:"), {240, 12});
+    CSafeSpinEdit1 = spin(Panel1, "CSafeSpinEdit1", 8, 0, 360, 0);
+    Label2 = label(Panel1, "Label2", QStringLiteral("Соотношение Ey/Ex:"), {240, 36});
+    Edit1 = addEdit(Panel1, "Edit1", QStringLiteral("1.0"), {kInputX, 32, kInputWidth, 21});
+    Label3 = label(Panel1, "Label3", QStringLiteral("Угол падения, град:"), {240, 60});
+    CSafeSpinEdit2 = spin(Panel1, "CSafeSpinEdit2", 56, 0, 89, 60);
+    Label6 = label(Panel1, "Label6", QStringLiteral("Длина волны, нм:"), {240, 84});
+    CSafeSpinEdit3 = spin(Panel1, "CSafeSpinEdit3", 80, 400, 800, 500);
+    Label4 =
+        label(Panel1, "Label4",
+              QStringLiteral("Показатель преломломления для параллельной составляющей:"), {8, 140});
+    Edit2 = addEdit(Panel1, "Edit2", QStringLiteral("1.3"), {kInputX, 136, kInputWidth, 21});
+    Label5 = label(Panel1, "Label5",
+                   QStringLiteral("Показатель преломломления для перпендикулярной составляющей:"),
+                   {8, 164});
+    Edit3 = addEdit(Panel1, "Edit3", QStringLiteral("1.3"), {kInputX, 160, kInputWidth, 21});
+}
+
+void TForm14::FormShow() {
+    if (!OpticalBench::openGLAvailable()) {
+        // Without a context there is nothing to draw: say so and close.
+        QTimer::singleShot(0, this, [this] {
+            QMessageBox::critical(nullptr, QStringLiteral("Error"),
+                                  QStringLiteral("SetPixelFormat failed"), QMessageBox::Ok);
+            close();
+        });
+        return;
+    }
+    delete glBench;
+    readControls();
+    glBench = new OpticalBench(kBrewsterBench, &brewsterScene, &rotX, &rotY, Panel2);
+    connect(glBench, &OpticalBench::frameStarting, this, [this] { readControls(); });
+    fitBench();
+    glBench->show();
+    glBench->start();
+}
+
+void TForm14::FormClose() {
+    // Deleting the widget releases its context and display lists.
+    delete glBench;
+}
+
+void TForm14::fitBench() {
+    if (!glBench) return;
+    glBench->setGeometry(Panel2->rect());
+    glBench->setClientSize(size());
+}
+
+void TForm14::resizeEvent(QResizeEvent *event) {
+    TDemoForm::resizeEvent(event);
+    fitBench();
+}
+
+// Every frame reads the controls afresh.
+void TForm14::readControls() {
+    BrewsterParams &p = brewsterScene.params;
+    p.inputs.phaseDegrees = CSafeSpinEdit1->Value();
+    p.inputs.ratio = number(Edit1);
+    p.inputs.alphaDegrees = CSafeSpinEdit2->Value();
+    p.inputs.wavelength = CSafeSpinEdit3->Value();
+    p.inputs.nPar = number(Edit2);
+    p.inputs.nPerp = number(Edit3);
+    p.side = CheckBox1->isChecked();
+    p.wireFrame = CheckBox5->isChecked();
+    p.smoothLines = CheckBox7->isChecked();
+    p.components = CheckBox2->isChecked();
+    p.fillComponents = CheckBox8->isChecked();
+    p.resultant = CheckBox3->isChecked();
+    p.fillWave = CheckBox6->isChecked();
+    p.rays = CheckBox4->isChecked();
+}
+
+// The scene builds its surfaces again on the next frame, in its context.
+void TForm14::CheckBox5Click() {
+    brewsterScene.params.wireFrame = CheckBox5->isChecked();
+}
+
+void TForm14::CheckBox7Click() {
+    brewsterScene.params.smoothLines = CheckBox7->isChecked();
+}
+
+void TForm14::CheckBox2Click() {
+    CheckBox8->setEnabled(CheckBox2->isChecked());
+}
+
+void TForm14::CheckBox3Click() {
+    CheckBox6->setEnabled(CheckBox3->isChecked());
+}
+
+void TForm14::FormMouseWheel(bool up) {
+    CSafeSpinEdit2->setValue(brewster::wheelAlpha(CSafeSpinEdit2->Value(), up));
+}
+
+void TForm14::wheelEvent(QWheelEvent *event) {
+    const int dy = event->angleDelta().y();
+    if (dy != 0) FormMouseWheel(dy > 0);
+    event->accept();
+}
