@@ -10,9 +10,6 @@ cd "$(dirname "$0")/.."
 src=$PWD
 build=$(realpath "${1:-build}")
 app_id=example.lumivista.Lumivista
-# Files the program looks up while it starts (the launcher and the windows'
-# creation); those present in resources/data must be found once installed.
-read_at_start=(spectrum.ini newton.avi)
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() {
@@ -88,13 +85,20 @@ grep -q '<screenshot' "$prefix/share/metainfo/$app_id.metainfo.xml" ||
 echo "Desktop entry and metainfo are valid"
 
 # Start the installed program from another folder, one that holds decoys of
-# its files: it must find the installed ones, and still run after 5 s.
+# its files: it must run for 5 s and reach the installed files, never the
+# decoys. strace witnesses every file access, however a window looks a file up.
 work="$tmp/elsewhere"
-mkdir -p "$work"
+mkdir -p "$work" "$tmp/trace"
 for name in "${installed[@]}"; do echo decoy >"$work/$name"; done
+tracer=()
+if command -v strace >/dev/null && strace -qq -o /dev/null true 2>/dev/null; then
+  tracer=(strace -ff -qq -s 1024 -e trace=%file -o "$tmp/trace/t")
+else
+  echo "package check: note: no working strace, file accesses are not witnessed" >&2
+fi
 rc=0
 (cd "$work" && QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="lumivista.files.debug=true;qt.qpa.*=false" \
-  QT_MESSAGE_PATTERN="%{category}: %{message}" timeout 5 "$prefix/bin/lumivista") \
+  QT_MESSAGE_PATTERN="%{category}: %{message}" "${tracer[@]}" timeout 5 "$prefix/bin/lumivista") \
   >"$tmp/run.log" 2>&1 || rc=$?
 grep '^lumivista.files: ' "$tmp/run.log" || true
 if [ "$rc" -ne 124 ]; then
@@ -104,9 +108,21 @@ fi
 if grep '^lumivista.files: ' "$tmp/run.log" | grep -v " found at $data/"; then
   fail "a file was not found in the installed data folder"
 fi
+grep -qxF "lumivista.files: Lumivista.chm found at $data/Lumivista.chm" "$tmp/run.log" ||
+  fail "the installed program did not find Lumivista.chm in $data"
+cat "$tmp"/trace/t.* >"$tmp/trace.log" 2>/dev/null || true
+reached() { grep -F "\"$1\"" "$tmp/trace.log" | grep -Eq '\) = [0-9]+'; }
 for name in "${installed[@]}"; do
-  case " Lumivista.chm ${read_at_start[*]} " in *" $name "*) ;; *) continue ;; esac
-  grep -qxF "lumivista.files: $name found at $data/$name" "$tmp/run.log" ||
-    fail "the installed program did not find $name in $data"
+  [ ${#tracer[@]} -gt 0 ] || break
+  if reached "$work/$name"; then fail "the installed program opened the decoy $work/$name"; fi
+  tried=$(grep -E "\"([^\"]*/)?${name//./\\.}\"" "$tmp/trace.log" | grep -v "\"$work/" || true)
+  if [ -z "$tried" ]; then
+    echo "package check: note: nothing looked for $name while starting" >&2
+  elif ! reached "$data/$name"; then
+    echo "$tried" >&2
+    fail "the installed program looked for $name but never reached $data/$name"
+  else
+    echo "reached $data/$name"
+  fi
 done
 echo "The installed program starts and finds its files"
