@@ -29,7 +29,7 @@ echo "Package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 # at run time, and no development package.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-dep_names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/^ *//; s/ *$//')
+dep_names=$(tr ',|' '\n' <<<"$depends" | sed 's/(.*//; s/^ *//; s/ *$//')
 has_dep() { grep -qxF "$1" <<<"$dep_names"; }
 for p in gstreamer1.0-plugins-base gstreamer1.0-plugins-good qt6-translations-l10n \
   fonts-dejavu-core; do
