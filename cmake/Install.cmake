@@ -24,8 +24,10 @@ endif()
 
 install(TARGETS lumivista RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_BINARY_DIR}/bin/Lumivista.chm DESTINATION ${lumivista_data_dir})
-# Whatever resources/data holds (spectrum.ini, newton.avi, ...).
-file(GLOB lumivista_data_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/data/*)
+# Whatever resources/data holds (spectrum.ini, newton.avi, ...), bar hidden files.
+file(GLOB lumivista_data_files LIST_DIRECTORIES false CONFIGURE_DEPENDS
+     ${PROJECT_SOURCE_DIR}/resources/data/*)
+list(FILTER lumivista_data_files EXCLUDE REGEX "/\\.[^/]*$")
 if(lumivista_data_files)
   install(FILES ${lumivista_data_files} DESTINATION ${lumivista_data_dir})
 endif()
