@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the normal build, the sanitized build
-# (AddressSanitizer + UndefinedBehaviorSanitizer) and a bounded fuzz run.
+# (AddressSanitizer + UndefinedBehaviorSanitizer), a bounded fuzz run and the
+# Debian package, installed into a temporary root and started from there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -30,3 +31,6 @@ if [ -x scripts/fuzz-numbers.sh ]; then
   echo "== Fuzzing the number reader"
   scripts/fuzz-numbers.sh
 fi
+
+echo "== Package: build it, install into a temporary root, validate, start the installed program"
+scripts/package-check.sh build

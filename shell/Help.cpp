@@ -1,7 +1,8 @@
 #include "shell/Help.h"
 
+#include "widgets/DataFiles.h"
+
 #include <QDesktopServices>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -86,7 +87,7 @@ THelpWindow *helpWindow() {
 
 void openHelp(QWidget *parent, const QString &fileName) {
     (void)parent;
-    const QString path = QDir::current().absoluteFilePath(fileName);
+    const QString path = dataFilePath(fileName);
     if (QFileInfo::exists(path) && desktopOpensChm() &&
         QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
         return;

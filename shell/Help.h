@@ -21,7 +21,7 @@ class THelpWindow : public QWidget {
 // found at the first call).
 bool desktopOpensChm();
 
-// Opens the help file next to the program, or our own help window.
+// Opens the help file where the data files are found, or our own help window.
 void openHelp(QWidget *parent, const QString &fileName);
 
 // The window used when the desktop cannot open the help file (created on demand).

@@ -4,6 +4,7 @@
 #include "core/WavelengthWalk.h"
 #include "shell/Help.h"
 #include "shell/Registry.h"
+#include "widgets/DataFiles.h"
 #include "widgets/DemoForm.h"
 
 #include <QCloseEvent>
@@ -11,6 +12,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QUrl>
 #include <cstdlib>
 #include <unistd.h>
@@ -65,8 +67,9 @@ TSpeedButton::TSpeedButton(QWidget *parent, const QString &caption, const QColor
 TForm1::TForm1(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
-    // The help file and the data files are looked up next to the program.
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    // The folder of the help file (the program's own, or the installed data
+    // folder) becomes current, so that it and the data beside it are found.
+    QDir::setCurrent(QFileInfo(dataFilePath(kHelpFile)).absolutePath());
     setWindowTitle(QStringLiteral("Демонстрации"));
     setFont(pixelFont(11));
     QPalette pal = palette();
