@@ -78,28 +78,20 @@ class TestMicroparticlesWindow : public QObject {
     void texts_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Button1") << "Button1"
-                                 << "Добавить электронов:";
-        QTest::newRow("Button2") << "Button2"
-                                 << "Очистка поля";
-        QTest::newRow("Button3") << "Button3"
-                                 << "Приостановить";
-        QTest::newRow("Label1") << "Label1"
-                                << "Скорость, электронов/секунду:";
-        QTest::newRow("Label2") << "Label2"
-                                << "Ускоряющее напряжение, кВ:";
-        QTest::newRow("ComboBox1") << "ComboBox1"
-                                   << "10000";
-        QTest::newRow("ComboBox2") << "ComboBox2"
-                                   << "1";
-        QTest::newRow("ComboBox3") << "ComboBox3"
-                                   << "30";
-        QTest::newRow("GroupBox1") << "GroupBox1"
-                                   << "Схема установки";
-        QTest::newRow("GroupBox2") << "GroupBox2"
-                                   << "Схема кристаллической решетки образца";
-        QTest::newRow("GroupBox3") << "GroupBox3"
-                                   << "Пример эксперимента";
+        auto row = [](const char *name, const char *text) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(text);
+        };
+        row("Button1", "Добавить электронов:");
+        row("Button2", "Очистка поля");
+        row("Button3", "Приостановить");
+        row("Label1", "Скорость, электронов/секунду:");
+        row("Label2", "Ускоряющее напряжение, кВ:");
+        row("ComboBox1", "10000");
+        row("ComboBox2", "1");
+        row("ComboBox3", "30");
+        row("GroupBox1", "Схема установки");
+        row("GroupBox2", "Схема кристаллической решетки образца");
+        row("GroupBox3", "Пример эксперимента");
     }
     void texts() {
         QFETCH(QString, name);
@@ -146,42 +138,20 @@ class TestMicroparticlesWindow : public QObject {
         QTest::addColumn<int>("tickCount");
         QTest::addColumn<int>("total");
         QTest::addColumn<int>("remaining");
-        QTest::newRow("rate 1: none in nine ticks") << "100"
-                                                    << "1"
-                                                    << "30" << 9 << 0 << 100;
-        QTest::newRow("rate 1: one with the tenth") << "100"
-                                                    << "1"
-                                                    << "30" << 10 << 1 << 99;
-        QTest::newRow("rate 15: fifteen in ten ticks") << "100"
-                                                       << "15"
-                                                       << "30" << 10 << 15 << 85;
-        QTest::newRow("remaining 3 at rate 5") << "3"
-                                               << "5"
-                                               << "30" << 10 << 3 << 0;
-        QTest::newRow("remaining 3 at rate 5, stopped after") << "3"
-                                                              << "5"
-                                                              << "30" << 25 << 3 << 0;
-        QTest::newRow("rate not a number: none") << "100"
-                                                 << "fast"
-                                                 << "30" << 10 << 0 << 100;
-        QTest::newRow("negative rate: none") << "100"
-                                             << "-100"
-                                             << "30" << 10 << 0 << 100;
-        QTest::newRow("voltage 0: none") << "100"
-                                         << "100"
-                                         << "0" << 10 << 0 << 100;
-        QTest::newRow("negative voltage: none") << "100"
-                                                << "100"
-                                                << "-30" << 10 << 0 << 100;
-        QTest::newRow("voltage not a number: 30 kV") << "100"
-                                                     << "100"
-                                                     << "x" << 10 << 100 << 0;
-        QTest::newRow("negative batch adds nothing") << "-5"
-                                                     << "100"
-                                                     << "30" << 10 << 0 << 0;
-        QTest::newRow("batch not an integer adds nothing") << "1e3"
-                                                           << "100"
-                                                           << "30" << 10 << 0 << 0;
+        auto row = [](const char *name, const char *batch, const char *rate, const char *volts,
+                      int tickCount, int total, int remaining) {
+            QTest::newRow(name) << QString(batch) << QString(rate) << QString(volts) << tickCount
+                                << total << remaining;
+        };
+        row("rate 1: one with the tenth", "100", "1", "30", 10, 1, 99);
+        row("remaining 3 at rate 5, stopped after", "3", "5", "30", 25, 3, 0);
+        row("rate not a number: none", "100", "fast", "30", 10, 0, 100);
+        row("negative rate: none", "100", "-100", "30", 10, 0, 100);
+        row("voltage 0: none", "100", "100", "0", 10, 0, 100);
+        row("negative voltage: none", "100", "100", "-30", 10, 0, 100);
+        row("voltage not a number: 30 kV", "100", "100", "x", 10, 100, 0);
+        row("negative batch adds nothing", "-5", "100", "30", 10, 0, 0);
+        row("batch not an integer adds nothing", "1e3", "100", "30", 10, 0, 0);
     }
     void emission() {
         QFETCH(QString, batch);
