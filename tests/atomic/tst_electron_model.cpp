@@ -8,6 +8,7 @@
 #include <QTest>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 using namespace electrons;
@@ -43,6 +44,19 @@ ClassStats sample(int kilovolts, int electronsCount, std::uint32_t seed) {
         st.radiusMax[k] = std::max(st.radiusMax[k], r);
     }
     return st;
+}
+
+// One electron computed straight from its four draws, as described: the
+// reference for the sampler's table lookups.
+Landing straightforward(ElectronSampler &draws, float scale) {
+    const float m = kDrawModulus;
+    const float L = 2.0f * static_cast<float>(draws.draw()) / m;
+    const float p = static_cast<float>(draws.draw()) / m;
+    const float phi = 2.0f * std::numbers::pi_v<float> * static_cast<float>(draws.draw()) / m;
+    const int s = draws.draw() % 2;
+    const float r = scale * reducedRadius(L, p, s);
+    return {static_cast<int>(r * std::cos(phi)), static_cast<int>(r * std::sin(phi)),
+            radiusClassOf(L)};
 }
 
 bool dotAt(const QImage &img, int x, int y) {
@@ -207,6 +221,28 @@ class TestElectronModel : public QObject {
             const Landing x = a.next(182.5f), y = d.next(182.5f);
             QCOMPARE(x.dx, y.dx);
             QCOMPARE(x.dy, y.dy);
+        }
+    }
+
+    void landingsMatchTheStraightforwardComputation_data() {
+        QTest::addColumn<int>("kilovolts");
+        QTest::newRow("20 kV") << 20;
+        QTest::newRow("30 kV") << 30;
+        QTest::newRow("200 kV") << 200;
+    }
+    void landingsMatchTheStraightforwardComputation() {
+        QFETCH(int, kilovolts);
+        const float scale = *scaleFor(kilovolts);
+        ElectronSampler fast(kilovolts), draws(kilovolts);
+        for (int n = 0; n < 100000; ++n) {
+            const Landing a = fast.next(scale), b = straightforward(draws, scale);
+            if (a.dx != b.dx || a.dy != b.dy || a.kind != b.kind)
+                QFAIL(qPrintable(QStringLiteral("electron %1: (%2, %3) instead of (%4, %5)")
+                                     .arg(n)
+                                     .arg(a.dx)
+                                     .arg(a.dy)
+                                     .arg(b.dx)
+                                     .arg(b.dy)));
         }
     }
 
