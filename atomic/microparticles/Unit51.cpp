@@ -7,6 +7,7 @@
 #include "widgets/Surface.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,6 +45,27 @@ QComboBox *comboBox(QWidget *parent, const char *name, QRect box, const QStringL
     return c;
 }
 
+// Gives `follower` the size of the widget it watches. A page control sizes
+// only the page on show; the screen's page must keep the window's size while
+// the other page is shown, since electrons land on it all the same.
+class SizeFollower : public QObject {
+  public:
+    SizeFollower(QWidget *watched, QWidget *follower) : QObject(watched), target(follower) {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Resize) {
+            target->resize(static_cast<QWidget *>(watched)->size());
+            // A hidden widget gets its resize event only when shown.
+            realign(target);
+        }
+        return false;
+    }
+
+  private:
+    QWidget *target;
+};
+
 // The integer typed into a combo box, or `fallback` when it is none.
 int integerIn(const QComboBox *c, int fallback) {
     return readInteger(c->currentText().toStdString()).value_or(fallback);
@@ -59,6 +81,8 @@ TForm51::TForm51(QWidget *parent)
     setAlign(PageControl1, Align::Client);
     buildSetupPage();
     buildScreenPage();
+    new SizeFollower(TabSheet1, TabSheet2);
+    new SizeFollower(TabSheet2, TabSheet1);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);

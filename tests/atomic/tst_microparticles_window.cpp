@@ -265,6 +265,22 @@ class TestMicroparticlesWindow : public QObject {
         pumpFor(700);
     }
 
+    // Electrons keep landing while the pictures page is shown: the screen
+    // keeps the size it will show with.
+    void screenFollowsTheWindowOnTheOtherPage() {
+        Form51->PageControl1->setCurrentIndex(0);
+        Form51->Show();
+        Form51->resize(Form51->width() + 150, Form51->height() + 90);
+        pumpFor(50);
+        const QSize hidden = Form51->DifrPanel->size();
+        Form51->PageControl1->setCurrentIndex(1);
+        pumpFor(50);
+        QCOMPARE(hidden, Form51->DifrPanel->size());
+        Form51->resize(Form51->width() - 150, Form51->height() - 90);
+        Form51->close();
+        pumpFor(700);
+    }
+
     // A hit repaints only the few pixels of its dot; many hits in one go are
     // repainted together, every dot whole.
     void repaintsCoverTheNewDots_data() {
