@@ -28,7 +28,7 @@ QGroupBox *pictureBox(QWidget *parent, const char *name, const QString &title, Q
                       TImage *&image, const char *imageName, const QString &file) {
     auto *group = addControl(new QGroupBox(title, parent), name, box);
     group->setContentsMargins(2, 15, 2, 2);
-    image = named(new TImage(group), imageName);
+    image = addControl(new TImage(group), imageName);
     image->Bitmap = QImage(file).convertToFormat(QImage::Format_RGB32);
     image->Stretch = true;
     setAlign(image, Align::Client);
@@ -77,7 +77,7 @@ TForm51::TForm51(QWidget *parent)
     : TDemoForm(frame(QStringLiteral("Дифракция микрочастиц."), 636, 466, Placement::Fixed,
                       QPoint(192, 107)),
                 parent) {
-    PageControl1 = named(new QTabWidget(this), "PageControl1");
+    PageControl1 = addControl(new QTabWidget(this), "PageControl1");
     setAlign(PageControl1, Align::Client);
     buildSetupPage();
     buildScreenPage();
@@ -91,7 +91,7 @@ TForm51::TForm51(QWidget *parent)
 }
 
 void TForm51::buildSetupPage() {
-    TabSheet1 = named(new QWidget, "TabSheet1");
+    TabSheet1 = addControl(new QWidget, "TabSheet1");
     PageControl1->addTab(TabSheet1, QStringLiteral("Схема установки"));
     GroupBox1 =
         pictureBox(TabSheet1, "GroupBox1", QStringLiteral("Схема установки"), QRect(0, 0, 305, 409),
@@ -105,10 +105,10 @@ void TForm51::buildSetupPage() {
 }
 
 void TForm51::buildScreenPage() {
-    TabSheet2 = named(new QWidget, "TabSheet2");
+    TabSheet2 = addControl(new QWidget, "TabSheet2");
     PageControl1->addTab(TabSheet2, QStringLiteral("Моделирование"));
 
-    StatusBar1 = named(new QStatusBar(TabSheet2), "StatusBar1");
+    StatusBar1 = addControl(new QStatusBar(TabSheet2), "StatusBar1");
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->resize(StatusBar1->width(), 19);
     for (QLabel *&panel : statusPanels) {
@@ -122,7 +122,7 @@ void TForm51::buildScreenPage() {
     StatusBar1->addWidget(statusPanels[1], 1);
     setAlign(StatusBar1, Align::Bottom);
 
-    DifrPanel = named(new TDifrPanel(TabSheet2), "DifrPanel");
+    DifrPanel = addControl(new TDifrPanel(TabSheet2), "DifrPanel");
     DifrPanel->setBackground(Qt::black);
     DifrPanel->DotColor = Qt::white;
     setAlign(DifrPanel, Align::Client);

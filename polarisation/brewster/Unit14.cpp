@@ -63,12 +63,12 @@ TForm14::TForm14(QWidget *parent)
           frame(QStringLiteral("Поляризация света при отражении и преломлении. Явление Брюстера."),
                 454, 573),
           parent) {
-    Panel1 = named(new TPanel(this), "Panel1");
+    Panel1 = addControl(new TPanel(this), "Panel1");
     Panel1->setFixedHeight(185);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setLineWidth(2);
     setAlign(Panel1, Align::Top);
-    Panel2 = named(new TPanel(this), "Panel2");
+    Panel2 = addControl(new TPanel(this), "Panel2");
     setAlign(Panel2, Align::Client);
     connect(Panel2, &TPanel::resized, this, [this] { fitBench(); });
     buildChecks();
