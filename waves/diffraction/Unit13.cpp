@@ -82,10 +82,11 @@ TForm13::TForm13(QWidget *parent)
     createPictures();
     ScrollBox1->setWidget(Panel1);
     setAlign(ScrollBox1, Align::Client);
-    // Wheel events over the page, its blocks and the bar all come here.
-    ScrollBox1->viewport()->installEventFilter(this);
-    ScrollBox1->verticalScrollBar()->installEventFilter(this);
+    // Wheel events over the page, its blocks and the bar all come here,
+    // whichever of them receives the event first.
     ScrollBox1->installEventFilter(this);
+    for (QWidget *w : ScrollBox1->findChildren<QWidget *>())
+        w->installEventFilter(this);
 }
 
 void TForm13::createTexts() {
