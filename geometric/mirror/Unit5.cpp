@@ -10,8 +10,10 @@ TForm5 *Form5 = nullptr;
 
 namespace {
 
-QPoint screenPos(const QMouseEvent *e) {
-    return e->globalPosition().toPoint();
+// The cursor on the screen, taken from the event's own position in the
+// picture at delivery: the picture only moves in response to the event.
+QPoint screenPos(const QWidget *w, const QMouseEvent *e) {
+    return w->mapToGlobal(e->position()).toPoint();
 }
 
 planemirror::Box boxOf(const QWidget *w) {
@@ -39,13 +41,13 @@ void TSprite::paintEvent(QPaintEvent *) {
 }
 
 void TSprite::mousePressEvent(QMouseEvent *event) {
-    emit mouseDown(screenPos(event));
+    emit mouseDown(screenPos(this, event));
 }
 void TSprite::mouseMoveEvent(QMouseEvent *event) {
-    emit mouseMove(screenPos(event));
+    emit mouseMove(screenPos(this, event));
 }
 void TSprite::mouseReleaseEvent(QMouseEvent *event) {
-    emit mouseUp(screenPos(event));
+    emit mouseUp(screenPos(this, event));
 }
 
 TForm5::TForm5(QWidget *parent)

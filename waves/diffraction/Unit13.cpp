@@ -75,6 +75,7 @@ TForm13::TForm13(QWidget *parent)
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ScrollBox1->verticalScrollBar()->setTracking(true);
+    ScrollBox1->verticalScrollBar()->setObjectName(QStringLiteral("VertScrollBar"));
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     Panel1 = named(new QWidget, "Panel1");
     Panel1->resize(kPageWidth, kPageHeight);
