@@ -72,12 +72,8 @@ TForm5::TForm5(QWidget *parent)
     connect(Image3, &TSprite::mouseDown, this, &TForm5::Image3MouseDown);
     connect(Image3, &TSprite::mouseMove, this, &TForm5::Image3MouseMove);
     connect(Image3, &TSprite::mouseUp, this, [this] { Image3MouseUp(); });
-    // Panel1Resize: the surface resizes the bitmap, then this runs.
-    surface->redraw = [this] {
-        KeepLampInside();
-        KeepEyeInside();
-        DrawScene();
-    };
+    // The surface calls this on every size change of Panel1 and at set-up.
+    surface->redraw = [this] { Panel1Resize(); };
     FormCreate();
 }
 
