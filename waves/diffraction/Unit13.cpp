@@ -73,7 +73,7 @@ TForm13::TForm13(QWidget *parent)
                 parent) {
     ScrollBox1 = named(new QScrollArea(this), "ScrollBox1");
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     ScrollBox1->verticalScrollBar()->setTracking(true);
     ScrollBox1->verticalScrollBar()->setObjectName(QStringLiteral("VertScrollBar"));
     ScrollBox1->setFrameShape(QFrame::NoFrame);
