@@ -1,8 +1,191 @@
 #include "waves/diffraction/Unit13.h"
 
+#include "canvas/Colours.h"
+#include "widgets/Align.h"
+#include "widgets/Controls.h"
+
+#include <QScrollBar>
+#include <QStringList>
+#include <QWheelEvent>
+
 TForm13 *Form13 = nullptr;
+
+namespace {
+
+constexpr int kPageWidth = 505, kPageHeight = 2455, kTextPixels = 16;
+
+QString lines(std::initializer_list<const char *> parts) {
+    QStringList out;
+    for (const char *p : parts)
+        out << QString::fromUtf8(p);
+    return out.join(QLatin1Char('\n'));
+}
+
+// Our face is wider than the layout's: each line is narrowed until the
+// widest fits the block, and a wrapped text until it fits the block's height.
+void fitFont(QLabel *l) {
+    QFont f = pixelFont(kTextPixels, true);
+    if (l->wordWrap()) {
+        for (int stretch = 100; stretch >= 70; stretch -= 2) {
+            f.setStretch(stretch);
+            l->setFont(f);
+            if (l->heightForWidth(l->width()) <= l->height()) break;
+        }
+        return;
+    }
+    QString widest;
+    const QFontMetrics fm(f);
+    for (const QString &line : l->text().split(QLatin1Char('\n')))
+        if (fm.horizontalAdvance(line) > fm.horizontalAdvance(widest)) widest = line;
+    l->setFont(fittedFont(f, widest, l->width()));
+}
+
+QLabel *block(QWidget *page, const char *name, const QString &text, QRect box, bool wrap = false) {
+    QLabel *l = addLabel(page, name, text, box);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    l->setWordWrap(wrap);
+    l->setTextFormat(Qt::PlainText);
+    fitFont(l);
+    return l;
+}
+
+// A coloured block of text: fixed size, its own background.
+void colour(QLabel *l, const QColor &text, const QColor &back) {
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, text);
+    pal.setColor(QPalette::Window, back);
+    l->setPalette(pal);
+    l->setAutoFillBackground(true);
+}
+
+QLabel *picture(QWidget *page, const char *name, const QString &resource, QRect box) {
+    auto *l = addControl(new QLabel(page), name, box);
+    l->setPixmap(QPixmap(resource));
+    l->setScaledContents(true);
+    return l;
+}
+
+} // namespace
 
 TForm13::TForm13(QWidget *parent)
     : TDemoForm(fixedWidth(
                     frame(QStringLiteral("Дифракция. Основные черты и закономерности."), 540, 741)),
-                parent) {}
+                parent) {
+    ScrollBox1 = named(new QScrollArea(this), "ScrollBox1");
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    ScrollBox1->verticalScrollBar()->setTracking(true);
+    ScrollBox1->verticalScrollBar()->setObjectName(QStringLiteral("VertScrollBar"));
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    Panel1 = named(new QWidget, "Panel1");
+    Panel1->resize(kPageWidth, kPageHeight);
+    createTexts();
+    createPictures();
+    ScrollBox1->setWidget(Panel1);
+    setAlign(ScrollBox1, Align::Client);
+    // Wheel events over the page, its blocks and the bar all come here,
+    // whichever of them receives the event first.
+    ScrollBox1->installEventFilter(this);
+    for (QWidget *w : ScrollBox1->findChildren<QWidget *>())
+        w->installEventFilter(this);
+}
+
+void TForm13::createTexts() {
+    QWidget *p = Panel1;
+    Label1 = block(
+        p, "Label1",
+        lines({"Наблюдение дифракции при помощи ", "неонового лазера и треугольного отверстия"}),
+        QRect(64, 8, 383, 40));
+    Label2 = block(p, "Label2",
+                   QStringLiteral("Экспериментально полученные картины дифракции на щели "
+                                  "излучения гелий-неонового (на длине волны 633 нм - красный "
+                                  "цвет) и аргонового (на длине волны 488 нм - синий цвет) "
+                                  "лазеров."),
+                   QRect(8, 520, 490, 80), true);
+    Label5 = block(p, "Label5",
+                   lines({"Дифракционные картины для отверстий разной ",
+                          "формы отличаются, но во всех них, в зависимости от ",
+                          "расстояния, можно отметить следующие особенности:"}),
+                   QRect(24, 952, 470, 60));
+    Label6 = block(
+        p, "Label6",
+        lines({"Вблизи препятствия световой пучок сохраняет ",
+               "структуру, заданную формой объекта, т.е. ",
+               "дифракционная картина подобна изображению ",
+               "объекта. Эту область называют геометрооптической ", "областью или прожекторной."}),
+        QRect(24, 1024, 478, 100));
+    colour(Label6, colours::clWhite, colours::clNavy);
+    Label7 = block(
+        p, "Label7",
+        lines({"Затем границы изображения начинают ", "расплываться, проступают полосы, размер ",
+               "которых увеличивается с ростом расстояния. ",
+               "Вскоре полосы заполняют всю картину, ", "пересекаются, образуя темные и светлые ",
+               "пятна, которые переходят друг в друга, меняются ",
+               "местами, порой (в зависимости от формы объекта) ",
+               "весьма причудливым образом. Изображение на ",
+               "экране становится совершенно непохожим на ",
+               "геометрическое  изображение исходного объекта. ",
+               "Эту область называют областью дифракции Френеля."}),
+        QRect(24, 1128, 478, 225));
+    colour(Label7, colours::clWhite, colours::clTeal);
+    Label8 = block(
+        p, "Label8",
+        lines({"С дальнейшим ростом расстояния пространственная ",
+               "структура дифракционной картины становится ",
+               "устойчивой. Изменяется только масштаб. Это область ", "дифракции Фраунгофера."}),
+        QRect(24, 1360, 478, 80));
+    colour(Label8, colours::clBlack, colours::clFuchsia);
+    Label3 = block(p, "Label3",
+                   lines({"Расстояние от источника излучения до отверстия ",
+                          "определяет  форму волнового фронта в плоскости ",
+                          "препятствия. Если точечный источник находится ",
+                          "очень далеко от отверстия (на бесконечности), то ",
+                          "волновой фронт плоский. Для конечных расстояний ",
+                          "волновой фронт сферический, причем, чем ближе ",
+                          "источник, тем меньше радиус сферы, тем больше ",
+                          "кривизна волнового фронта. Поскольку вторичные ",
+                          "источники располагаются на волновом фронте, то ",
+                          "ясно, что дифракционные картины будут отличаться ",
+                          "для разных расстояний между источником света и ", "отверстием."}),
+                   QRect(24, 1448, 463, 240));
+}
+
+void TForm13::createPictures() {
+    QWidget *p = Panel1;
+    Image1 = picture(p, "Image1", QStringLiteral(":/diffraction/bench.png"), {8, 64, 489, 452});
+    Image2 = picture(p, "Image2", QStringLiteral(":/diffraction/slits.png"), {24, 632, 465, 305});
+    Image4 = picture(p, "Image4", QStringLiteral(":/diffraction/zones.png"), {16, 1696, 490, 144});
+    Image3 = picture(p, "Image3", QStringLiteral(":/diffraction/setups.png"), {8, 1856, 500, 589});
+}
+
+void TForm13::FormMouseWheel(int distance) {
+    ScrollBox1->verticalScrollBar()->triggerAction(
+        distance > 0 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd);
+}
+
+// One step per event, whatever its distance. Events that only open or
+// close a touch-pad gesture, and sideways tilts, carry no vertical turn.
+void TForm13::wheel(QWheelEvent *event) {
+    event->accept();
+    const QPoint angle = event->angleDelta(), pixels = event->pixelDelta();
+    const bool gestureMark =
+        (event->phase() == Qt::ScrollBegin || event->phase() == Qt::ScrollEnd) && angle.isNull() &&
+        pixels.isNull();
+    const bool sideways = angle.y() == 0 && angle.x() != 0;
+    if (gestureMark || sideways) return;
+    FormMouseWheel(angle.y() != 0 ? angle.y() : pixels.y());
+}
+
+bool TForm13::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Wheel) {
+        wheel(static_cast<QWheelEvent *>(event));
+        return true;
+    }
+    if (watched == ScrollBox1->viewport() && event->type() == QEvent::Resize) {
+        // A line is a tenth of a page, a page nine tenths of the view.
+        const int view = ScrollBox1->viewport()->height();
+        ScrollBox1->verticalScrollBar()->setSingleStep(std::max(1, view * 9 / 100));
+        ScrollBox1->verticalScrollBar()->setPageStep(std::max(1, view * 9 / 10));
+    }
+    return TDemoForm::eventFilter(watched, event);
+}
