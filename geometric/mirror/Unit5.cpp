@@ -1,4 +1,5 @@
 #include "geometric/mirror/Unit5.h"
+#include "widgets/Controls.h"
 
 #include "widgets/Align.h"
 
@@ -59,12 +60,12 @@ TForm5::TForm5(QWidget *parent)
     Image1 = surface->Image1;
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // The image first, so that the two handles stay on top of it.
-    Image4 = named(new TSprite(Panel1, QStringLiteral(":/mirror/lamp_image.png")), "Image4");
+    Image4 = addControl(new TSprite(Panel1, QStringLiteral(":/mirror/lamp_image.png")), "Image4");
     Image4->setAttribute(Qt::WA_TransparentForMouseEvents);
     Image4->setCursor(Qt::ArrowCursor);
-    Image2 = named(new TSprite(Panel1, QStringLiteral(":/mirror/lamp.png")), "Image2");
+    Image2 = addControl(new TSprite(Panel1, QStringLiteral(":/mirror/lamp.png")), "Image2");
     Image2->move(416, 40);
-    Image3 = named(new TSprite(Panel1, QStringLiteral(":/mirror/eye.png")), "Image3");
+    Image3 = addControl(new TSprite(Panel1, QStringLiteral(":/mirror/eye.png")), "Image3");
     Image3->move(424, 264);
     connect(Image2, &TSprite::mouseDown, this, &TForm5::Image2MouseDown);
     connect(Image2, &TSprite::mouseMove, this, &TForm5::Image2MouseMove);

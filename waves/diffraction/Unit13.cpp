@@ -71,13 +71,13 @@ TForm13::TForm13(QWidget *parent)
     : TDemoForm(fixedWidth(
                     frame(QStringLiteral("Дифракция. Основные черты и закономерности."), 540, 741)),
                 parent) {
-    ScrollBox1 = named(new QScrollArea(this), "ScrollBox1");
+    ScrollBox1 = addControl(new QScrollArea(this), "ScrollBox1");
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     ScrollBox1->verticalScrollBar()->setTracking(true);
     ScrollBox1->verticalScrollBar()->setObjectName(QStringLiteral("VertScrollBar"));
     ScrollBox1->setFrameShape(QFrame::NoFrame);
-    Panel1 = named(new QWidget, "Panel1");
+    Panel1 = addControl(new QWidget, "Panel1");
     Panel1->resize(kPageWidth, kPageHeight);
     createTexts();
     createPictures();
