@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 using namespace huygens;
 
@@ -82,9 +83,7 @@ void halfRing(Canvas &c, float cx, float cy, float r) {
     const double farthest = std::hypot(std::max<double>(cx, W - cx), std::max(H - lowY, 0.0));
     if (double(r) - 3 > farthest) return;
     if (std::max({std::abs(l), std::abs(t), std::abs(rr), std::abs(b)}) >= kPixelLimit) return;
-    const int midY = toPixel((t + b) / 2);
-    // From due left counter-clockwise to due right: the half below.
-    c.Arc(toPixel(l), toPixel(t), toPixel(rr), toPixel(b), toPixel(l), midY, toPixel(rr), midY);
+    drawLowerHalfRing(c, toPixel(l), toPixel(t), toPixel(rr), toPixel(b));
 }
 
 void drawBeam(Canvas &c, const Setup &st, const Beam &beam, const QColor &colour, const Ray &ray,
@@ -153,6 +152,60 @@ void drawRay(Canvas &c, const Setup &st, const std::vector<Coloured> &beams, int
 }
 
 } // namespace
+
+namespace {
+
+struct Span {
+    long long first, last; // empty when first > last
+};
+
+// Pixels of a row whose centres lie inside the ellipse, as the canvas finds them.
+Span ellipseRow(double cx, double cy, double a, double b, double yc) {
+    if (a <= 0 || b <= 0) return {1, 0};
+    const double u = (yc - cy) / b;
+    if (u * u >= 1) return {1, 0};
+    const double hw = a * std::sqrt(1 - u * u);
+    return {(long long)std::ceil(cx - hw - 0.5), (long long)std::ceil(cx + hw - 0.5) - 1};
+}
+
+void orSpan(std::uint32_t *row, long long from, long long to, std::uint32_t rgb) {
+    for (long long x = from; x <= to; ++x)
+        row[x] |= rgb;
+}
+
+} // namespace
+
+void drawLowerHalfRing(Canvas &c, int x1, int y1, int x2, int y2) {
+    QImage &img = c.image();
+    const int w = img.width(), h = img.height();
+    const double l = std::min(x1, x2), r = std::max(x1, x2);
+    const double t = std::min(y1, y2), b = std::max(y1, y2);
+    const double cx = (l + r) / 2, cy = (t + b) / 2, a = (r - l) / 2, bb = (b - t) / 2;
+    if (a <= 0 || bb <= 0 || w <= 0 || h <= 0) return;
+    // A pen 2 pixels wide: the ring runs from half a pixel outside the
+    // outline to one and a half inside it.
+    const double grow = 0.5, shrink = 1.5;
+    const long long top = std::max({0.0, std::floor(t - grow), std::ceil(cy - 0.5)});
+    const long long bottom = std::min<long long>(h - 1, (long long)std::ceil(b + grow));
+    const std::uint32_t rgb = c.penColor().rgb() & 0xFFFFFFu;
+    const int stride = img.bytesPerLine() / 4;
+    auto *bits = reinterpret_cast<std::uint32_t *>(img.bits());
+    for (long long y = top; y <= bottom; ++y) {
+        const double yc = double(y) + 0.5;
+        const Span outer = ellipseRow(cx, cy, a + grow, bb + grow, yc);
+        const Span in = ellipseRow(cx, cy, a - shrink, bb - shrink, yc);
+        const long long from = std::max<long long>(outer.first, 0);
+        const long long to = std::min<long long>(outer.last, w - 1);
+        if (from > to) continue;
+        std::uint32_t *row = bits + std::size_t(y) * std::size_t(stride);
+        if (in.first > in.last) {
+            orSpan(row, from, to, rgb);
+            continue;
+        }
+        orSpan(row, from, std::min(to, in.first - 1), rgb);
+        orSpan(row, std::max(from, in.last + 1), to, rgb);
+    }
+}
 
 int drawHuygensScene(Canvas &c, const Inputs &in) {
     const Setup st = makeSetup(in);

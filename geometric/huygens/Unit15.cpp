@@ -9,8 +9,8 @@
 #include "widgets/Surface.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTimer>
 
 TForm15 *Form15 = nullptr;

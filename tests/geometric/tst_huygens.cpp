@@ -83,6 +83,35 @@ QPointF firstRayInPlate(const Setup &st, float n, double depth) {
 class TestHuygens : public QObject {
     Q_OBJECT
   private slots:
+    void halfRingMatchesCanvasArc_data() {
+        QTest::addColumn<QRect>("box"); // by its corners, as the canvas takes it
+        QTest::newRow("circle r=20") << QRect(QPoint(40, 30), QPoint(80, 70));
+        QTest::newRow("odd box") << QRect(QPoint(41, 30), QPoint(80, 71));
+        QTest::newRow("ellipse") << QRect(QPoint(10, 50), QPoint(150, 90));
+        QTest::newRow("tiny") << QRect(QPoint(60, 60), QPoint(62, 62));
+        QTest::newRow("r=1") << QRect(QPoint(60, 60), QPoint(61, 61));
+        QTest::newRow("past the edges") << QRect(QPoint(-100, -20), QPoint(250, 330));
+        QTest::newRow("centre above the image") << QRect(QPoint(20, -300), QPoint(180, -100));
+        QTest::newRow("huge") << QRect(QPoint(-50000, -49900), QPoint(50100, 50200));
+    }
+    void halfRingMatchesCanvasArc() {
+        QFETCH(QRect, box);
+        QImage mine(160, 120, QImage::Format_RGB32), arc(160, 120, QImage::Format_RGB32);
+        mine.fill(0x102030);
+        arc.fill(0x102030);
+        Canvas a(mine), b(arc);
+        for (Canvas *c : {&a, &b}) {
+            c->setPenColor(QColor(0xFF, 0x00, 0x00));
+            c->setPenWidth(2);
+            c->setPenMode(PenMode::Merge);
+        }
+        const int l = box.left(), t = box.top(), r = box.right(), btm = box.bottom();
+        drawLowerHalfRing(a, l, t, r, btm);
+        const int midY = (t + btm) / 2;
+        b.Arc(l, t, r, btm, l, midY, r, midY);
+        QCOMPARE(mine, arc);
+    }
+
     void designGeometry() {
         const Setup st = makeSetup(inputs(1));
         QCOMPARE(st.yTop, 174);
