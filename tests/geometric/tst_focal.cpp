@@ -73,8 +73,6 @@ class TestFocal : public QObject {
         QTest::newRow("F=20 at the limit") << 20 << 100.0f;
         QTest::newRow("F=-10 limited") << -10 << -100.0f;
         QTest::newRow("F=-100") << -100 << -20.0f;
-        QTest::newRow("weak diverging F=-5000") << -5000 << -20.0f;
-        QTest::newRow("F=-50") << -50 << -40.0f;
         QTest::newRow("no lens F=0") << 0 << 0.0f;
     }
     void thicknessFollowsFocalLengthWithinLimits() {
@@ -83,31 +81,15 @@ class TestFocal : public QObject {
         QCOMPARE(lensThickness(F), s);
     }
 
-    void divergingGap_data() {
-        QTest::addColumn<float>("s");
-        QTest::addColumn<int>("e");
-        QTest::newRow("s=-20") << -20.0f << 5;
-        QTest::newRow("s=-100") << -100.0f << 27;
-        QTest::newRow("s=-40") << -40.0f << 11;
-    }
-    void divergingGap() {
-        QFETCH(float, s);
-        QFETCH(int, e);
-        QCOMPARE(focal::divergingGap(s), e);
-    }
-
     void dragSkipsForbiddenFocalLengths_data() {
         QTest::addColumn<int>("dragged");
         QTest::addColumn<int>("kept");
         QTest::newRow("29 -> 30") << 29 << 30;
-        QTest::newRow("1 -> 30") << 1 << 30;
         QTest::newRow("30 stays") << 30 << 30;
-        QTest::newRow("31 stays") << 31 << 31;
         QTest::newRow("0 stays (line on the lens)") << 0 << 0;
         QTest::newRow("-1 -> -10") << -1 << -10;
         QTest::newRow("-9 -> -10") << -9 << -10;
         QTest::newRow("-10 stays") << -10 << -10;
-        QTest::newRow("-300 stays") << -300 << -300;
     }
     void dragSkipsForbiddenFocalLengths() {
         QFETCH(int, dragged);
@@ -122,9 +104,7 @@ class TestFocal : public QObject {
         QTest::newRow("notch up") << 0 << 120 << 1;
         QTest::newRow("half notch") << 0 << 60 << 0;
         QTest::newRow("notch down") << 0 << -120 << -1;
-        QTest::newRow("half notch down") << 3 << -60 << 3;
         QTest::newRow("199 truncates to 1") << 5 << 199 << 6;
-        QTest::newRow("two notches") << 0 << 240 << 2;
         QTest::newRow("a full turn wraps") << 359 << 120 << 0;
         QTest::newRow("huge delta") << 0 << 2147483647 << 21474836 % 360;
     }
@@ -144,14 +124,9 @@ class TestFocal : public QObject {
         }
         QCOMPARE(ticks, 34);
         QCOMPARE(P, 102);
-    }
-
-    void frontQuickensPastHalfAndStopsAtEdge() {
-        QCOMPARE(advanceFront(264, 534), 267); // not yet beyond the middle
-        QCOMPARE(advanceFront(265, 534), 269); // 268 > 267: one more
-        QCOMPARE(advanceFront(532, 534), 536);
-        QCOMPARE(settleFront(536, 534), 534);
-        QCOMPARE(settleFront(533, 534), 533);
+        // 4 px a tick once past the middle; never past the edge.
+        QCOMPARE(advanceFront(265, Wi), 269);
+        QCOMPARE(settleFront(advanceFront(532, Wi), Wi), Wi);
     }
 
     void designLensIsThinAndSpansTheHeight() {
