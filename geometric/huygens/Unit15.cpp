@@ -40,7 +40,7 @@ QLabel *boldLabel(QWidget *parent, const char *name, const QString &text, QPoint
     return l;
 }
 
-TCSafeSpinEdit *safeSpin(QWidget *parent, const char *name, int y, int maxValue, int minValue,
+TCSafeSpinEdit *safeSpin(QWidget *parent, const char *name, int y, int minValue, int maxValue,
                          int value) {
     auto *s = addControl(new TCSafeSpinEdit(parent), name, QRect(112, y, 57, 21));
     s->setMinValue(minValue);
@@ -81,11 +81,11 @@ void TForm15::createInputs() {
     placeInputs();
     QWidget *p = Panel1;
     Label3 = addLabel(p, "Label3", QStringLiteral("Угол падения, град:"), QPoint(8, 12));
-    CSafeSpinEdit1 = safeSpin(p, "CSafeSpinEdit1", 8, 89, 0, 30);
+    CSafeSpinEdit1 = safeSpin(p, "CSafeSpinEdit1", 8, 0, 89, 30);
     Label2 = addLabel(p, "Label2", QStringLiteral("Шаг чередования:"), QPoint(8, 36));
-    CSafeSpinEdit2 = safeSpin(p, "CSafeSpinEdit2", 32, huygens::kMaxSpin, 1, 10);
+    CSafeSpinEdit2 = safeSpin(p, "CSafeSpinEdit2", 32, 1, huygens::kMaxSpin, 10);
     Label4 = addLabel(p, "Label4", QStringLiteral("Толщина пучка:"), QPoint(8, 60));
-    CSafeSpinEdit3 = safeSpin(p, "CSafeSpinEdit3", 56, huygens::kMaxSpin, 1, 100);
+    CSafeSpinEdit3 = safeSpin(p, "CSafeSpinEdit3", 56, 1, huygens::kMaxSpin, 100);
     Label1 =
         boldLabel(p, "Label1", QStringLiteral("Преломление 1:"), QPoint(8, 92), colours::clRed);
     Edit1 = addEdit(p, "Edit1", QStringLiteral("1.3"), QRect(112, 88, 56, 21));
