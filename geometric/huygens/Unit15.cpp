@@ -2,6 +2,7 @@
 
 #include "canvas/Colours.h"
 #include "core/NumberText.h"
+#include "core/Numbers.h"
 #include "geometric/huygens/HuygensScene.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
@@ -47,6 +48,15 @@ TCSafeSpinEdit *safeSpin(QWidget *parent, const char *name, int y, int minValue,
     s->setMaxValue(maxValue);
     s->setValue(value);
     return s;
+}
+
+// The number a spin edit holds, its minimum while the text is no number.
+// Unlike reading Value, this leaves the text alone: the ticks read the boxes
+// 20 times a second, and writing the minimum back would overwrite a box the
+// user has just cleared to type into.
+int spinNumber(const TCSpinEdit *s) {
+    const std::optional<int> v = readInteger(s->Text().toStdString());
+    return v ? *v : s->MinValue;
 }
 
 } // namespace
@@ -115,9 +125,9 @@ huygens::Inputs TForm15::readInputs() {
     in.W = Image1->width();
     in.H = Image1->height();
     in.t = t;
-    in.spacing = CSafeSpinEdit2->Value();
-    in.width = CSafeSpinEdit3->Value();
-    in.thetaDegrees = CSafeSpinEdit1->Value();
+    in.spacing = spinNumber(CSafeSpinEdit2);
+    in.width = spinNumber(CSafeSpinEdit3);
+    in.thetaDegrees = spinNumber(CSafeSpinEdit1);
     in.n1 = float(readNumber(Edit1->text()));
     in.n2 = float(readNumber(Edit2->text()));
     return in;

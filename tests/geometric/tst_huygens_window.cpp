@@ -126,6 +126,11 @@ class TestHuygensWindow : public QObject {
         Form15->t = 5000;
         ticks(2);
         QCOMPARE(Form15->t, 5002);
+        // A box cleared to type a new number stays empty while the ticks run
+        // (they count it as the minimum).
+        Form15->CSafeSpinEdit3->setText(QString());
+        ticks(2);
+        QCOMPARE(Form15->CSafeSpinEdit3->Text(), QString());
     }
 
     void inputsStayAtTheTopRightCorner() {
