@@ -1,22 +1,108 @@
 #include "geometric/focal/Unit6.h"
 
+#include "geometric/focal/FocalLength.h"
+
+#include <QMouseEvent>
+#include <QTimer>
+#include <QWheelEvent>
+#include <QtMath>
+
 TForm6 *Form6 = nullptr;
+
+namespace {
+int pointerX(const QMouseEvent *e) {
+    return qFloor(e->position().x());
+}
+} // namespace
 
 TForm6::TForm6(QWidget *parent)
     : TDemoForm(frame(QStringLiteral("Фокусное расстояние линзы."), 544, 375), parent) {
     surface = new RaySurface(this, RaySurface::SizeFrom::Panel);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(50);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(Image1, &TImage::doubleClicked, this, [this] { Image1DblClick(); });
+    connect(Image1, &TImage::mouseDown, this,
+            [this](QMouseEvent *e) { Image1MouseDown(pointerX(e)); });
+    connect(Image1, &TImage::mouseMove, this,
+            [this](QMouseEvent *e) { Image1MouseMove(pointerX(e)); });
+    connect(Image1, &TImage::mouseUp, this, [this] { Image1MouseUp(); });
     surface->redraw = [this] { DrawScene(); };
     FormCreate();
 }
 
 void TForm6::FormCreate() {
     surface->background = Qt::black;
+    Dragging = false;
+    F = 100;
     surface->setUp();
 }
 
+FocalParams TForm6::readParams() const {
+    FocalParams p;
+    p.F = F;
+    p.P = P;
+    p.T = T;
+    p.panelWidth = Panel1->width();
+    p.panelHeight = Panel1->height();
+    p.imageWidth = Image1->width();
+    p.imageHeight = Image1->height();
+    return p;
+}
+
 void TForm6::DrawScene() {
-    // An empty scene until the demonstration is built.
-    surface->clear();
+    Canvas canvas(Image1->Bitmap);
+    if (drawFocalScene(canvas, readParams())) Image1->update();
+}
+
+void TForm6::FormShow() {
+    P = 0;
+    Timer1->start();
+    DrawScene();
+}
+
+void TForm6::Image1DblClick() {
+    FormShow();
+}
+
+void TForm6::FormClose() {
+    Timer1->stop();
+}
+
+void TForm6::Timer1Timer() {
+    P = focal::advanceFront(P, Image1->width());
+    DrawScene();
+    P = focal::settleFront(P, Image1->width());
+}
+
+void TForm6::FormMouseWheel(int delta) {
+    T = focal::wheelTilt(T, delta);
+}
+
+void TForm6::wheelEvent(QWheelEvent *event) {
+    FormMouseWheel(event->angleDelta().y());
+    event->accept();
+}
+
+void TForm6::Image1MouseDown(int X) {
+    const FocalParams p = readParams();
+    if (!onFocalLine(p, X)) return;
+    Dragging = true;
+    GrabOffset = X - focalLineX(p);
+}
+
+void TForm6::Image1MouseMove(int X) {
+    if (Dragging) {
+        F = focal::dragFocal(X - Image1->width() / 2 - GrabOffset);
+        DrawScene();
+    }
+    Image1->setCursor(onFocalLine(readParams(), X) ? Qt::SizeHorCursor : Qt::ArrowCursor);
+}
+
+void TForm6::Image1MouseUp() {
+    Dragging = false;
 }
