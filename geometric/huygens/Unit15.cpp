@@ -1,7 +1,7 @@
 #include "geometric/huygens/Unit15.h"
 
 #include "canvas/Colours.h"
-#include "core/NumberText.h"
+#include "canvas/NumberText.h"
 #include "core/Numbers.h"
 #include "geometric/huygens/HuygensScene.h"
 #include "widgets/Align.h"
@@ -66,11 +66,11 @@ TForm15::TForm15(QWidget *parent)
                           "Демонстрация преломления света с использованием принципа Гюйгенса."),
                       713, 576),
                 parent) {
-    Panel2 = named(new TPanel(this), "Panel2");
+    Panel2 = addControl(new TPanel(this), "Panel2");
     Panel2->setFrameStyle(QFrame::NoFrame);
     paintBlack(Panel2);
     setAlign(Panel2, Align::Client);
-    Image1 = named(new TImage(Panel2), "Image1");
+    Image1 = addControl(new TImage(Panel2), "Image1");
     paintBlack(Image1);
     setAlign(Image1, Align::Client);
     Image1->Bitmap = QImage(kBitmapWidth, kBitmapHeight, QImage::Format_RGB32);
@@ -84,7 +84,7 @@ TForm15::TForm15(QWidget *parent)
 }
 
 void TForm15::createInputs() {
-    Panel1 = named(new TPanel(this), "Panel1");
+    Panel1 = addControl(new TPanel(this), "Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setLineWidth(2);
     Panel1->setAutoFillBackground(true);

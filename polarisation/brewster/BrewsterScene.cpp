@@ -28,8 +28,13 @@ void BrewsterScene::buildLists() {
     list(kSide, [rings](GLUquadric *q) { gluCylinder(q, 2.3, 1.5, 2, 16, rings); });
 }
 
+void BrewsterScene::releaseLists() {
+    if (base != kNoLists) glDeleteLists(base + 1, 2);
+    base = kNoLists;
+}
+
 void BrewsterScene::rebuildLists() {
-    glDeleteLists(base + 1, 2);
+    releaseLists();
     buildLists();
 }
 

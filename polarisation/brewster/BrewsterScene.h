@@ -21,6 +21,7 @@ class BrewsterScene : public BenchScene {
   public:
     BrewsterParams params;
     void buildLists() override;
+    void releaseLists() override;
     void drawFrame(OpticalBench &bench) override;
     // Builds the surface and the side again, as wire frames or solid, in
     // the current context.
@@ -32,7 +33,9 @@ class BrewsterScene : public BenchScene {
     void drawWave(const OpticalBench &bench, const brewster::Wave &w) const;
     void drawRay(const OpticalBench &bench, const brewster::Ray &ray) const;
     void drawBody(const OpticalBench &bench) const;
-    unsigned base = 0;
+    // glGenLists gives 0 when it fails, so base is then kNoLists too.
+    static constexpr unsigned kNoLists = ~0u;
+    unsigned base = kNoLists;
     bool listsWire = false; // how the lists were last built
     brewster::Frame shown;
     double shownT = 0;

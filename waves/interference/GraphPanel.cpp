@@ -21,9 +21,10 @@ TGraphPanel::TGraphPanel(QWidget *parent) : QWidget(parent) {
     connect(ScrollBar, &QScrollBar::valueChanged, this, [this] { update(); });
 }
 
-MappedSamples TGraphPanel::SetData(MappedSamples fresh, int n) {
+MappedSamples TGraphPanel::SetData(MappedSamples fresh, int n, SampleSummary sums) {
     MappedSamples old = std::move(data);
     data = std::move(fresh);
+    summary = std::move(sums);
     count = data ? std::max(n, 0) : 0;
     ScrollBar->setRange(-(count / 2), count / 2);
     ScrollBar->setValue(0);
@@ -40,6 +41,7 @@ void TGraphPanel::Repaint() {
 GraphView TGraphPanel::view() const {
     GraphView v;
     v.samples = data.data();
+    v.summary = &summary;
     v.count = count;
     v.verticalScale = VerticalScale;
     v.horizontalScale = HorizontalScale;

@@ -19,8 +19,9 @@ class TGraphPanel : public QWidget {
     long double HorizontalScale = 1.0L;
     long double Ymax = 0;
 
-    // Takes the new result and gives back the one held before.
-    MappedSamples SetData(MappedSamples data, int count);
+    // Takes the new result (with its block sums, if any) and gives back the
+    // one held before.
+    MappedSamples SetData(MappedSamples data, int count, SampleSummary summary = {});
     int Count() const { return count; }
     const float *Data() const { return data.data(); }
     // Large step of the scroll bar, then a full repaint.
@@ -42,6 +43,7 @@ class TGraphPanel : public QWidget {
 
   private:
     MappedSamples data;
+    SampleSummary summary;
     int count = 0;
     QImage image;
 };

@@ -271,6 +271,11 @@ InterferenceRun runInterference(const InterferenceInputs &inputs,
         run.buffer.reset();
         return run;
     }
+    run.summary = SampleSummary::build(run.buffer.data(), layout.count(), cancel);
+    if (cancel.load()) {
+        run.buffer.reset();
+        return run;
+    }
     run.outcome = InterferenceOutcome::Result;
     run.count = layout.count();
     run.ymax = inputs.ymax;

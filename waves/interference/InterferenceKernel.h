@@ -4,6 +4,7 @@
 // its path length r modulo the wavelength; a sample holds half the squared
 // modulus of the sum, as a 32-bit float.
 #include "waves/interference/InterferenceBuffer.h"
+#include "waves/interference/SampleSummary.h"
 
 #include <atomic>
 #include <cstdint>
@@ -67,6 +68,7 @@ enum class InterferenceOutcome { Result, InvalidNumber, NoMemory, Cancelled };
 struct InterferenceRun {
     InterferenceOutcome outcome = InterferenceOutcome::Cancelled;
     MappedSamples buffer;
+    SampleSummary summary; // block sums for the graph's large zooms
     int count = 0;
     double ymax = 0;
     std::string requestedBytes; // for NoMemory

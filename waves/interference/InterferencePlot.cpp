@@ -51,6 +51,19 @@ long long sampleAt(const GraphView &v, float spp, int x) {
     return static_cast<long long>(n);
 }
 
+// Columns of up to this many samples are summed sample by sample; wider ones
+// from the block sums, so that a repaint costs about the same at any zoom.
+constexpr long long kDirectBlock = 4096;
+
+float columnMean(const GraphView &v, long long n, long long block) {
+    if (block > kDirectBlock && v.summary && !v.summary->empty())
+        return static_cast<float>(v.summary->sum(v.samples, n, block) / double(block));
+    float sum = 0;
+    for (long long k = n; k < n + block; ++k)
+        sum += v.samples[k];
+    return sum / static_cast<float>(block);
+}
+
 int pixelOf(const GraphView &v, float value) {
     const int base = v.height - v.barHeight - 3;
     return base - toPixel(static_cast<double>(v.verticalScale * value));
@@ -81,10 +94,7 @@ void drawInterferenceGraph(QImage &image, const GraphView &v, const QRect &updat
         if (n < 0) continue;
         long long block = blockReal >= 1 && blockReal < v.count ? (long long)blockReal : 1;
         if (n + block - 1 >= v.count) block = 1;
-        float sum = 0;
-        for (long long k = n; k < n + block; ++k)
-            sum += v.samples[k];
-        const int y = pixelOf(v, sum / static_cast<float>(block));
+        const int y = pixelOf(v, columnMean(v, n, block));
         // With no valid column left of the region the curve starts here.
         if (!started) c.MoveTo(x, y);
         started = true;

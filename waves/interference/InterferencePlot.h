@@ -16,6 +16,7 @@ void drawSourceStrip(QImage &image, const std::vector<InterferenceSource> &sourc
 // What the graph shows; the painter and the status text work from this.
 struct GraphView {
     const float *samples = nullptr;
+    const SampleSummary *summary = nullptr; // block sums, for wide columns
     int count = 0;
     long double verticalScale = 0.01L;
     long double horizontalScale = 1.0L;

@@ -166,7 +166,7 @@ void TForm12::takeResult(InterferenceRun &run) {
     if (run.outcome != InterferenceOutcome::Result) return;
     GraphPanel1->Ymax = run.ymax;
     // The buffer held before is given back here, as the old result goes.
-    GraphPanel1->SetData(std::move(run.buffer), run.count).reset();
+    GraphPanel1->SetData(std::move(run.buffer), run.count, std::move(run.summary)).reset();
     SpeedButton1Click();
 }
 
