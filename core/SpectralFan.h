@@ -6,7 +6,10 @@
 // Shared by every window that draws such a fan.
 #include "core/WavelengthWalk.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <optional>
 
 namespace spectralfan {
 
@@ -50,6 +53,16 @@ constexpr std::array<Rgb, kRays> colours() {
 // The index offset of ray k in units of D * 1e-5.
 constexpr int offset(int k) {
     return kStep * k - kRedOffset;
+}
+
+// The dispersion a box may hold for the index n: a coefficient that would
+// give the fan's red end a negative index (D * 0.002 > n) is replaced by
+// trunc(500 n), saturated so that any index gives a number a box can hold.
+// Nothing when D is acceptable.
+inline std::optional<long long> dispersionLimit(double D, double n) {
+    if (!(D * 200 * 0.00001 > n)) return std::nullopt;
+    constexpr double kLimit = 9.0e18;
+    return static_cast<long long>(std::clamp(std::trunc(n * 100000 * 0.005), -kLimit, kLimit));
 }
 
 } // namespace spectralfan

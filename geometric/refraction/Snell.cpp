@@ -1,6 +1,5 @@
 #include "geometric/refraction/Snell.h"
 
-#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -96,14 +95,6 @@ Trace trace(int dx, int dy, double n1in, double n2in, double D1in, double D2in) 
         n2 += step2;
     } while (walk.next() && t.count < spectralfan::kRays);
     return t;
-}
-
-std::optional<long long> dispersionLimit(double D, double n) {
-    if (!(D * 200 * 0.00001 > n)) return std::nullopt;
-    const double v = std::trunc(n * 100000 * 0.005);
-    // Saturated, so that any index gives a number the box can hold.
-    constexpr double kLimit = 9.0e18;
-    return (long long)(std::clamp(v, -kLimit, kLimit));
 }
 
 } // namespace snell

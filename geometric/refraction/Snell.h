@@ -6,7 +6,6 @@
 #include "core/SpectralFan.h"
 
 #include <array>
-#include <optional>
 
 namespace snell {
 
@@ -47,11 +46,6 @@ struct Trace {
 // coefficients in 1e-5 per nanometre, as typed. Without a lamp above the
 // boundary (dy <= 0) or with an index that is not positive, no ray leaves.
 Trace trace(int dx, int dy, double n1, double n2, double D1, double D2);
-
-// The dispersion a box may hold for index n: a coefficient whose red end
-// would have a negative index (D * 0.002 > n) is replaced by trunc(500 n).
-// Nothing when D is acceptable.
-std::optional<long long> dispersionLimit(double D, double n);
 
 // The largest dispersion of the lower medium.
 constexpr double kMaxLowerDispersion = 500;

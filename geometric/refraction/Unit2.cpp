@@ -153,9 +153,9 @@ void correct(QLineEdit *e, long long value) {
 
 void TForm2::Edit1Change(QObject *Sender) {
     // Keeps the red end of each fan at a non-negative index.
-    if (auto v = snell::dispersionLimit(readNumber(Edit3->text()), readNumber(Edit1->text())))
+    if (auto v = spectralfan::dispersionLimit(readNumber(Edit3->text()), readNumber(Edit1->text())))
         correct(Edit3, *v);
-    if (auto v = snell::dispersionLimit(readNumber(Edit4->text()), readNumber(Edit2->text())))
+    if (auto v = spectralfan::dispersionLimit(readNumber(Edit4->text()), readNumber(Edit2->text())))
         correct(Edit4, *v);
     if (readNumber(Edit4->text()) > snell::kMaxLowerDispersion)
         correct(Edit4, (long long)snell::kMaxLowerDispersion);

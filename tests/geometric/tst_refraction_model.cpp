@@ -226,7 +226,7 @@ class TestRefractionModel : public QObject {
         QFETCH(double, D);
         QFETCH(double, n);
         QFETCH(long long, limited);
-        const auto v = snell::dispersionLimit(D, n);
+        const auto v = spectralfan::dispersionLimit(D, n);
         QCOMPARE(v.has_value(), limited != -1);
         if (v) QCOMPARE(*v, limited);
     }
