@@ -38,7 +38,8 @@ prism::Trace drawPrismScene(Canvas &c, const PrismParams &p) {
     c.setBrushColor(p.background);
     c.FillRect(0, 0, p.panelWidth, p.panelHeight);
     c.setPenColor(kOutline);
-    const prism::Frame f = prism::frameFor(p.panelWidth, p.panelHeight, p.imageWidth, p.imageHeight);
+    const prism::Frame f =
+        prism::frameFor(p.panelWidth, p.panelHeight, p.imageWidth, p.imageHeight);
     const prism::Point S = beamSource(p);
     const prism::Trace t = prism::trace(f, S.x, S.y, p.n, p.D);
     if (!t.prismShown) return t;

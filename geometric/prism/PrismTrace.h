@@ -27,19 +27,19 @@ struct Point {
 };
 
 struct Ray {
-    Rgb colour;             // the pen: the fan's colour, or white without dispersion
-    long double n = 0;      // the index this ray sees
-    bool entered = false;   // false: no index, or turned back at the first face
-    Point exit;             // where it meets the second face
+    Rgb colour;           // the pen: the fan's colour, or white without dispersion
+    long double n = 0;    // the index this ray sees
+    bool entered = false; // false: no index, or turned back at the first face
+    Point exit;           // where it meets the second face
     bool totallyReflected = false;
-    Point end;              // where the emergent ray ends, when it leaves
+    Point end; // where the emergent ray ends, when it leaves
 };
 
 struct Trace {
     bool prismShown = false; // false below index 1: only the background
     bool beamShown = false;  // false when the lamp is not left of the aiming point
     Point source, entry;
-    long double theta = 0;   // beam direction, radians, positive upwards
+    long double theta = 0; // beam direction, radians, positive upwards
     int count = 0;
     std::array<Ray, spectralfan::kRays> rays{};
     bool anyTotallyReflected = false;

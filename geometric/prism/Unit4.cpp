@@ -77,6 +77,8 @@ TForm4::TForm4(QWidget *parent)
     createSecondPage();
     ColorDialog1 = new TColorDialog(this);
     wireEvents();
+    new ResizeWatch(PageControl1, [this] { layOutHiddenPage(); });
+    layOutHiddenPage();
     FormCreate();
 }
 
@@ -133,10 +135,10 @@ void TForm4::createInputs() {
     Panel2->setLineWidth(2);
     Panel2->resize(TabSheet2->width(), 34);
     setAlign(Panel2, Align::Bottom);
-    Label1 = caption(Panel2, "Label1", QStringLiteral("Показатель преломления материала:"), {9, 9},
-                     193);
-    Label3 = caption(Panel2, "Label3", QStringLiteral("Показатель дисперсии, 10000/нм:"),
-                     {296, 9}, 180);
+    Label1 =
+        caption(Panel2, "Label1", QStringLiteral("Показатель преломления материала:"), {9, 9}, 193);
+    Label3 =
+        caption(Panel2, "Label3", QStringLiteral("Показатель дисперсии, 10000/нм:"), {296, 9}, 180);
     Edit1 = addEdit(Panel2, "Edit1", QStringLiteral("1.3"), {208, 6, 74, 21});
     Edit2 = addEdit(Panel2, "Edit2", QStringLiteral("10"), {480, 6, 81, 21});
 }
@@ -192,7 +194,8 @@ void TForm4::DrawScene() {
 }
 
 void TForm4::Edit1Change(QObject *Sender) {
-    if (auto v = spectralfan::dispersionLimit(readNumber(Edit2->text()), readNumber(Edit1->text()))) {
+    if (auto v =
+            spectralfan::dispersionLimit(readNumber(Edit2->text()), readNumber(Edit1->text()))) {
         // The box's change event runs again from here; an unchanged text
         // is left alone, so the chain always ends.
         const QString text = QString::number(*v);
@@ -217,6 +220,7 @@ void TForm4::FormKeyPress(QChar key) {
 }
 
 void TForm4::FormShow() {
+    layOutHiddenPage();
     PageControl1Change();
 }
 
@@ -256,10 +260,25 @@ void TForm4::Image2MouseUp() {
 void TForm4::fitPage() {
     const int dw = TabSheet2->width() - (PageControl1->width() - kPageInsetWidth);
     const int dh = TabSheet2->height() - (PageControl1->height() - kPageInsetHeight);
-    const QMargins m(std::max(dw, 0) / 2, std::max(dh, 0), std::max(dw, 0) - std::max(dw, 0) / 2, 0);
+    const QMargins m(std::max(dw, 0) / 2, std::max(dh, 0), std::max(dw, 0) - std::max(dw, 0) / 2,
+                     0);
     if (TabSheet2->contentsMargins() == m) return;
     TabSheet2->setContentsMargins(m);
     realign(TabSheet2);
+}
+
+// A hidden page gets no resize events, so its picture would keep a stale
+// size until shown: it is laid out here at the size it will have.
+void TForm4::layOutHiddenPage() {
+    if (PageControl1->currentWidget() == TabSheet2) return;
+    TabSheet2->setContentsMargins(0, 0, 0, 0);
+    TabSheet2->resize(std::max(PageControl1->width() - kPageInsetWidth, 0),
+                      std::max(PageControl1->height() - kPageInsetHeight, 0));
+    realign(TabSheet2);
+    realign(Panel1);
+    if (Image1->Bitmap.size() == Panel1->size()) return;
+    Image1->setBitmapSize(Panel1->width(), Panel1->height());
+    Panel1Resize();
 }
 
 void TForm4::placeWarning() {

@@ -64,6 +64,7 @@ class TForm4 : public TDemoForm {
     void wireEvents();
     void placeWarning();
     void fitPage();
+    void layOutHiddenPage();
     prism::Trace trace;
     QMovie *movie = nullptr;
 };
