@@ -228,6 +228,12 @@ void TForm4::FormClose() {
     movie->setPaused(true);
 }
 
+// Esc hides without the close handler: the animation stops here as well.
+void TForm4::hideEvent(QHideEvent *event) {
+    TDemoForm::hideEvent(event);
+    PageControl1Change();
+}
+
 void TForm4::PageControl1Change() {
     const bool run = isVisible() && PageControl1->currentIndex() == 0;
     if (run && movie->state() != QMovie::Running)

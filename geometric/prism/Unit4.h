@@ -57,6 +57,9 @@ class TForm4 : public TDemoForm {
     const prism::Trace &lastTrace() const { return trace; }
     QMovie *animation() const { return movie; }
 
+  protected:
+    void hideEvent(QHideEvent *event) override;
+
   private:
     void createFirstPage();
     void createSecondPage();

@@ -242,8 +242,11 @@ class TestPrismWindow : public QObject {
         }
         QTest::sendKeyEvent(QTest::Click, Form4, Qt::Key_Return, QChar(13), Qt::NoModifier);
         QVERIFY(Form4->Label2->isVisible());
+        Form4->PageControl1->setCurrentIndex(0);
+        QCOMPARE(Form4->animation()->state(), QMovie::Running);
         QTest::sendKeyEvent(QTest::Click, Form4, Qt::Key_Escape, QChar(27), Qt::NoModifier);
         QVERIFY(!Form4->isVisible());
+        QVERIFY(Form4->animation()->state() != QMovie::Running); // hidden, not playing
     }
 
     void resizeKeepsTheLampOnThePicture() {
