@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QtMath>
 #include <functional>
 
 TForm2 *Form2 = nullptr;
