@@ -58,11 +58,12 @@ constexpr int offset(int k) {
 // The dispersion a box may hold for the index n: a coefficient that would
 // give the fan's red end a negative index (D * 0.002 > n) is replaced by
 // trunc(500 n), saturated so that any index gives a number a box can hold.
-// Nothing when D is acceptable.
+// A negative index gets 0, not a negative coefficient that would outlive
+// it. Nothing when D is acceptable.
 inline std::optional<long long> dispersionLimit(double D, double n) {
     if (!(D * 200 * 0.00001 > n)) return std::nullopt;
     constexpr double kLimit = 9.0e18;
-    return static_cast<long long>(std::clamp(std::trunc(n * 100000 * 0.005), -kLimit, kLimit));
+    return static_cast<long long>(std::clamp(std::trunc(n * 100000 * 0.005), 0.0, kLimit));
 }
 
 } // namespace spectralfan

@@ -205,6 +205,8 @@ class TestRefractionModel : public QObject {
         QTest::newRow("at the limit") << 650.0 << 1.3 << -1LL;
         QTest::newRow("small") << 10.0 << 1.3 << -1LL;
         QTest::newRow("no index") << 5.0 << 0.0 << 0LL;
+        QTest::newRow("negative index gives no negative dispersion") << 0.0 << -5.0 << 0LL;
+        QTest::newRow("negative dispersion kept") << -30.0 << 1.3 << -1LL;
         QTest::newRow("huge index and dispersion") << 1e308 << 1e300 << 9000000000000000000LL;
     }
     void dispersionLimit() {

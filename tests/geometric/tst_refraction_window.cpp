@@ -187,30 +187,21 @@ class TestRefractionWindow : public QObject {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("n2");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("D1 1000 with n1 1.3") << "Edit3"
-                                             << "1000"
-                                             << "1"
-                                             << "650";
-        QTest::newRow("D2 600 with n2 1") << "Edit4"
-                                          << "600"
-                                          << "1"
-                                          << "500";
-        QTest::newRow("D2 700 with n2 2") << "Edit4"
-                                          << "700"
-                                          << "2"
-                                          << "500";
-        QTest::newRow("D2 400 with n2 2 kept") << "Edit4"
-                                               << "400"
-                                               << "2"
-                                               << "400";
-        QTest::newRow("D1 has no upper cap") << "Edit3"
-                                             << "600"
-                                             << "1"
-                                             << "600";
-        QTest::newRow("D2 with no index") << "Edit4"
-                                          << "10"
-                                          << "0"
-                                          << "0";
+        struct Row {
+            const char *name, *box, *typed, *n2, *shown;
+        };
+        const Row rows[] = {
+            {"D1 1000 with n1 1.3", "Edit3", "1000", "1", "650"},
+            {"D2 600 with n2 1", "Edit4", "600", "1", "500"},
+            {"D2 700 with n2 2", "Edit4", "700", "2", "500"},
+            {"D2 400 with n2 2 kept", "Edit4", "400", "2", "400"},
+            {"D1 has no upper cap", "Edit3", "600", "1", "600"},
+            {"D2 with no index", "Edit4", "10", "0", "0"},
+            {"D2 with a negative index", "Edit4", "10", "-2", "0"},
+        };
+        for (const Row &r : rows)
+            QTest::newRow(r.name) << QString::fromLatin1(r.box) << QString::fromLatin1(r.typed)
+                                  << QString::fromLatin1(r.n2) << QString::fromLatin1(r.shown);
     }
     void corrections() {
         QFETCH(QString, box);
