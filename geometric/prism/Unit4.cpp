@@ -1,7 +1,7 @@
 #include "geometric/prism/Unit4.h"
 
 #include "canvas/Colours.h"
-#include "core/NumberText.h"
+#include "canvas/NumberText.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 
@@ -71,7 +71,7 @@ constexpr int kPageInsetWidth = 8, kPageInsetHeight = 28;
 
 TForm4::TForm4(QWidget *parent)
     : TDemoForm(frame(QStringLiteral("Дисперсия света"), 586, 409), parent) {
-    PageControl1 = named(new QTabWidget(this), "PageControl1");
+    PageControl1 = addControl(new QTabWidget(this), "PageControl1");
     setAlign(PageControl1, Align::Client);
     createFirstPage();
     createSecondPage();
@@ -83,7 +83,7 @@ TForm4::TForm4(QWidget *parent)
 }
 
 void TForm4::createFirstPage() {
-    TabSheet1 = named(new QWidget, "TabSheet1");
+    TabSheet1 = addControl(new QWidget, "TabSheet1");
     PageControl1->addTab(TabSheet1, QStringLiteral("Схема спектрометра на призме"));
     Panel3 = addControl(new TPanel(TabSheet1), "Panel3", QRect(0, 8, 561, 345));
     Panel3->setFrameStyle(QFrame::NoFrame);
@@ -103,7 +103,7 @@ void TForm4::createFirstPage() {
 }
 
 void TForm4::createSecondPage() {
-    TabSheet2 = named(new QWidget, "TabSheet2");
+    TabSheet2 = addControl(new QWidget, "TabSheet2");
     PageControl1->addTab(TabSheet2, QStringLiteral("Моделирование"));
     new ResizeWatch(TabSheet2, [this] { fitPage(); });
     surface = new RaySurface(TabSheet2, RaySurface::SizeFrom::Panel);

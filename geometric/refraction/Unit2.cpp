@@ -1,6 +1,6 @@
 #include "geometric/refraction/Unit2.h"
 
-#include "core/NumberText.h"
+#include "canvas/NumberText.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 
