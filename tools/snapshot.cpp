@@ -95,15 +95,17 @@ bool drag(QWidget *c, const QString &value) {
     const QStringList v = value.split(QLatin1Char(','));
     if (v.size() != 4) return false;
     const QPointF a(v[0].toInt(), v[1].toInt()), b(v[2].toInt(), v[3].toInt());
-    QMouseEvent press(QEvent::MouseButtonPress, a, c->mapToGlobal(a), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent move(QEvent::MouseMove, b, c->mapToGlobal(b), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, b, c->mapToGlobal(b), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(c, &press);
-    QApplication::sendEvent(c, &move);
-    QApplication::sendEvent(c, &release);
+    // Each event is made only after the one before it was delivered: the
+    // pointing device keeps the last position, and an event made earlier
+    // would carry a stale screen position.
+    const auto send = [c](QEvent::Type type, QPointF at, Qt::MouseButton button,
+                          Qt::MouseButtons held) {
+        QMouseEvent e(type, at, c->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(c, &e);
+    };
+    send(QEvent::MouseButtonPress, a, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, b, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, b, Qt::LeftButton, Qt::NoButton);
     return true;
 }
 
