@@ -27,7 +27,7 @@ void TImage::setBitmapSize(int w, int h) {
     if (Bitmap.width() == w && Bitmap.height() == h) return;
     QImage fresh(w, h, QImage::Format_RGB32);
     fresh.fill(Qt::white);
-    if (!Bitmap.isNull()) {
+    if (!Bitmap.isNull() && !fresh.isNull()) {
         QPainter p(&fresh);
         p.drawImage(0, 0, Bitmap);
     }
@@ -70,10 +70,7 @@ RaySurface::RaySurface(QWidget *parent, SizeFrom from) : QObject(parent), sizeFr
     setAlign(Image1, Align::Client);
     timer.setSingleShot(true);
     timer.setInterval(500);
-    connect(&timer, &QTimer::timeout, this, [this] {
-        if (redraw) redraw();
-        Image1->update();
-    });
+    connect(&timer, &QTimer::timeout, this, [this] { redrawNow(); });
     connect(Panel1, &TPanel::resized, this, &RaySurface::onResize);
 }
 
@@ -89,7 +86,12 @@ void RaySurface::setUp() {
     const QSize s = drawingSize();
     Image1->Bitmap = QImage(std::max(s.width(), 0), std::max(s.height(), 0), QImage::Format_RGB32);
     clear();
-    if (redraw) redraw();
+    redrawNow();
+}
+
+void RaySurface::redrawNow() {
+    // A picture of no width or height has nothing to draw on.
+    if (redraw && !Image1->Bitmap.isNull()) redraw();
     Image1->update();
 }
 
@@ -102,6 +104,5 @@ void RaySurface::onResize() {
         timer.start(); // restarts a running timer
         return;
     }
-    if (redraw) redraw();
-    Image1->update();
+    redrawNow();
 }

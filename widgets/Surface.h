@@ -74,6 +74,7 @@ class RaySurface : public QObject {
 
   private:
     void onResize();
+    void redrawNow();
     SizeFrom sizeFrom;
     bool deferred = false;
     QTimer timer;
