@@ -1,0 +1,62 @@
+// Starts the program, sets one demonstration going and closes the launcher
+// a moment later, the way a teacher ends the lesson. Prints how long the
+// program took from the close to the end of its last window, in ms.
+//   quit_helper interference [delay_ms]   the largest interference run
+//   quit_helper <class> [delay_ms]        that window shown (its animation)
+#include "shell/Startup.h"
+#include "shell/Unit1.h"
+#include "waves/interference/SourcePanel.h"
+#include "waves/interference/Unit12.h"
+#include "widgets/DemoForm.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// "Ymax" 107374.1823 m at a step of 1e-4 m, 200 sources: the largest run the
+// window accepts, minutes of work on both cores.
+bool startLargestInterference() {
+    Form12->Show();
+    Form12->Edit2->setText(QStringLiteral("107374.1823"));
+    Form12->Edit3->setText(QStringLiteral("0.0001"));
+    Form12->SourcePanel1->Sources.add(-100, 99, 255);
+    Form12->Button1Click();
+    return Form12->isBusy();
+}
+
+QWidget *windowOfClass(const char *name) {
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (std::strcmp(w->metaObject()->className(), name) == 0) return w;
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) return 2;
+    const int delay = argc > 2 ? std::atoi(argv[2]) : 200;
+    createAllForms();
+    Form1->show();
+    if (std::strcmp(argv[1], "interference") == 0) {
+        if (!startLargestInterference()) return 5;
+    } else if (auto *w = qobject_cast<TDemoForm *>(windowOfClass(argv[1]))) {
+        w->Show();
+    } else {
+        return 6;
+    }
+    QElapsedTimer sinceClose;
+    QTimer::singleShot(delay, [&sinceClose] {
+        sinceClose.start();
+        Form1->close();
+    });
+    const int code = QApplication::exec();
+    destroyAllForms();
+    std::printf("quit after %lld ms\n", static_cast<long long>(sinceClose.elapsed()));
+    return code;
+}
