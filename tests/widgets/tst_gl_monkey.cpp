@@ -166,10 +166,15 @@ class TestMonkey : public QObject {
         const quint32 seed = envNumber("LUMIVISTA_MONKEY_SEED", 20261208);
         const int events = int(envNumber("LUMIVISTA_MONKEY_EVENTS", 20000));
         qInfo("seed %u, %d events (replay: LUMIVISTA_MONKEY_SEED=%u)", seed, events, seed);
+        // LUMIVISTA_MONKEY_SKIP=TForm14,TForm16 leaves windows out when
+        // narrowing a failure down.
+        const QStringList skip = qEnvironmentVariable("LUMIVISTA_MONKEY_SKIP").split(u',');
         QList<TDemoForm *> windows;
         for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *d = qobject_cast<TDemoForm *>(w)) windows.append(d);
-        QCOMPARE(windows.size(), 17);
+            if (auto *d = qobject_cast<TDemoForm *>(w);
+                d && !skip.contains(QString::fromLatin1(d->metaObject()->className())))
+                windows.append(d);
+        QCOMPARE(windows.size() + (skip.size() > 1 || !skip[0].isEmpty() ? skip.size() : 0), 17);
         Monkey monkey(seed);
         QElapsedTimer clock;
         qint64 worst = 0;
