@@ -1,5 +1,6 @@
 #include "geometric/huygens/HuygensScene.h"
 
+#include "core/ClipLine.h"
 #include "core/Pixels.h"
 
 #include <algorithm>
@@ -29,30 +30,6 @@ struct Pt {
 constexpr double kNear = 8;      // lines this far outside the view are skipped
 constexpr double kClipBox = 2e5; // far points are clipped to this box first
 
-// Liang-Barsky: shortens a..b to the clip box; false if it misses it.
-bool clipToBox(Pt &a, Pt &b) {
-    double t0 = 0, t1 = 1;
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x + kClipBox, kClipBox - a.x, a.y + kClipBox, kClipBox - a.y};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    if (t0 > t1) return false;
-    const Pt from = a;
-    a = {from.x + t0 * dx, from.y + t0 * dy};
-    b = {from.x + t1 * dx, from.y + t1 * dy};
-    return true;
-}
-
 void segment(Canvas &c, Pt a, Pt b) {
     if (std::max(a.x, b.x) < -kNear || std::min(a.x, b.x) > c.width() + kNear ||
         std::max(a.y, b.y) < -kNear || std::min(a.y, b.y) > c.height() + kNear)
@@ -60,7 +37,7 @@ void segment(Canvas &c, Pt a, Pt b) {
     const double far = kPixelLimit / 2.0;
     const bool near =
         std::abs(a.x) < far && std::abs(a.y) < far && std::abs(b.x) < far && std::abs(b.y) < far;
-    if (!near && !clipToBox(a, b)) return;
+    if (!near && !clipToBox(a, b, kClipBox)) return;
     c.MoveTo(toPixel(a.x), toPixel(a.y));
     c.LineTo(toPixel(b.x), toPixel(b.y));
 }

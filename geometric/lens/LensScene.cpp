@@ -3,6 +3,7 @@
 #include "canvas/Colours.h"
 #include "canvas/Fonts.h"
 #include "canvas/NumberText.h"
+#include "core/ClipLine.h"
 #include "core/Pixels.h"
 #include "geometric/lens/ThinLens.h"
 
@@ -29,32 +30,8 @@ struct Frame {
 // the picture keeps its true direction instead of a saturated one.
 constexpr double kFar = 1e5;
 
-// Liang-Barsky: shortens a..b to the box [-kFar, kFar]^2; false if it misses.
-bool clipToBox(Px &a, Px &b) {
-    double t0 = 0, t1 = 1;
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x + kFar, kFar - a.x, a.y + kFar, kFar - a.y};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    if (t0 > t1) return false;
-    const Px from = a;
-    a = {from.x + t0 * dx, from.y + t0 * dy};
-    b = {from.x + t1 * dx, from.y + t1 * dy};
-    return true;
-}
-
 void line(Canvas &c, Px a, Px b) {
-    if (!clipToBox(a, b)) return;
+    if (!clipToBox(a, b, kFar)) return;
     c.MoveTo(toPixel(a.x), toPixel(a.y));
     c.LineTo(toPixel(b.x), toPixel(b.y));
 }
