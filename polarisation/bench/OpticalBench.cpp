@@ -2,9 +2,11 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QTimer>
 
 OpticalBench::OpticalBench(const BenchConfig &cfg, BenchScene *s, float *rx, float *ry,
                            QWidget *parent)
@@ -156,4 +158,20 @@ void OpticalBench::mouseReleaseEvent(QMouseEvent *) {
     if (!dragging) return;
     dragging = false;
     unsetCursor();
+}
+
+bool closeWithoutOpenGL(QWidget *window) {
+    if (OpticalBench::openGLAvailable()) return false;
+    QTimer::singleShot(0, window, [window] {
+        QMessageBox::critical(nullptr, QStringLiteral("Error"),
+                              QStringLiteral("SetPixelFormat failed"), QMessageBox::Ok);
+        window->close();
+    });
+    return true;
+}
+
+void fitBench(OpticalBench *bench, QWidget *panel, QSize client) {
+    if (!bench) return;
+    bench->setGeometry(panel->rect());
+    bench->setClientSize(client);
 }

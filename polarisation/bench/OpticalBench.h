@@ -72,3 +72,10 @@ class BenchScene {
     virtual void releaseLists() {}                   // the same, before the context goes
     virtual void drawFrame(OpticalBench &bench) = 0; // everything but clear & axes
 };
+
+// Without a usable OpenGL context a bench window says so and closes itself;
+// true then, and the window draws nothing.
+bool closeWithoutOpenGL(QWidget *window);
+
+// Puts a bench over its panel, its viewport from the window's client size.
+void fitBench(OpticalBench *bench, QWidget *panel, QSize client);

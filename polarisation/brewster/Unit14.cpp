@@ -112,15 +112,8 @@ void TForm14::buildInputs() {
 }
 
 void TForm14::FormShow() {
-    if (!OpticalBench::openGLAvailable()) {
-        // Without a context there is nothing to draw: say so and close.
-        QTimer::singleShot(0, this, [this] {
-            QMessageBox::critical(nullptr, QStringLiteral("Error"),
-                                  QStringLiteral("SetPixelFormat failed"), QMessageBox::Ok);
-            close();
-        });
-        return;
-    }
+    // Without a context there is nothing to draw: say so and close.
+    if (closeWithoutOpenGL(this)) return;
     delete glBench;
     readControls();
     glBench = new OpticalBench(kBrewsterBench, &brewsterScene, &rotX, &rotY, Panel2);
@@ -136,9 +129,7 @@ void TForm14::FormClose() {
 }
 
 void TForm14::fitBench() {
-    if (!glBench) return;
-    glBench->setGeometry(Panel2->rect());
-    glBench->setClientSize(size());
+    ::fitBench(glBench, Panel2, size());
 }
 
 void TForm14::resizeEvent(QResizeEvent *event) {

@@ -53,15 +53,8 @@ TForm16::TForm16(QWidget *parent)
 }
 
 void TForm16::FormShow() {
-    if (!OpticalBench::openGLAvailable()) {
-        // Without a context there is nothing to draw: say so and close.
-        QTimer::singleShot(0, this, [this] {
-            QMessageBox::critical(nullptr, QStringLiteral("Error"),
-                                  QStringLiteral("SetPixelFormat failed"), QMessageBox::Ok);
-            close();
-        });
-        return;
-    }
+    // Without a context there is nothing to draw: say so and close.
+    if (closeWithoutOpenGL(this)) return;
     delete glBench;
     glBench = new OpticalBench(kMalusBench, &malusScene, &rotX, &rotY, Panel2);
     connect(glBench, &OpticalBench::frameStarting, this, [this] { beforeFrame(); });
@@ -77,9 +70,7 @@ void TForm16::FormClose() {
 }
 
 void TForm16::fitBench() {
-    if (!glBench) return;
-    glBench->setGeometry(Panel2->rect());
-    glBench->setClientSize(size());
+    ::fitBench(glBench, Panel2, size());
 }
 
 void TForm16::resizeEvent(QResizeEvent *event) {
