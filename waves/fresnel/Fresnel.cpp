@@ -1,0 +1,154 @@
+#include "waves/fresnel/Fresnel.h"
+
+#include "core/ParallelRows.h"
+#include "waves/fresnel/FresnelElements.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+using LD = long double;
+constexpr LD kPi = 3.141592653589793L;
+constexpr LD kTwoPi = 6.283185307179586L;
+// Elements per work item: about a millisecond, the bound on a cancellation's delay.
+constexpr double kItemElements = 1 << 18;
+
+bool finite(LD v) {
+    return std::isfinite(v);
+}
+
+// The polar angles from the inner to the outer edge, stepped as the sum
+// always stepped them: alpha += d alpha while alpha <= alpha_out.
+void polarRings(const FresnelInputs &in, LD rho, FresnelPlan &plan) {
+    const LD alphaIn = std::atan(in.innerRadius / in.z1);
+    const LD alphaOut = std::atan(in.outerRadius / in.z1);
+    const LD step = (alphaOut - alphaIn) / in.radialSteps;
+    // A ring of no width would never step past its edge: nothing passes it.
+    if (!(step > 0) || !finite(step)) return;
+    const LD z = in.z1 + in.z2;
+    LD alpha = alphaIn;
+    for (int i = 0; alpha <= alphaOut && i <= in.radialSteps + 1; ++i, alpha += step) {
+        plan.h.push_back(static_cast<double>(z - rho * std::cos(alpha)));
+        plan.s.push_back(static_cast<double>(rho * std::sin(alpha)));
+    }
+}
+
+// The azimuths 0, d phi, ... up to 2 pi. The screen point lies in the plane
+// of phi = 90 degrees, so phi and 180 - phi give the same element: each pair
+// is summed once with weight 2 (the closing 2 pi repeats 0).
+void azimuths(const FresnelInputs &in, FresnelPlan &plan) {
+    const int n = in.azimuthSteps;
+    const LD step = kPi / n;
+    std::vector<LD> phi;
+    for (LD p = 0; p <= kTwoPi && static_cast<int>(phi.size()) <= 2 * n + 1; p += step)
+        phi.push_back(p);
+    std::vector<int> weight(2 * n, 0);
+    for (std::size_t j = 0; j < phi.size(); ++j) {
+        const int a = static_cast<int>(j % (2 * n));
+        const int b = ((n - a) % (2 * n) + 2 * n) % (2 * n);
+        ++weight[std::min(a, b)];
+    }
+    for (int j = 0; j < 2 * n; ++j) {
+        if (weight[j] == 0) continue;
+        plan.cosPhi.push_back(static_cast<double>(std::cos(phi[j])));
+        plan.sinPhi.push_back(static_cast<double>(std::sin(phi[j])));
+        plan.weight.push_back(static_cast<double>(weight[j]));
+    }
+    // Padding to whole vectors: weight 0 adds nothing.
+    while (plan.weight.size() % kFresnelLanes != 0) {
+        plan.cosPhi.push_back(1);
+        plan.sinPhi.push_back(0);
+        plan.weight.push_back(0);
+    }
+}
+
+FresnelPlan makePlan(const FresnelInputs &in) {
+    FresnelPlan plan;
+    const LD lambda = in.wavelengthNm * 1e-9L;
+    const LD rho = std::sqrt(in.z1 * in.z1 + in.screenRadius * in.screenRadius);
+    const LD z = in.z1 + in.z2;
+    plan.turnsPerMetre = static_cast<double>(1 / lambda);
+    plan.halfInverseRho = static_cast<double>(1 / (2 * rho));
+    plan.K = static_cast<double>(in.K);
+    polarRings(in, rho, plan);
+    azimuths(in, plan);
+    const LD dr = in.screenRadius * 0.005L;
+    LD r = 0;
+    for (int k = 0; r < in.screenRadius && k < kFresnelEntries; ++k, r += dr) {
+        plan.r.push_back(static_cast<double>(r));
+        // rho² + d² - Q with Q = (z1 + z2)² + r²: the part without d².
+        plan.g.push_back(static_cast<double>(rho * rho - (z * z + r * r)));
+    }
+    return plan;
+}
+
+} // namespace
+
+FresnelProblem checkFresnel(const FresnelInputs &in) {
+    if (!(in.wavelengthNm > 0)) return FresnelProblem::Wavelength;
+    if (!(in.z1 > 0) || !finite(in.z1)) return FresnelProblem::SourceDistance;
+    if (!(in.z1 + in.z2 > 0) || !finite(in.z1 + in.z2)) return FresnelProblem::ScreenDistance;
+    if (!(in.screenRadius > 0) || !finite(in.screenRadius)) return FresnelProblem::ScreenRadius;
+    if (in.radialSteps < 1 || in.azimuthSteps < 1 || in.radialSteps > kFresnelMaxSteps ||
+        in.azimuthSteps > kFresnelMaxSteps)
+        return FresnelProblem::Steps;
+    return FresnelProblem::None;
+}
+
+FresnelProfile computeFresnel(const FresnelInputs &in, RunControl &control) {
+    FresnelProfile out{};
+    if (checkFresnel(in) != FresnelProblem::None) return out;
+    const FresnelPlan plan = makePlan(in);
+    const int entries = static_cast<int>(plan.r.size());
+    const int rings = static_cast<int>(plan.h.size());
+    const int azimuthCount = static_cast<int>(plan.weight.size());
+    if (entries == 0 || rings == 0) return out;
+    // Items are (entry, block of rings); partial sums are added in item
+    // order afterwards, so the result does not depend on the threads.
+    const int block = std::clamp(static_cast<int>(kItemElements / azimuthCount), 1, rings);
+    const int blocks = (rings + block - 1) / block;
+    std::vector<double> partC(static_cast<std::size_t>(entries) * blocks);
+    std::vector<double> partS(partC.size());
+    ParallelRows items;
+    items.first = 0;
+    items.last = static_cast<std::int64_t>(partC.size()) - 1;
+    items.chunk = 1;
+    items.helpers = helperThreadsFor(static_cast<double>(entries) * rings * azimuthCount);
+    const std::int64_t total = items.last + 1;
+    runParallelRows(
+        items,
+        [&](std::int64_t first, std::int64_t last) {
+            for (std::int64_t t = first; t <= last; ++t) {
+                const int k = static_cast<int>(t / blocks);
+                const int b = static_cast<int>(t % blocks);
+                const int from = b * block, to = std::min(rings, from + block);
+                sumFresnelElements(plan, k, from, to, partC[t], partS[t]);
+            }
+        },
+        control.cancelFlag(), [&](std::int64_t done) { control.progress(done, total); });
+    if (control.cancelled()) return out;
+    std::array<double, kFresnelEntries> intensity{};
+    double largest = 0;
+    for (int k = 0; k < entries; ++k) {
+        double c = 0, s = 0;
+        for (int b = 0; b < blocks; ++b) {
+            c += partC[static_cast<std::size_t>(k) * blocks + b];
+            s += partS[static_cast<std::size_t>(k) * blocks + b];
+        }
+        intensity[k] = c * c + s * s;
+        if (intensity[k] > largest) largest = intensity[k];
+    }
+    // Nothing arrived (or the sums overflowed): a black screen, not 0 / 0.
+    if (!(largest > 0) || !std::isfinite(largest)) return out;
+    for (int k = 0; k < entries; ++k) {
+        const double v = intensity[k];
+        // The brightest entry is 255 exactly: v x 255 / v may round below.
+        if (v >= largest)
+            out[k] = 255;
+        else if (v > 0)
+            out[k] = static_cast<std::int32_t>(std::min(v * 255 / largest, 255.0));
+    }
+    return out;
+}
