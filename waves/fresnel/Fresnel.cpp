@@ -129,6 +129,7 @@ FresnelProfile computeFresnel(const FresnelInputs &in, RunControl &control) {
         },
         control.cancelFlag(), [&](std::int64_t done) { control.progress(done, total); });
     if (control.cancelled()) return out;
+    control.percent(100);
     std::array<double, kFresnelEntries> intensity{};
     double largest = 0;
     for (int k = 0; k < entries; ++k) {

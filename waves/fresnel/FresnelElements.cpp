@@ -99,7 +99,7 @@ struct Ring {
 
 // One ring's elements at every azimuth, added to per-azimuth sums (so the
 // loop vectorises without reordering any sum).
-__attribute__((target_clones("avx2", "default"))) void
+__attribute__((target_clones("avx512f", "avx2", "default"))) void
 addRing(const double *__restrict cosPhi, const double *__restrict sinPhi,
         const double *__restrict weight, double *__restrict sumC, double *__restrict sumS,
         int count, Ring ring, double halfInverseRho, double turnsPerMetre, double K) {
