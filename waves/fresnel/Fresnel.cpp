@@ -37,7 +37,8 @@ void polarRings(const FresnelInputs &in, LD rho, FresnelPlan &plan) {
 
 // The azimuths 0, d phi, ... up to 2 pi. The screen point lies in the plane
 // of phi = 90 degrees, so phi and 180 - phi give the same element: each pair
-// is summed once with weight 2 (the closing 2 pi repeats 0).
+// is summed once with weight 2 (the closing 2 pi repeats 0). Only sin(phi)
+// enters the distance.
 void azimuths(const FresnelInputs &in, FresnelPlan &plan) {
     const int n = in.azimuthSteps;
     const LD step = kPi / n;
@@ -52,13 +53,11 @@ void azimuths(const FresnelInputs &in, FresnelPlan &plan) {
     }
     for (int j = 0; j < 2 * n; ++j) {
         if (weight[j] == 0) continue;
-        plan.cosPhi.push_back(static_cast<double>(std::cos(phi[j])));
         plan.sinPhi.push_back(static_cast<double>(std::sin(phi[j])));
         plan.weight.push_back(static_cast<double>(weight[j]));
     }
     // Padding to whole vectors: weight 0 adds nothing.
     while (plan.weight.size() % kFresnelLanes != 0) {
-        plan.cosPhi.push_back(1);
         plan.sinPhi.push_back(0);
         plan.weight.push_back(0);
     }

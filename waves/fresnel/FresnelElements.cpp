@@ -8,7 +8,6 @@
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
-constexpr double kInverseTwoPi = 0.15915494309189535;
 constexpr double kHalfPi = 1.5707963267948966;
 constexpr double kFloatMax = 3.4028234663852886e38;
 
@@ -51,27 +50,28 @@ inline double expNegative(double x) {
     const double r = -x - n * 6.93147180369123816490e-01 - n * 1.90821492927058770002e-10;
     const double p =
         1 +
-        r * (1 +
-             r * (1.0 / 2 +
-                  r * (1.0 / 6 +
-                       r * (1.0 / 24 +
-                            r * (1.0 / 120 +
-                                 r * (1.0 / 720 + r * (1.0 / 5040 +
-                                                       r * (1.0 / 40320 +
-                                                            r * (1.0 / 362880 +
-                                                                 r * (1.0 / 3628800 +
-                                                                      r * (1.0 / 39916800 +
-                                                                           r / 479001600)))))))))));
+        r * (1 + r * (1.0 / 2 +
+                      r * (1.0 / 6 +
+                           r * (1.0 / 24 +
+                                r * (1.0 / 120 +
+                                     r * (1.0 / 720 +
+                                          r * (1.0 / 5040 +
+                                               r * (1.0 / 40320 +
+                                                    r * (1.0 / 362880 +
+                                                         r * (1.0 / 3628800 +
+                                                              r * (1.0 / 39916800 +
+                                                                   r * (1.0 / 479001600))))))))))));
     // The low bits of `shifted` hold n; moved into the exponent field.
     const double scale = std::bit_cast<double>((bits << 52) + (std::uint64_t{1023} << 52));
     return p * scale;
 }
 
-// cos and sin of 2 pi x for x in [0, 1]: brought to |t| <= pi / 4 around the
-// nearest quarter turn q, which then swaps and negates.
-inline void cosSinTurn(double x, double &cosine, double &sine) {
-    const double q = std::floor(4 * x + 0.5); // 0..4
-    const double t = kTwoPi * (x - 0.25 * q);
+// cos and sin of an angle in [0, 2 pi]: brought to |t| <= pi / 4 around the
+// nearest quarter turn q (pi / 2 in two parts, the first exact in q x it),
+// which then swaps and negates.
+inline void cosSin(double angle, double &cosine, double &sine) {
+    const double q = std::floor(angle * 0.6366197723675814 + 0.5); // 0..4
+    const double t = (angle - q * 1.5707963267341256) - q * 6.077100506506192e-11;
     const double t2 = t * t;
     const double s =
         t * (1 + t2 * (-1.0 / 6 +
@@ -93,20 +93,19 @@ inline void cosSinTurn(double x, double &cosine, double &sine) {
     sine = ((q == 2) | (q == 3)) ? -ss : ss;
 }
 
+// One ring against one screen point: d² = s² + h² + r² - 2 r s sin(phi).
 struct Ring {
-    double h2, s, r, g;
+    double d2Base, twoRS, s, g;
 };
 
 // One ring's elements at every azimuth, added to per-azimuth sums (so the
 // loop vectorises without reordering any sum).
 __attribute__((target_clones("avx512f", "avx2", "default"))) void
-addRing(const double *__restrict cosPhi, const double *__restrict sinPhi,
-        const double *__restrict weight, double *__restrict sumC, double *__restrict sumS,
-        int count, Ring ring, double halfInverseRho, double turnsPerMetre, double K) {
+addRing(const double *__restrict sinPhi, const double *__restrict weight, double *__restrict sumC,
+        double *__restrict sumS, int count, Ring ring, double halfInverseRho, double turnsPerMetre,
+        double K) {
     for (int j = 0; j < count; ++j) {
-        const double X = ring.s * cosPhi[j];
-        const double Y = ring.r - ring.s * sinPhi[j];
-        const double d2 = X * X + ring.h2 + Y * Y;
+        const double d2 = ring.d2Base - ring.twoRS * sinPhi[j];
         const double d = std::sqrt(d2);
         const double c0 = (ring.g + d2) * halfInverseRho / d;
         // c >= 0: the screen point lies behind the wavefront.
@@ -119,7 +118,7 @@ addRing(const double *__restrict cosPhi, const double *__restrict sinPhi,
         const double a = ring.s * expNegative(K * static_cast<double>(chi));
         const float A = static_cast<float>(std::min(std::max(a, -kFloatMax), kFloatMax));
         double cs, sn;
-        cosSinTurn(static_cast<double>(psi) * kInverseTwoPi, cs, sn);
+        cosSin(static_cast<double>(psi), cs, sn);
         const double weighted = static_cast<double>(A) * weight[j];
         const double w = ahead ? weighted : 0.0;
         sumC[j] += w * cs;
@@ -136,9 +135,10 @@ void sumFresnelElements(const FresnelPlan &plan, int k, int fromRing, int toRing
     sumC.assign(static_cast<std::size_t>(count), 0.0);
     sumS.assign(static_cast<std::size_t>(count), 0.0);
     for (int i = fromRing; i < toRing; ++i) {
-        const Ring ring{plan.h[i] * plan.h[i], plan.s[i], plan.r[k], plan.g[k]};
-        addRing(plan.cosPhi.data(), plan.sinPhi.data(), plan.weight.data(), sumC.data(),
-                sumS.data(), count, ring, plan.halfInverseRho, plan.turnsPerMetre, plan.K);
+        const double h = plan.h[i], s = plan.s[i], r = plan.r[k];
+        const Ring ring{s * s + h * h + r * r, 2 * r * s, s, plan.g[k]};
+        addRing(plan.sinPhi.data(), plan.weight.data(), sumC.data(), sumS.data(), count, ring,
+                plan.halfInverseRho, plan.turnsPerMetre, plan.K);
     }
     C = 0;
     S = 0;

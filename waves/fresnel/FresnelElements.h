@@ -8,11 +8,11 @@ constexpr int kFresnelLanes = 8;
 
 // Everything the elements need, in double precision, prepared once per run.
 struct FresnelPlan {
-    std::vector<double> h, s;                   // per ring: axial distance to the screen, radius
-    std::vector<double> cosPhi, sinPhi, weight; // per azimuth (folded, padded with weight 0)
-    std::vector<double> r, g;                   // per screen entry: radius, rho² - Q
-    double turnsPerMetre = 0;                   // 1 / lambda
-    double halfInverseRho = 0;                  // 1 / (2 rho)
+    std::vector<double> h, s;           // per ring: axial distance to the screen, radius
+    std::vector<double> sinPhi, weight; // per azimuth (folded, padded with weight 0)
+    std::vector<double> r, g;           // per screen entry: radius, rho² - Q
+    double turnsPerMetre = 0;           // 1 / lambda
+    double halfInverseRho = 0;          // 1 / (2 rho)
     double K = 0;
 };
 
