@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <limits>
 
 TForm9 *Form9 = nullptr;
 
@@ -29,8 +30,14 @@ QLineEdit *input(QWidget *p, const char *name, const QString &text, int y, QLabe
     return addEdit(p, name, text, QRect(8, y + 15, 150, 21));
 }
 
+// A number beyond a float's range becomes infinite (and is refused or
+// gives a black picture) rather than an undefined conversion.
 float readFloat(const QLineEdit *e) {
-    return static_cast<float>(readNumber(e->text()));
+    const double v = readNumber(e->text());
+    constexpr double top = std::numeric_limits<float>::max();
+    if (v > top) return std::numeric_limits<float>::infinity();
+    if (v < -top) return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(v);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -19,6 +20,15 @@ bool finite(LD v) {
     return std::isfinite(v);
 }
 
+// long double to double, saturating: a finite value beyond double's range
+// becomes infinite instead of undefined.
+double toDouble(LD v) {
+    constexpr LD top = std::numeric_limits<double>::max();
+    if (v > top) return std::numeric_limits<double>::infinity();
+    if (v < -top) return -std::numeric_limits<double>::infinity();
+    return static_cast<double>(v);
+}
+
 // The polar angles from the inner to the outer edge, stepped as the sum
 // always stepped them: alpha += d alpha while alpha <= alpha_out.
 void polarRings(const FresnelInputs &in, LD rho, FresnelPlan &plan) {
@@ -30,8 +40,8 @@ void polarRings(const FresnelInputs &in, LD rho, FresnelPlan &plan) {
     const LD z = in.z1 + in.z2;
     LD alpha = alphaIn;
     for (int i = 0; alpha <= alphaOut && i <= in.radialSteps + 1; ++i, alpha += step) {
-        plan.h.push_back(static_cast<double>(z - rho * std::cos(alpha)));
-        plan.s.push_back(static_cast<double>(rho * std::sin(alpha)));
+        plan.h.push_back(toDouble(z - rho * std::cos(alpha)));
+        plan.s.push_back(toDouble(rho * std::sin(alpha)));
     }
 }
 
@@ -53,7 +63,7 @@ void azimuths(const FresnelInputs &in, FresnelPlan &plan) {
     }
     for (int j = 0; j < 2 * n; ++j) {
         if (weight[j] == 0) continue;
-        plan.sinPhi.push_back(static_cast<double>(std::sin(phi[j])));
+        plan.sinPhi.push_back(toDouble(std::sin(phi[j])));
         plan.weight.push_back(static_cast<double>(weight[j]));
     }
     // Padding to whole vectors: weight 0 adds nothing.
@@ -68,19 +78,48 @@ FresnelPlan makePlan(const FresnelInputs &in) {
     const LD lambda = in.wavelengthNm * 1e-9L;
     const LD rho = std::sqrt(in.z1 * in.z1 + in.screenRadius * in.screenRadius);
     const LD z = in.z1 + in.z2;
-    plan.turnsPerMetre = static_cast<double>(1 / lambda);
-    plan.halfInverseRho = static_cast<double>(1 / (2 * rho));
-    plan.K = static_cast<double>(in.K);
+    plan.turnsPerMetre = toDouble(1 / lambda);
+    plan.halfInverseRho = toDouble(1 / (2 * rho));
+    plan.K = toDouble(in.K);
     polarRings(in, rho, plan);
     azimuths(in, plan);
     const LD dr = in.screenRadius * 0.005L;
     LD r = 0;
     for (int k = 0; r < in.screenRadius && k < kFresnelEntries; ++k, r += dr) {
-        plan.r.push_back(static_cast<double>(r));
+        plan.r.push_back(toDouble(r));
         // rho² + d² - Q with Q = (z1 + z2)² + r²: the part without d².
-        plan.g.push_back(static_cast<double>(rho * rho - (z * z + r * r)));
+        plan.g.push_back(toDouble(rho * rho - (z * z + r * r)));
     }
     return plan;
+}
+
+// Intensities from the partial sums, added in item order so that the
+// result does not depend on the threads; the brightest entry becomes 255.
+FresnelProfile normalise(int entries, int blocks, const std::vector<double> &partC,
+                         const std::vector<double> &partS) {
+    FresnelProfile out{};
+    std::array<double, kFresnelEntries> intensity{};
+    double largest = 0;
+    for (int k = 0; k < entries; ++k) {
+        double c = 0, s = 0;
+        for (int b = 0; b < blocks; ++b) {
+            c += partC[static_cast<std::size_t>(k) * blocks + b];
+            s += partS[static_cast<std::size_t>(k) * blocks + b];
+        }
+        intensity[k] = c * c + s * s;
+        if (intensity[k] > largest) largest = intensity[k];
+    }
+    // Nothing arrived (or the sums overflowed): a black screen, not 0 / 0.
+    if (!(largest > 0) || !std::isfinite(largest)) return out;
+    for (int k = 0; k < entries; ++k) {
+        const double v = intensity[k];
+        // The brightest entry is 255 exactly: v x 255 / v may round below.
+        if (v >= largest)
+            out[k] = 255;
+        else if (v > 0)
+            out[k] = static_cast<std::int32_t>(std::min(v * 255 / largest, 255.0));
+    }
+    return out;
 }
 
 } // namespace
@@ -129,26 +168,5 @@ FresnelProfile computeFresnel(const FresnelInputs &in, RunControl &control) {
         control.cancelFlag(), [&](std::int64_t done) { control.progress(done, total); });
     if (control.cancelled()) return out;
     control.percent(100);
-    std::array<double, kFresnelEntries> intensity{};
-    double largest = 0;
-    for (int k = 0; k < entries; ++k) {
-        double c = 0, s = 0;
-        for (int b = 0; b < blocks; ++b) {
-            c += partC[static_cast<std::size_t>(k) * blocks + b];
-            s += partS[static_cast<std::size_t>(k) * blocks + b];
-        }
-        intensity[k] = c * c + s * s;
-        if (intensity[k] > largest) largest = intensity[k];
-    }
-    // Nothing arrived (or the sums overflowed): a black screen, not 0 / 0.
-    if (!(largest > 0) || !std::isfinite(largest)) return out;
-    for (int k = 0; k < entries; ++k) {
-        const double v = intensity[k];
-        // The brightest entry is 255 exactly: v x 255 / v may round below.
-        if (v >= largest)
-            out[k] = 255;
-        else if (v > 0)
-            out[k] = static_cast<std::int32_t>(std::min(v * 255 / largest, 255.0));
-    }
-    return out;
+    return normalise(entries, blocks, partC, partS);
 }
