@@ -4,8 +4,10 @@
 #include "waves/fresnel/FresnelElements.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <limits>
+#include <mutex>
 #include <vector>
 
 namespace {
@@ -155,6 +157,15 @@ FresnelProfile computeFresnel(const FresnelInputs &in, RunControl &control) {
     items.chunk = 1;
     items.helpers = helperThreadsFor(static_cast<double>(entries) * rings * azimuthCount);
     const std::int64_t total = items.last + 1;
+    // Every thread reports, so a core the machine takes away for a while
+    // does not hold the bar; one at a time and from the shared count, so
+    // the reports never go back.
+    std::atomic<std::int64_t> done{0};
+    std::mutex reporting;
+    const auto report = [&] {
+        const std::unique_lock<std::mutex> lock(reporting, std::try_to_lock);
+        if (lock.owns_lock()) control.progress(done.load(), total);
+    };
     runParallelRows(
         items,
         [&](std::int64_t first, std::int64_t last) {
@@ -163,9 +174,11 @@ FresnelProfile computeFresnel(const FresnelInputs &in, RunControl &control) {
                 const int b = static_cast<int>(t % blocks);
                 const int from = b * block, to = std::min(rings, from + block);
                 sumFresnelElements(plan, k, from, to, partC[t], partS[t]);
+                done.fetch_add(1);
+                report();
             }
         },
-        control.cancelFlag(), [&](std::int64_t done) { control.progress(done, total); });
+        control.cancelFlag());
     if (control.cancelled()) return out;
     control.percent(100);
     return normalise(entries, blocks, partC, partS);
