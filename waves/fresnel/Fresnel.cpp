@@ -65,7 +65,8 @@ void azimuths(const FresnelInputs &in, FresnelPlan &plan) {
     }
     for (int j = 0; j < 2 * n; ++j) {
         if (weight[j] == 0) continue;
-        plan.sinPhi.push_back(toDouble(std::sin(phi[j])));
+        const LD angle = static_cast<std::size_t>(j) < phi.size() ? phi[j] : j * step;
+        plan.sinPhi.push_back(toDouble(std::sin(angle)));
         plan.weight.push_back(static_cast<double>(weight[j]));
     }
     // Padding to whole vectors: weight 0 adds nothing.
