@@ -1,6 +1,193 @@
 #include "waves/fresnel/Unit10.h"
 
+#include "core/NumberText.h"
+#include "waves/fresnel/FresnelScene.h"
+#include "widgets/Align.h"
+#include "widgets/BackgroundComputation.h"
+#include "widgets/Controls.h"
+#include "widgets/Csafespinedit.h"
+#include "widgets/Surface.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+
 TForm10 *Form10 = nullptr;
 
+namespace {
+
+// A caption above its box and the unit "м" to the box's right.
+QLineEdit *input(QWidget *p, const char *name, const QString &text, int y, QLabel *&caption,
+                 const char *captionName, const QString &captionText, QLabel *&unit,
+                 const char *unitName) {
+    caption = addLabel(p, captionName, captionText, QPoint(8, y));
+    unit = addLabel(p, unitName, QStringLiteral("м"), QPoint(164, y + 18));
+    return addEdit(p, name, text, QRect(8, y + 15, 150, 21));
+}
+
+TImage *picture(QWidget *page, const char *name) {
+    auto *image = new TImage(page);
+    image->setObjectName(QLatin1String(name));
+    image->Stretch = true;
+    image->Bitmap = QImage(400, 400, QImage::Format_RGB32);
+    image->Bitmap.fill(Qt::white);
+    setAlign(image, Align::Client);
+    return image;
+}
+
+int steps(TCSpinEdit *s) {
+    return std::min(s->Value(), kFresnelMaxSteps);
+}
+
+} // namespace
+
 TForm10::TForm10(QWidget *parent)
-    : TDemoForm(frame(QStringLiteral("Дифракция Френеля"), 625, 455), parent) {}
+    : TDemoForm(frame(QStringLiteral("Дифракция Френеля"), 625, 455), parent) {
+    Panel2 = new TPanel(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel2->setLineWidth(2);
+    Panel2->resize(207, height());
+    setAlign(Panel2, Align::Right);
+    buildPages();
+    buildControls();
+    Computation = new TBackgroundComputation(this);
+    connect(Computation, &TBackgroundComputation::runningChanged, this, &TForm10::setBusy);
+    connect(Computation, &TBackgroundComputation::progressChanged, ProgressBar1,
+            &QProgressBar::setValue);
+    connect(Button1, &QPushButton::clicked, this, &TForm10::Button1Click);
+}
+
+void TForm10::buildPages() {
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    setAlign(PageControl1, Align::Client);
+    TabSheet1 = new QWidget;
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    TabSheet2 = new QWidget;
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    PageControl1->addTab(TabSheet1, QStringLiteral("Картинка"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("График"));
+    Image1 = picture(TabSheet1, "Image1");
+    Image2 = picture(TabSheet2, "Image2");
+}
+
+void TForm10::buildControls() {
+    QWidget *p = Panel2;
+    Label1 = addLabel(p, "Label1", QStringLiteral("Длина волны"), QPoint(8, 11));
+    CSpinEdit1 = addSpinEdit(p, "CSpinEdit1", QRect(100, 8, 60, 21), 0, 0, 405);
+    CSpinEdit1->Increment = 10;
+    Label5 = addLabel(p, "Label5", QStringLiteral("нм"), QPoint(164, 11));
+    Edit1 = input(p, "Edit1", QStringLiteral("0.01"), 32, Label12, "Label12",
+                  QStringLiteral("Источник-отверстие:"), Label13, "Label13");
+    Edit2 = input(p, "Edit2", QStringLiteral("0.01"), 70, Label2, "Label2",
+                  QStringLiteral("Отверстие-экран"), Label6, "Label6");
+    Edit6 = input(p, "Edit6", QStringLiteral("0.00000"), 108, Label15, "Label15",
+                  QStringLiteral("Внутр. рад. отверстия:"), Label16, "Label16");
+    Edit3 = input(p, "Edit3", QStringLiteral("0.00011"), 146, Label3, "Label3",
+                  QStringLiteral("Внешн. рад. отверстия:"), Label7, "Label7");
+    Edit4 = input(p, "Edit4", QStringLiteral("0.0003"), 184, Label4, "Label4",
+                  QStringLiteral("Радиус экрана"), Label8, "Label8");
+    Label10 = addLabel(p, "Label10", QStringLiteral("Радиальное разбиение"), QPoint(8, 229));
+    CSpinEdit2 = addSpinEdit(p, "CSpinEdit2", QRect(146, 226, 54, 21), 10, 10000, 100);
+    Label11 = addLabel(p, "Label11", QStringLiteral("Тангенциальное:"), QPoint(8, 255));
+    CSpinEdit3 = addSpinEdit(p, "CSpinEdit3", QRect(146, 252, 54, 21), 10, 10000, 100);
+    Label14 = addLabel(p, "Label14", QStringLiteral("For exp(K*beta): K="), QPoint(8, 281));
+    Edit5 = addEdit(p, "Edit5", QStringLiteral("100"), QRect(146, 278, 54, 21));
+    CheckBox1 = addCheckBox(p, "CheckBox1", QStringLiteral("Включить цвета"), QPoint(8, 306), true);
+    CheckBox2 = addCheckBox(p, "CheckBox2", QStringLiteral("Контур объекта"), QPoint(8, 326));
+    Label9 = addLabel(p, "Label9", QString(), QPoint(8, 346));
+    Button1 = addButton(p, "Button1", QStringLiteral("Построить"), QRect(8, 352, 190, 27));
+    ProgressBar1 = addControl(new QProgressBar(p), "ProgressBar1", QRect(0, 0, 200, 16));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setTextVisible(false);
+    setAlign(ProgressBar1, Align::Bottom);
+    ProgressBar1->hide();
+}
+
+bool TForm10::isBusy() const {
+    return Computation->isRunning();
+}
+
+FresnelInputs TForm10::readInputs() {
+    FresnelInputs in;
+    in.wavelengthNm = CSpinEdit1->Value();
+    in.z1 = readNumber(Edit1->text());
+    in.z2 = readNumber(Edit2->text());
+    in.innerRadius = readNumber(Edit6->text());
+    in.outerRadius = readNumber(Edit3->text());
+    in.screenRadius = readNumber(Edit4->text());
+    in.radialSteps = steps(CSpinEdit2);
+    in.azimuthSteps = steps(CSpinEdit3);
+    in.K = readNumber(Edit5->text());
+    return in;
+}
+
+void TForm10::Button1Click() {
+    if (isBusy()) return;
+    // Read here, on the UI thread; the panel stays disabled until the pictures are drawn.
+    const FresnelInputs in = readInputs();
+    const FresnelProblem problem = checkFresnel(in);
+    if (problem != FresnelProblem::None) {
+        showProblem(problem);
+        return;
+    }
+    // A result that arrives while the window is hidden is drawn all the
+    // same and shown when the window comes back.
+    Computation->start<FresnelProfile>(
+        [in](RunControl &control) { return computeFresnel(in, control); },
+        [this](FresnelProfile &profile) {
+            Result = profile;
+            DrawResult();
+        });
+}
+
+void TForm10::DrawResult() {
+    FresnelView view;
+    view.colour = CheckBox1->isChecked();
+    view.wavelengthNm = CSpinEdit1->Value();
+    view.screenRadius = readNumber(Edit4->text());
+    view.outline = CheckBox2->isChecked();
+    // The outline follows the boxes as they read now.
+    view.outlineRadius = fresnelOutlineRadius(readNumber(Edit3->text()), view.screenRadius);
+    drawFresnelGraph(Image2->Bitmap, Result, view);
+    drawFresnelRings(Image1->Bitmap, Result, view);
+    Image1->update();
+    Image2->update();
+}
+
+void TForm10::setBusy(bool on) {
+    ProgressBar1->setValue(0);
+    ProgressBar1->setVisible(on);
+    Panel2->setEnabled(!on);
+}
+
+void TForm10::showProblem(FresnelProblem problem) {
+    QString text;
+    switch (problem) {
+    case FresnelProblem::Wavelength:
+        text = QStringLiteral("Длина волны должна быть больше нуля.");
+        break;
+    case FresnelProblem::SourceDistance:
+        text = QStringLiteral("Расстояние от источника до отверстия должно быть больше нуля.");
+        break;
+    case FresnelProblem::ScreenDistance:
+        text = QStringLiteral("Расстояние от источника до экрана должно быть больше нуля.");
+        break;
+    case FresnelProblem::ScreenRadius:
+        text = QStringLiteral("Радиус экрана должен быть больше нуля.");
+        break;
+    default:
+        text = QStringLiteral("Разбиение должно быть не меньше 1.");
+        break;
+    }
+    auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->show();
+    MessageBox1 = box;
+}

@@ -1,13 +1,12 @@
 #include "waves/interference/InterferenceKernel.h"
 
 #include "core/Numbers.h"
+#include "core/ParallelRows.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
-#include <system_error>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -183,63 +182,31 @@ void computeInterferenceRows(const InterferenceInputs &in, std::int64_t n, float
 
 namespace {
 
-// Rows shared out in chunks to the calling thread and its helpers.
-struct RowQueue {
-    std::int64_t first, last, chunk;
-    std::atomic<std::int64_t> next{0};
-    std::atomic<std::int64_t> done{0};
-
-    // Computes chunks until none is left or the run is cancelled.
-    template <class AfterChunk>
-    void work(const Prepared &p, std::int64_t n, float *out, const std::atomic<bool> &cancel,
-              AfterChunk after) {
-        while (!cancel.load(std::memory_order_relaxed)) {
-            const std::int64_t start = first + next.fetch_add(chunk);
-            if (start > last) return;
-            const std::int64_t end = std::min(last, start + chunk - 1);
-            computeRows(p, n, out, start, end);
-            done.fetch_add(end - start + 1);
-            after();
-        }
-    }
-};
-
-int helperCount(std::int64_t rows, std::size_t sources) {
-    // Below about a millisecond of work a second thread costs more than it gives.
-    if (static_cast<double>(rows) * static_cast<double>(sources) < 2e5) return 0;
-    const unsigned cores = std::thread::hardware_concurrency();
-    return static_cast<int>(std::clamp(cores, 1u, 8u)) - 1;
-}
-
 void computeAll(const InterferenceInputs &in, std::int64_t n, float *out,
                 const std::function<void(int)> &progress, const std::atomic<bool> &cancel) {
-    RowQueue q;
-    q.first = 1 - n;
-    q.last = n - 1;
-    const std::int64_t rows = q.last - q.first + 1;
-    if (rows <= 0) return;
-    q.chunk = std::max<std::int64_t>(kBlock, (rows / 200 + kBlock - 1) / kBlock * kBlock);
+    ParallelRows rows;
+    rows.first = 1 - n;
+    rows.last = n - 1;
+    const std::int64_t count = rows.last - rows.first + 1;
+    if (count <= 0) return;
+    rows.chunk = std::max<std::int64_t>(kBlock, (count / 200 + kBlock - 1) / kBlock * kBlock);
+    rows.helpers = helperThreadsFor(static_cast<double>(count) * in.sources.size());
     int last = 0;
-    const auto report = [&] {
+    const auto report = [&](std::int64_t done) {
         // The row index reached, as a percentage of 2n.
-        const int p = static_cast<int>(q.done.load() * 100 / (2 * n));
+        const int p = static_cast<int>(done * 100 / (2 * n));
         if (p != last && progress) progress(p);
         last = p;
     };
     // The sources in metres, once for the whole run and every thread.
     const Prepared prepared = prepare(in);
-    std::vector<std::thread> helpers;
-    for (int h = helperCount(rows, prepared.x.size()); h > 0; --h) {
-        try {
-            helpers.emplace_back([&] { q.work(prepared, n, out, cancel, [] {}); });
-        } catch (const std::system_error &) {
-            break; // no thread to be had: the calling thread does it all
-        }
-    }
-    q.work(prepared, n, out, cancel, report);
-    for (std::thread &t : helpers)
-        t.join();
-    report();
+    const std::int64_t done = runParallelRows(
+        rows,
+        [&](std::int64_t first, std::int64_t lastRow) {
+            computeRows(prepared, n, out, first, lastRow);
+        },
+        cancel, report);
+    report(done);
 }
 
 } // namespace

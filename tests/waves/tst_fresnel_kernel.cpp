@@ -1,0 +1,221 @@
+// The Fresnel kernel against the straightforward sum, the mended peak, the
+// round hole and the ring, and the inputs that have no picture.
+#include "waves/FresnelReference.h"
+#include "waves/fresnel/Fresnel.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <algorithm>
+#include <limits>
+#include <thread>
+
+Q_DECLARE_METATYPE(FresnelInputs)
+Q_DECLARE_METATYPE(FresnelProblem)
+
+namespace {
+
+FresnelInputs inputs(int nm, long double z1, long double z2, long double rIn, long double rOut,
+                     long double R, int nAlpha, int nPhi, long double K = 100) {
+    return {nm, z1, z2, rIn, rOut, R, nAlpha, nPhi, K};
+}
+
+FresnelProfile fast(const FresnelInputs &in) {
+    RunControl control;
+    return computeFresnel(in, control);
+}
+
+QString show(const FresnelProfile &p) {
+    QStringList l;
+    for (int v : p)
+        l << QString::number(v);
+    return l.join(' ');
+}
+
+} // namespace
+
+class TestFresnelKernel : public QObject {
+    Q_OBJECT
+  private slots:
+    void matchesReference_data() {
+        QTest::addColumn<FresnelInputs>("in");
+        QTest::newRow("defaults") << FresnelInputs{};
+        QTest::newRow("ring") << inputs(405, 0.01L, 0.01L, 0.00005L, 0.00011L, 0.0003L, 100, 100);
+        QTest::newRow("small hole, red") << inputs(700, 0.01L, 0.01L, 0, 0.00003L, 0.0003L, 37, 51);
+        QTest::newRow("large hole, odd steps")
+            << inputs(550, 0.01L, 0.02L, 0, 0.0003L, 0.0005L, 81, 63);
+        QTest::newRow("far screen") << inputs(500, 0.05L, 0.3L, 0, 0.0002L, 0.002L, 60, 45);
+        QTest::newRow("near screen, green")
+            << inputs(530, 0.02L, 0.005L, 0.00002L, 0.00015L, 0.0002L, 50, 77);
+        QTest::newRow("weak obliquity")
+            << inputs(620, 0.01L, 0.01L, 0, 0.00011L, 0.0003L, 40, 40, 3);
+    }
+    void matchesReference() {
+        QFETCH(FresnelInputs, in);
+        const FresnelProfile ref = fresnelReference(in);
+        const FresnelProfile got = fast(in);
+        const auto peak = std::max_element(ref.begin(), ref.end()) - ref.begin();
+        for (int k = 0; k < kFresnelEntries; ++k) {
+            // The brightest entry is 255 by construction; the plain sum may
+            // truncate it to 254.
+            if (k == peak) {
+                QCOMPARE(got[k], 255);
+                QVERIFY(ref[k] >= 254);
+                continue;
+            }
+            if (got[k] != ref[k])
+                QFAIL(qPrintable(QStringLiteral("entry %1: %2 vs %3\n%4\n%5")
+                                     .arg(k)
+                                     .arg(got[k])
+                                     .arg(ref[k])
+                                     .arg(show(got), show(ref))));
+        }
+    }
+
+    void brightestIs255_data() {
+        QTest::addColumn<FresnelInputs>("in");
+        QTest::newRow("defaults") << FresnelInputs{};
+        QTest::newRow("ring") << inputs(405, 0.01L, 0.01L, 0.00005L, 0.00011L, 0.0003L, 100, 100);
+        QTest::newRow("fine steps") << inputs(600, 0.01L, 0.01L, 0, 0.00011L, 0.0003L, 300, 250);
+        QTest::newRow("coarse steps") << inputs(450, 0.01L, 0.01L, 0, 0.00011L, 0.0003L, 1, 1);
+    }
+    void brightestIs255() {
+        QFETCH(FresnelInputs, in);
+        const FresnelProfile p = fast(in);
+        QCOMPARE(*std::max_element(p.begin(), p.end()), 255);
+        QVERIFY(*std::min_element(p.begin(), p.end()) >= 0);
+    }
+
+    void centreFollowsFresnelZones_data() {
+        // Zones seen from the centre: m = r² (1/z1 + 1/z2) / lambda; an odd
+        // count leaves the centre bright, an even one dark. Without the
+        // obliquity damping (K = 0) the zones cancel pairwise.
+        QTest::addColumn<long double>("innerRadius");
+        QTest::addColumn<long double>("outerRadius");
+        QTest::addColumn<bool>("bright");
+        const long double zone = std::sqrt(405e-9L / 200); // radius of the first zone
+        QTest::newRow("hole of one zone") << 0.0L << zone << true;
+        QTest::newRow("hole of two zones") << 0.0L << zone * std::sqrt(2.0L) << false;
+        QTest::newRow("hole of five zones") << 0.0L << zone * std::sqrt(5.0L) << true;
+        QTest::newRow("hole of six zones, the default radius") << 0.0L << 0.00011L << false;
+        QTest::newRow("six zones less the first") << zone << 0.00011L << true;
+    }
+    void centreFollowsFresnelZones() {
+        QFETCH(long double, innerRadius);
+        QFETCH(long double, outerRadius);
+        QFETCH(bool, bright);
+        FresnelInputs in;
+        in.innerRadius = innerRadius;
+        in.outerRadius = outerRadius;
+        in.radialSteps = 200;
+        in.K = 0;
+        const FresnelProfile p = fast(in);
+        if (bright)
+            QVERIFY2(p[0] > 180, qPrintable(show(p)));
+        else
+            QVERIFY2(p[0] < 100, qPrintable(show(p)));
+    }
+
+    void ringDiffersFromHole() {
+        // Covering the first zone of the six-zone hole turns its dark centre
+        // bright, and changes the rings all over the screen.
+        FresnelInputs hole;
+        hole.K = 0;
+        FresnelInputs ring = hole;
+        ring.innerRadius = std::sqrt(405e-9L / 200);
+        const FresnelProfile h = fast(hole), r = fast(ring);
+        QVERIFY(r[0] > h[0] + 100);
+        int differ = 0;
+        for (int k = 0; k < kFresnelEntries; ++k)
+            differ += r[k] != h[k];
+        QVERIFY(differ > kFresnelEntries / 2);
+    }
+
+    void blackWithoutLight_data() {
+        QTest::addColumn<FresnelInputs>("in");
+        QTest::newRow("inner radius beyond the outer")
+            << inputs(405, 0.01L, 0.01L, 0.0002L, 0.0001L, 0.0003L, 100, 100);
+        QTest::newRow("ring of no width")
+            << inputs(405, 0.01L, 0.01L, 0.0001L, 0.0001L, 0.0003L, 100, 100);
+        QTest::newRow("no opening") << inputs(405, 0.01L, 0.01L, 0, 0, 0.0003L, 100, 100);
+        QTest::newRow("obliquity kills everything")
+            << inputs(405, 0.01L, 0.01L, 0, 0.00011L, 0.0003L, 100, 100, 1e9L);
+        QTest::newRow("infinite obliquity")
+            << inputs(405, 0.01L, 0.01L, 0, 0.00011L, 0.0003L, 10, 10,
+                      std::numeric_limits<long double>::infinity());
+    }
+    void blackWithoutLight() {
+        QFETCH(FresnelInputs, in);
+        QCOMPARE(checkFresnel(in), FresnelProblem::None);
+        const FresnelProfile p = fast(in);
+        QVERIFY2(std::all_of(p.begin(), p.end(), [](int v) { return v == 0; }),
+                 qPrintable(show(p)));
+    }
+
+    void problems_data() {
+        QTest::addColumn<FresnelInputs>("in");
+        QTest::addColumn<FresnelProblem>("problem");
+        const long double inf = std::numeric_limits<long double>::infinity();
+        QTest::newRow("defaults") << FresnelInputs{} << FresnelProblem::None;
+        QTest::newRow("wavelength 0")
+            << inputs(0, 0.01L, 0.01L, 0, 1e-4L, 3e-4L, 100, 100) << FresnelProblem::Wavelength;
+        QTest::newRow("source in the opening")
+            << inputs(405, 0, 0.01L, 0, 1e-4L, 3e-4L, 100, 100) << FresnelProblem::SourceDistance;
+        QTest::newRow("screen behind the source")
+            << inputs(405, 0.01L, -0.02L, 0, 1e-4L, 3e-4L, 100, 100)
+            << FresnelProblem::ScreenDistance;
+        QTest::newRow("infinite distance")
+            << inputs(405, 0.01L, inf, 0, 1e-4L, 3e-4L, 100, 100) << FresnelProblem::ScreenDistance;
+        QTest::newRow("screen radius 0")
+            << inputs(405, 0.01L, 0.01L, 0, 1e-4L, 0, 100, 100) << FresnelProblem::ScreenRadius;
+        QTest::newRow("radial subdivision 0")
+            << inputs(405, 0.01L, 0.01L, 0, 1e-4L, 3e-4L, 0, 100) << FresnelProblem::Steps;
+        QTest::newRow("tangential subdivision 0")
+            << inputs(405, 0.01L, 0.01L, 0, 1e-4L, 3e-4L, 100, 0) << FresnelProblem::Steps;
+        QTest::newRow("negative subdivision")
+            << inputs(405, 0.01L, 0.01L, 0, 1e-4L, 3e-4L, -5, 100) << FresnelProblem::Steps;
+    }
+    void problems() {
+        QFETCH(FresnelInputs, in);
+        QFETCH(FresnelProblem, problem);
+        QCOMPARE(checkFresnel(in), problem);
+        if (problem != FresnelProblem::None) {
+            const FresnelProfile p = fast(in);
+            QVERIFY(std::all_of(p.begin(), p.end(), [](int v) { return v == 0; }));
+        }
+    }
+
+    void progressRisesToTheEnd() {
+        std::vector<int> seen;
+        RunControl control([&seen](int p) { seen.push_back(p); });
+        FresnelInputs in;
+        in.radialSteps = 400;
+        in.azimuthSteps = 400;
+        computeFresnel(in, control);
+        QVERIFY(std::is_sorted(seen.begin(), seen.end()));
+        QVERIFY2(seen.size() > 50, qPrintable(QString::number(seen.size())));
+        QCOMPARE(seen.back(), 100);
+    }
+
+    void cancelStopsInsideAnEntry() {
+        // At the largest subdivisions one screen entry is 10^8 elements;
+        // a cancel must not wait for the entry to end.
+        FresnelInputs in;
+        in.radialSteps = kFresnelMaxSteps;
+        in.azimuthSteps = kFresnelMaxSteps;
+        RunControl control;
+        QElapsedTimer t;
+        std::thread canceller([&control] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            control.cancel();
+        });
+        t.start();
+        const FresnelProfile p = computeFresnel(in, control);
+        const qint64 ms = t.elapsed();
+        canceller.join();
+        QVERIFY2(ms < 1500, qPrintable(QString::number(ms)));
+        QVERIFY(std::all_of(p.begin(), p.end(), [](int v) { return v == 0; }));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFresnelKernel)
+#include "tst_fresnel_kernel.moc"

@@ -1,0 +1,22 @@
+#pragma once
+// The inner sum of the Fresnel computation: every wavefront element of a
+// block of rings against one screen point, vectorised over the azimuth.
+#include <vector>
+
+// Azimuth tables are padded to a multiple of this many entries.
+constexpr int kFresnelLanes = 8;
+
+// Everything the elements need, in double precision, prepared once per run.
+struct FresnelPlan {
+    std::vector<double> h, s;           // per ring: axial distance to the screen, radius
+    std::vector<double> sinPhi, weight; // per azimuth (folded, padded with weight 0)
+    std::vector<double> r, g;           // per screen entry: radius, rho² - Q
+    double turnsPerMetre = 0;           // 1 / lambda
+    double halfInverseRho = 0;          // 1 / (2 rho)
+    double K = 0;
+};
+
+// Adds the waves of rings [fromRing, toRing) at screen entry k: C gets the
+// cosine parts and S the sine parts (both set, not added to).
+void sumFresnelElements(const FresnelPlan &plan, int k, int fromRing, int toRing, double &C,
+                        double &S);
