@@ -1,6 +1,6 @@
 #include "waves/fraunhofer/Unit9.h"
 
-#include "core/NumberText.h"
+#include "canvas/NumberText.h"
 #include "waves/fraunhofer/FraunhoferScene.h"
 #include "widgets/Align.h"
 #include "widgets/BackgroundComputation.h"

@@ -1,6 +1,6 @@
 #include "waves/fresnel/Unit10.h"
 
-#include "core/NumberText.h"
+#include "canvas/NumberText.h"
 #include "waves/fresnel/FresnelScene.h"
 #include "widgets/Align.h"
 #include "widgets/BackgroundComputation.h"
