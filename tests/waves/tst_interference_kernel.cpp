@@ -99,6 +99,7 @@ class TestInterferenceKernel : public QObject {
         QTest::newRow("defaults") << 0.5 << 1e-4 << 10000 << "40080" << true;
         QTest::newRow("range below step") << 1e-5 << 1e-4 << 0 << "80" << true;
         QTest::newRow("beyond the graph") << 1.0 << 1e-10 << 0 << "80000000080" << false;
+        QTest::newRow("absurd") << 1e300 << 1e-300 << 0 << "8.000e+600" << false;
     }
     void layout() {
         QFETCH(double, ymax);

@@ -7,20 +7,36 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <string>
 #include <unistd.h>
 
 namespace {
 
-// Largest request we hand to the system: half the physical memory, so a
-// result never pushes the machine into swapping or the OOM killer.
-long double memoryLimit() {
-    const long pages = sysconf(_SC_PHYS_PAGES);
+// Memory the system can give now without swapping, in bytes; 0 if unknown.
+long double availableMemory() {
+    std::ifstream meminfo("/proc/meminfo");
+    std::string key;
+    long double kib = 0;
+    std::string unit;
+    while (meminfo >> key >> kib >> unit)
+        if (key == "MemAvailable:") return kib * 1024;
+    const long pages = sysconf(_SC_AVPHYS_PAGES);
     const long pageSize = sysconf(_SC_PAGESIZE);
-    if (pages <= 0 || pageSize <= 0) return 1L << 30;
-    return static_cast<long double>(pages) * pageSize / 2;
+    return pages > 0 && pageSize > 0 ? static_cast<long double>(pages) * pageSize : 0;
+}
+
+// Largest request we hand to the system: nine tenths of what it has
+// available now, so a result never pushes the machine into swapping or the
+// OOM killer, whatever else runs.
+long double memoryLimit() {
+    const long double available = availableMemory();
+    return available > 0 ? available * 0.9L : static_cast<long double>(1L << 30);
 }
 
 constexpr int kBlock = 256; // samples computed together, across sources
+// Source-rows in one chunk at the most: a few milliseconds on one core.
+constexpr std::int64_t kChunkWork = std::int64_t(1) << 21;
 constexpr double kTwoPi = 6.283185307179586;
 
 // cos and sin of 2 pi x for x in [0, 1), branch-free so the loop vectorises:
@@ -170,8 +186,12 @@ InterferenceLayout interferenceLayout(double ymax, double step) {
 }
 
 std::string byteCountText(long double bytes) {
-    char buf[6000];
-    std::snprintf(buf, sizeof buf, "%.0Lf", bytes);
+    char buf[64];
+    // Whole digits while they can be read; an absurd size as a power of ten.
+    if (bytes < 1e15L)
+        std::snprintf(buf, sizeof buf, "%.0Lf", bytes);
+    else
+        std::snprintf(buf, sizeof buf, "%.3Le", bytes);
     return buf;
 }
 
@@ -189,7 +209,13 @@ void computeAll(const InterferenceInputs &in, std::int64_t n, float *out,
     rows.last = n - 1;
     const std::int64_t count = rows.last - rows.first + 1;
     if (count <= 0) return;
-    rows.chunk = std::max<std::int64_t>(kBlock, (count / 200 + kBlock - 1) / kBlock * kBlock);
+    // About 200 chunks, but none longer than a few milliseconds of work, so
+    // that cancelling and the progress bar answer at any size.
+    const std::int64_t sources = std::max<std::int64_t>(1, std::int64_t(in.sources.size()));
+    const std::int64_t byWork =
+        std::max<std::int64_t>(kBlock, kChunkWork / sources / kBlock * kBlock);
+    rows.chunk =
+        std::clamp<std::int64_t>((count / 200 + kBlock - 1) / kBlock * kBlock, kBlock, byWork);
     rows.helpers = helperThreadsFor(static_cast<double>(count) * in.sources.size());
     int last = 0;
     const auto report = [&](std::int64_t done) {

@@ -56,7 +56,8 @@ struct InterferenceLayout {
     int count() const { return static_cast<int>(2 * n); }
 };
 InterferenceLayout interferenceLayout(double ymax, double step);
-// The byte count as a decimal integer for the message.
+// The byte count for the message: a decimal integer, or for sizes of a
+// thousand terabytes and more the number in powers of ten ("8.000e+617").
 std::string byteCountText(long double bytes);
 
 // Fills out[n + i] for firstI <= i <= lastI (within 1 - n .. n - 1).
