@@ -58,10 +58,12 @@ TDemoForm::TDemoForm(const FrameInfo &info, QWidget *parent) : QWidget(parent, Q
 
 void TDemoForm::Show() {
     if (fading && fade) {
-        // Pressed during the close fade: keep the window.
+        // Pressed during the close fade: keep the window, and start again
+        // what the close stopped, as a fresh showing would.
         fade->stop();
         fading = false;
         setWindowOpacity(1.0);
+        FormShow();
     }
     show();
     raise();

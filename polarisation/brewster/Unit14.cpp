@@ -114,17 +114,26 @@ void TForm14::buildInputs() {
 void TForm14::FormShow() {
     // Without a context there is nothing to draw: say so and close.
     if (closeWithoutOpenGL(this)) return;
-    delete glBench;
     readControls();
-    glBench = new OpticalBench(kBrewsterBench, &brewsterScene, &rotX, &rotY, Panel2);
-    connect(glBench, &OpticalBench::frameStarting, this, [this] { readControls(); });
+    // A bench kept from before (Esc, or a close called off during its fade)
+    // goes on; one is only made or deleted while the window is hidden.
+    if (!glBench) {
+        glBench = new OpticalBench(kBrewsterBench, &brewsterScene, &rotX, &rotY, Panel2);
+        connect(glBench, &OpticalBench::frameStarting, this, [this] { readControls(); });
+    }
     fitBench();
     glBench->show();
     glBench->start();
 }
 
 void TForm14::FormClose() {
-    // Deleting the widget releases its context and display lists.
+    if (glBench) glBench->Timer1->stop();
+}
+
+void TForm14::FormCloseAfter() {
+    // Deleting the widget releases its context and display lists; it waits
+    // until the window is hidden, as taking a GL child out of a shown window
+    // makes the toolkit rebuild the window under pending paint events.
     delete glBench;
 }
 

@@ -47,6 +47,7 @@ class TForm14 : public TDemoForm {
 
     void FormShow() override;
     void FormClose() override;
+    void FormCloseAfter() override;
     void FormMouseWheel(bool up);
     void CheckBox5Click();
     void CheckBox7Click();

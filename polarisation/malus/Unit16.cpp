@@ -55,17 +55,26 @@ TForm16::TForm16(QWidget *parent)
 void TForm16::FormShow() {
     // Without a context there is nothing to draw: say so and close.
     if (closeWithoutOpenGL(this)) return;
-    delete glBench;
-    glBench = new OpticalBench(kMalusBench, &malusScene, &rotX, &rotY, Panel2);
-    connect(glBench, &OpticalBench::frameStarting, this, [this] { beforeFrame(); });
-    connect(glBench, &OpticalBench::frameDrawn, this, [this] { afterFrame(); });
+    // A bench kept from before (Esc, or a close called off during its fade)
+    // goes on; one is only made or deleted while the window is hidden.
+    if (!glBench) {
+        glBench = new OpticalBench(kMalusBench, &malusScene, &rotX, &rotY, Panel2);
+        connect(glBench, &OpticalBench::frameStarting, this, [this] { beforeFrame(); });
+        connect(glBench, &OpticalBench::frameDrawn, this, [this] { afterFrame(); });
+    }
     fitBench();
     glBench->show();
     glBench->start();
 }
 
 void TForm16::FormClose() {
-    // Deleting the widget releases its context and display lists.
+    if (glBench) glBench->Timer1->stop();
+}
+
+void TForm16::FormCloseAfter() {
+    // Deleting the widget releases its context and display lists; it waits
+    // until the window is hidden, as taking a GL child out of a shown window
+    // makes the toolkit rebuild the window under pending paint events.
     delete glBench;
 }
 

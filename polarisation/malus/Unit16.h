@@ -31,6 +31,7 @@ class TForm16 : public TDemoForm {
 
     void FormShow() override;
     void FormClose() override;
+    void FormCloseAfter() override;
     void FormMouseWheel(bool up);
 
   protected:

@@ -51,12 +51,14 @@ quint32 envNumber(const char *name, quint32 fallback) {
 class Monkey {
   public:
     explicit Monkey(quint32 seed) : rng(seed) {}
+    bool trace = false; // each action on the log, to narrow a failure down
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
 
     void act(const QList<TDemoForm *> &windows) {
         TDemoForm *w = windows[pick(int(windows.size()))];
         const int what = pick(100);
+        if (trace) qInfo("%s %d", w->metaObject()->className(), what);
         if (what < 4) {
             w->Show();
         } else if (what < 6) {
@@ -90,6 +92,7 @@ class Monkey {
     }
 
     void onChild(QWidget *c) {
+        if (trace) qInfo("  on %s %s", c->metaObject()->className(), qPrintable(c->objectName()));
         const Qt::KeyboardModifiers mods[] = {Qt::NoModifier, Qt::ShiftModifier,
                                               Qt::ControlModifier};
         const Qt::KeyboardModifiers m = mods[pick(3)];
@@ -176,6 +179,7 @@ class TestMonkey : public QObject {
                 windows.append(d);
         QCOMPARE(windows.size() + (skip.size() > 1 || !skip[0].isEmpty() ? skip.size() : 0), 17);
         Monkey monkey(seed);
+        monkey.trace = qEnvironmentVariableIsSet("LUMIVISTA_MONKEY_TRACE");
         QElapsedTimer clock;
         qint64 worst = 0;
         int worstAt = -1;
