@@ -26,3 +26,8 @@ if [ -x scripts/fuzz-numbers.sh ]; then
   echo "== Fuzzing the number reader"
   scripts/fuzz-numbers.sh
 fi
+
+if [ -x scripts/fuzz-spectrum.sh ]; then
+  echo "== Fuzzing the spectra file reader"
+  scripts/fuzz-spectrum.sh
+fi

@@ -1,0 +1,198 @@
+#include "waves/spectrometer/GratingPictures.h"
+
+#include "canvas/Fonts.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+QImage blank(QSize size) {
+    QImage img(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    img.fill(Qt::white);
+    return img;
+}
+
+void arrowHead(QPainter &g, QPointF tip, QPointF from) {
+    const QPointF d = tip - from;
+    const double len = std::hypot(d.x(), d.y());
+    if (len <= 0) return;
+    const QPointF u = d / len, n(-u.y(), u.x());
+    QPolygonF head;
+    head << tip << tip - 7 * u + 3 * n << tip - 7 * u - 3 * n;
+    g.save();
+    g.setBrush(g.pen().color());
+    g.drawPolygon(head);
+    g.restore();
+}
+
+void arrow(QPainter &g, QPointF a, QPointF b) {
+    g.drawLine(a, b);
+    arrowHead(g, b, a);
+}
+
+// A biconvex lens standing at x with half-height h.
+void lens(QPainter &g, double x, double cy, double h) {
+    QPainterPath path;
+    path.moveTo(x, cy - h);
+    path.quadTo(x + 14, cy, x, cy + h);
+    path.quadTo(x - 14, cy, x, cy - h);
+    g.save();
+    g.setPen(QPen(QColor(40, 90, 160), 1.5));
+    g.setBrush(QColor(190, 220, 250));
+    g.drawPath(path);
+    g.restore();
+}
+
+} // namespace
+
+QImage drawGratingUnderGlass(QSize size) {
+    QImage img = blank(size);
+    QPainter g(&img);
+    g.setRenderHint(QPainter::Antialiasing);
+    const QRectF field(20, 20, size.width() - 40, size.height() - 50);
+    g.fillRect(field, QColor(235, 240, 245));
+    g.setPen(QPen(QColor(90, 100, 120), 0.6));
+    for (double x = field.left() + 2; x < field.right(); x += 3)
+        g.drawLine(QPointF(x, field.top()), QPointF(x, field.bottom()));
+    // The glass over the top-right corner shows the same lines four times wider.
+    const QPointF c(field.right() - 60, field.top() + 55);
+    const double r = 45;
+    QPainterPath disc;
+    disc.addEllipse(c, r, r);
+    g.save();
+    g.setClipPath(disc);
+    g.fillRect(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), QColor(250, 250, 245));
+    g.setPen(QPen(QColor(40, 50, 70), 4));
+    for (double x = c.x() - r + 4; x < c.x() + r; x += 12)
+        g.drawLine(QPointF(x, c.y() - r), QPointF(x, c.y() + r));
+    g.restore();
+    g.setPen(QPen(QColor(60, 60, 60), 4));
+    g.setBrush(Qt::NoBrush);
+    g.drawEllipse(c, r, r);
+    g.setPen(QPen(QColor(120, 70, 30), 9, Qt::SolidLine, Qt::RoundCap));
+    g.drawLine(c + QPointF(-r * 0.72, r * 0.72), c + QPointF(-r * 1.6, r * 1.6));
+    g.setPen(Qt::black);
+    g.setFont(pixelFont(12));
+    g.drawText(QRectF(0, size.height() - 26, size.width(), 22), Qt::AlignCenter,
+               QStringLiteral("Дифракционная решетка"));
+    return img;
+}
+
+QImage drawGratingFocusing(QSize size) {
+    QImage img = blank(size);
+    QPainter g(&img);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setFont(pixelFont(12));
+    const double axis = size.height() * 0.42, lensX = 70, screenX = size.width() - 60;
+    const double theta = 0.28;
+    g.setPen(QPen(Qt::gray, 1, Qt::DashDotLine));
+    g.drawLine(QPointF(5, axis), QPointF(size.width() - 5, axis));
+    // Parallel rays at theta_m meet on the screen at the focal plane.
+    const double focusY = axis - (screenX - lensX) * std::tan(theta);
+    g.setPen(QPen(QColor(200, 30, 30), 1.2));
+    for (int i = -2; i <= 2; ++i) {
+        const double y = axis + i * 14;
+        const QPointF at(lensX, y);
+        const QPointF start = at - QPointF(60, -60 * std::tan(theta));
+        arrow(g, start, at - QPointF(20, -20 * std::tan(theta)));
+        g.drawLine(start, at);
+        g.drawLine(at, QPointF(screenX, focusY));
+    }
+    lens(g, lensX, axis, 48);
+    g.setPen(QPen(Qt::black, 2));
+    g.drawLine(QPointF(screenX, 15), QPointF(screenX, axis + 70));
+    g.setPen(QPen(QColor(0, 110, 0), 1));
+    g.drawArc(QRectF(lensX - 50, axis - 50, 100, 100), 0,
+              static_cast<int>(theta * 180 / std::numbers::pi * 16));
+    g.drawText(QPointF(lensX + 52, axis - 6), QStringLiteral("θm"));
+    arrow(g, QPointF((lensX + screenX) / 2, axis + 22), QPointF(screenX, axis + 22));
+    arrow(g, QPointF((lensX + screenX) / 2, axis + 22), QPointF(lensX, axis + 22));
+    g.drawText(QPointF((lensX + screenX) / 2 - 4, axis + 18), QStringLiteral("F"));
+    // The intensity curve along the screen, its principal maxima marked.
+    QPainterPath curve;
+    const double base = screenX + 45, top = 15, span = axis + 70 - top;
+    for (int i = 0; i <= 200; ++i) {
+        const double y = top + span * i / 200.0;
+        const double u = (y - axis) / (axis - focusY) * std::numbers::pi;
+        const double s = std::sin(4 * u), d = std::sin(u);
+        const double v = std::abs(d) < 1e-6 ? 1.0 : (s / (4 * d)) * (s / (4 * d));
+        const QPointF pt(base - 36 * v, y);
+        i == 0 ? curve.moveTo(pt) : curve.lineTo(pt);
+    }
+    g.setPen(QPen(QColor(30, 60, 200), 1.2));
+    g.drawPath(curve);
+    g.setPen(QPen(Qt::black, 1));
+    const double scaleY = axis + 95;
+    g.drawLine(QPointF(lensX, scaleY), QPointF(screenX, scaleY));
+    for (int cm = 0; cm <= 6; ++cm) {
+        const double x = lensX + (screenX - lensX) * cm / 6.0;
+        g.drawLine(QPointF(x, scaleY - 4), QPointF(x, scaleY + 4));
+        g.drawText(QPointF(x - 3, scaleY + 17), QString::number(cm));
+    }
+    g.drawText(QPointF(screenX + 6, scaleY + 17), QStringLiteral("см"));
+    g.setPen(QPen(QColor(200, 30, 30), 1, Qt::DotLine));
+    g.drawLine(QPointF(screenX, focusY), QPointF(base, focusY));
+    g.drawLine(QPointF(screenX, axis), QPointF(base, axis));
+    return img;
+}
+
+QImage drawGratingPathDifference(QSize size) {
+    QImage img = blank(size);
+    QPainter g(&img);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setFont(pixelFont(13));
+    const double gx = 110, top = 70, d = 44, D = 16, theta = 0.42;
+    const int slits = 5;
+    // The grating: opaque bars with slits of width D every d.
+    g.setPen(Qt::NoPen);
+    g.setBrush(QColor(60, 60, 60));
+    for (int i = 0; i <= slits; ++i)
+        g.drawRect(QRectF(gx - 4, top + i * d - (d - D) + D / 2, 8, d - D));
+    const double lensX = gx + 150, screenX = size.width() - 35;
+    const double centreY = top + slits * d / 2.0;
+    const double pY = centreY + (screenX - lensX) * std::tan(theta);
+    g.setPen(QPen(QColor(200, 30, 30), 1.2));
+    for (int i = 0; i < slits; ++i) {
+        const double y = top + i * d + D;
+        arrow(g, QPointF(15, y), QPointF(gx - 12, y));
+        const double yLens = y + (lensX - gx) * std::tan(theta);
+        g.drawLine(QPointF(gx, y), QPointF(lensX, yLens));
+        g.drawLine(QPointF(lensX, yLens), QPointF(screenX, pY));
+    }
+    lens(g, lensX, centreY + 60, 170);
+    g.setPen(QPen(Qt::black, 2));
+    g.drawLine(QPointF(screenX, 20), QPointF(screenX, size.height() - 20));
+    g.setBrush(Qt::black);
+    g.drawEllipse(QPointF(screenX, pY), 3, 3);
+    g.drawText(QPointF(screenX + 6, pY + 5), QStringLiteral("P"));
+    // Path difference between neighbouring slits: the foot of the normal.
+    const double y0 = top + D, y1 = top + d + D;
+    const QPointF foot(gx + d * std::sin(theta) * std::cos(theta),
+                       y1 - d * std::sin(theta) * std::sin(theta) +
+                           d * std::sin(theta) * std::sin(theta));
+    g.setPen(QPen(QColor(0, 110, 0), 1, Qt::DashLine));
+    g.drawLine(QPointF(gx, y0), foot + QPointF(0, d * 0.0));
+    g.setPen(QPen(QColor(0, 110, 0), 2.5));
+    const QPointF along(std::cos(theta), std::sin(theta));
+    const QPointF a1(gx, y1), a2 = a1 + along * (d * std::sin(theta));
+    g.drawLine(a1, a2);
+    g.setPen(QPen(Qt::black, 1));
+    g.drawText(a2 + QPointF(-2, 18), QStringLiteral("Δ"));
+    g.drawText(QPointF(gx + 34, y0 - 14), QStringLiteral("θ"));
+    // Dimensions: the period d and the slit width D.
+    const double dimX = gx - 40;
+    arrow(g, QPointF(dimX, y0 + d / 2), QPointF(dimX, y0));
+    arrow(g, QPointF(dimX, y0 + d / 2), QPointF(dimX, y1));
+    g.drawText(QPointF(dimX - 14, y0 + d / 2 + 5), QStringLiteral("d"));
+    const double sy = top + 2 * d;
+    arrow(g, QPointF(gx + 22, sy + D / 2), QPointF(gx + 22, sy - D / 2 + D / 2 - D / 2));
+    arrow(g, QPointF(gx + 22, sy + D / 2), QPointF(gx + 22, sy + D + D / 2 - D / 2));
+    g.drawText(QPointF(gx + 28, sy + D / 2 + 5), QStringLiteral("D"));
+    g.setFont(pixelFont(12));
+    g.drawText(QRectF(0, size.height() - 22, size.width(), 20), Qt::AlignCenter,
+               QStringLiteral("Δ = d·sin θ"));
+    return img;
+}
