@@ -10,12 +10,29 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTimer>
 
 TForm8 *Form8 = nullptr;
+
+namespace {
+// Calls `action` when the watched widget is resized.
+class OnResize : public QObject {
+  public:
+    OnResize(QObject *parent, std::function<void()> act)
+        : QObject(parent), action(std::move(act)) {}
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Resize) action();
+        return false;
+    }
+
+  private:
+    std::function<void()> action;
+};
+} // namespace
 
 TForm8::TForm8(QWidget *parent)
     : TDemoForm(frame(QStringLiteral(
@@ -28,6 +45,10 @@ TForm8::TForm8(QWidget *parent)
     TabSheet2 = named(new QWidget, "TabSheet2");
     PageControl1->addTab(TabSheet1, QStringLiteral("Дифракционная решетка"));
     PageControl1->addTab(TabSheet2, QStringLiteral("Моделирование"));
+    // A hidden page hears of its new size only when shown; the spectrum's
+    // page is sized along at once so that its redraw follows every resize.
+    QWidget *pages = TabSheet1->parentWidget();
+    pages->installEventFilter(new OnResize(this, [this, pages] { sizeHiddenPage(pages->size()); }));
     buildPictures();
     buildControls();
     FormCreate();
@@ -79,6 +100,16 @@ void TForm8::buildControls() {
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
     for (QCheckBox *c : {CheckBox1, CheckBox2, CheckBox3})
         connect(c, &QCheckBox::toggled, this, [this] { CheckBox1Click(); });
+}
+
+void TForm8::sizeHiddenPage(QSize size) {
+    if (TabSheet2->isVisible() || TabSheet2->size() == size) return;
+    TabSheet2->resize(size);
+    realign(TabSheet2);
+    realign(Panel1);
+    if (Image1->Bitmap.size() == Panel1->size()) return;
+    Image1->setBitmapSize(Panel1->width(), Panel1->height());
+    Timer1->start();
 }
 
 void TForm8::FormCreate() {

@@ -47,6 +47,7 @@ class TForm8 : public TDemoForm {
   private:
     void buildPictures();
     void buildControls();
+    void sizeHiddenPage(QSize size);
     QString spectraPath;
     bool drawnOnce = false;
 };
