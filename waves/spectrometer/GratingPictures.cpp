@@ -144,53 +144,66 @@ QImage drawGratingPathDifference(QSize size) {
     QPainter g(&img);
     g.setRenderHint(QPainter::Antialiasing);
     g.setFont(pixelFont(13));
-    const double gx = 110, top = 70, d = 44, D = 16, theta = 0.42;
+    const double gx = 110, top = 60, d = 44, D = 14, theta = 0.42;
     const int slits = 5;
-    // The grating: opaque bars with slits of width D every d.
+    const QPointF u(std::cos(theta), std::sin(theta)); // the diffracted direction
+    auto slitCentre = [&](int i) { return QPointF(gx, top + i * d + D / 2); };
+    // The grating: opaque bars between slits of width D, one every d.
     g.setPen(Qt::NoPen);
     g.setBrush(QColor(60, 60, 60));
-    for (int i = 0; i <= slits; ++i)
-        g.drawRect(QRectF(gx - 4, top + i * d - (d - D) + D / 2, 8, d - D));
+    g.drawRect(QRectF(gx - 4, top - 30, 8, 30));
+    for (int i = 0; i < slits; ++i)
+        g.drawRect(QRectF(gx - 4, top + i * d + D, 8, i + 1 < slits ? d - D : 30));
     const double lensX = gx + 150, screenX = size.width() - 35;
-    const double centreY = top + slits * d / 2.0;
-    const double pY = centreY + (screenX - lensX) * std::tan(theta);
+    const QPointF mid = slitCentre(slits / 2);
+    const QPointF midAtLens = mid + u * ((lensX - gx) / u.x());
+    const QPointF P(screenX, midAtLens.y() + (screenX - lensX) * u.y() / u.x());
     g.setPen(QPen(QColor(200, 30, 30), 1.2));
     for (int i = 0; i < slits; ++i) {
-        const double y = top + i * d + D;
-        arrow(g, QPointF(15, y), QPointF(gx - 12, y));
-        const double yLens = y + (lensX - gx) * std::tan(theta);
-        g.drawLine(QPointF(gx, y), QPointF(lensX, yLens));
-        g.drawLine(QPointF(lensX, yLens), QPointF(screenX, pY));
+        const QPointF s0 = slitCentre(i);
+        arrow(g, QPointF(15, s0.y()), QPointF(gx - 12, s0.y()));
+        const QPointF atLens = s0 + u * ((lensX - gx) / u.x());
+        g.drawLine(s0, atLens);
+        g.drawLine(atLens, P);
     }
-    lens(g, lensX, centreY + 60, 170);
+    lens(g, lensX, midAtLens.y(), 150);
     g.setPen(QPen(Qt::black, 2));
-    g.drawLine(QPointF(screenX, 20), QPointF(screenX, size.height() - 20));
+    g.drawLine(QPointF(screenX, 20), QPointF(screenX, size.height() - 30));
     g.setBrush(Qt::black);
-    g.drawEllipse(QPointF(screenX, pY), 3, 3);
-    g.drawText(QPointF(screenX + 6, pY + 5), QStringLiteral("P"));
-    // Path difference between neighbouring slits: the foot of the normal.
-    const double y0 = top + D, y1 = top + d + D;
-    const QPointF foot(gx + d * std::sin(theta) * std::cos(theta),
-                       y1 - d * std::sin(theta) * std::sin(theta) +
-                           d * std::sin(theta) * std::sin(theta));
+    g.drawEllipse(P, 3, 3);
+    g.drawText(P + QPointF(6, 5), QStringLiteral("P"));
+    // The path difference: the wavefront through the lower slit meets the
+    // upper ray d sin(theta) further on.
+    const QPointF s0 = slitCentre(1), s1 = slitCentre(2);
+    const QPointF foot = s0 + u * (d * std::sin(theta));
     g.setPen(QPen(QColor(0, 110, 0), 1, Qt::DashLine));
-    g.drawLine(QPointF(gx, y0), foot + QPointF(0, d * 0.0));
-    g.setPen(QPen(QColor(0, 110, 0), 2.5));
-    const QPointF along(std::cos(theta), std::sin(theta));
-    const QPointF a1(gx, y1), a2 = a1 + along * (d * std::sin(theta));
-    g.drawLine(a1, a2);
-    g.setPen(QPen(Qt::black, 1));
-    g.drawText(a2 + QPointF(-2, 18), QStringLiteral("Δ"));
-    g.drawText(QPointF(gx + 34, y0 - 14), QStringLiteral("θ"));
-    // Dimensions: the period d and the slit width D.
+    g.drawLine(s1, foot);
+    g.setPen(QPen(QColor(0, 110, 0), 3));
+    g.drawLine(s0, foot);
+    g.setPen(Qt::black);
+    g.drawText(foot + QPointF(2, -6), QStringLiteral("Δ"));
+    // The angle between the normal and the diffracted ray at the top slit.
+    const QPointF t0 = slitCentre(0);
+    g.setBrush(Qt::NoBrush);
+    g.setPen(QPen(QColor(0, 110, 0), 1));
+    g.drawArc(QRectF(t0.x() - 30, t0.y() - 30, 60, 60),
+              static_cast<int>(-theta * 180 / std::numbers::pi * 16),
+              static_cast<int>(theta * 180 / std::numbers::pi * 16));
+    g.setPen(Qt::black);
+    g.drawText(t0 + QPointF(34, 12), QStringLiteral("θ"));
+    // Dimensions: the period d on the left, the slit width D on the right.
     const double dimX = gx - 40;
-    arrow(g, QPointF(dimX, y0 + d / 2), QPointF(dimX, y0));
-    arrow(g, QPointF(dimX, y0 + d / 2), QPointF(dimX, y1));
-    g.drawText(QPointF(dimX - 14, y0 + d / 2 + 5), QStringLiteral("d"));
-    const double sy = top + 2 * d;
-    arrow(g, QPointF(gx + 22, sy + D / 2), QPointF(gx + 22, sy - D / 2 + D / 2 - D / 2));
-    arrow(g, QPointF(gx + 22, sy + D / 2), QPointF(gx + 22, sy + D + D / 2 - D / 2));
-    g.drawText(QPointF(gx + 28, sy + D / 2 + 5), QStringLiteral("D"));
+    g.setPen(QPen(Qt::black, 1));
+    g.drawLine(QPointF(dimX - 6, s0.y()), QPointF(gx - 6, s0.y()));
+    arrow(g, QPointF(dimX, (s0.y() + s1.y()) / 2), s0 + QPointF(dimX - gx, 0));
+    arrow(g, QPointF(dimX, (s0.y() + s1.y()) / 2), s1 + QPointF(dimX - gx, 0));
+    g.drawText(QPointF(dimX - 14, (s0.y() + s1.y()) / 2 + 5), QStringLiteral("d"));
+    const double slitTop = top + 3 * d, dx = gx - 18;
+    g.drawLine(QPointF(dx - 4, slitTop), QPointF(gx - 4, slitTop));
+    g.drawLine(QPointF(dx - 4, slitTop + D), QPointF(gx - 4, slitTop + D));
+    arrow(g, QPointF(dx, slitTop - 14), QPointF(dx, slitTop));
+    arrow(g, QPointF(dx, slitTop + D + 14), QPointF(dx, slitTop + D));
+    g.drawText(QPointF(dx - 14, slitTop + D / 2 + 5), QStringLiteral("D"));
     g.setFont(pixelFont(12));
     g.drawText(QRectF(0, size.height() - 22, size.width(), 20), Qt::AlignCenter,
                QStringLiteral("Δ = d·sin θ"));
