@@ -81,6 +81,27 @@ QImage drawGratingUnderGlass(QSize size) {
     return img;
 }
 
+namespace {
+// An intensity curve of four slits along the screen from `top` to
+// `bottom`, its principal maxima at `axis` and `first`, drawn leftward of `base`.
+void drawIntensityCurve(QPainter &g, double base, double top, double bottom, double axis,
+                        double first) {
+    QPainterPath curve;
+    const double span = bottom - top;
+    for (int i = 0; i <= 200; ++i) {
+        const double y = top + span * i / 200.0;
+        const double u = (y - axis) / (axis - first) * std::numbers::pi;
+        const double s = std::sin(4 * u), d = std::sin(u);
+        const double v = std::abs(d) < 1e-6 ? 1.0 : (s / (4 * d)) * (s / (4 * d));
+        const QPointF pt(base - 36 * v, y);
+        i == 0 ? curve.moveTo(pt) : curve.lineTo(pt);
+    }
+    g.setPen(QPen(QColor(30, 60, 200), 1.2));
+    g.drawPath(curve);
+}
+
+} // namespace
+
 QImage drawGratingFocusing(QSize size) {
     QImage img = blank(size);
     QPainter g(&img);
@@ -111,19 +132,7 @@ QImage drawGratingFocusing(QSize size) {
     arrow(g, QPointF((lensX + screenX) / 2, axis + 22), QPointF(screenX, axis + 22));
     arrow(g, QPointF((lensX + screenX) / 2, axis + 22), QPointF(lensX, axis + 22));
     g.drawText(QPointF((lensX + screenX) / 2 - 4, axis + 18), QStringLiteral("F"));
-    // The intensity curve along the screen, its principal maxima marked.
-    QPainterPath curve;
-    const double base = screenX + 45, top = 15, span = axis + 70 - top;
-    for (int i = 0; i <= 200; ++i) {
-        const double y = top + span * i / 200.0;
-        const double u = (y - axis) / (axis - focusY) * std::numbers::pi;
-        const double s = std::sin(4 * u), d = std::sin(u);
-        const double v = std::abs(d) < 1e-6 ? 1.0 : (s / (4 * d)) * (s / (4 * d));
-        const QPointF pt(base - 36 * v, y);
-        i == 0 ? curve.moveTo(pt) : curve.lineTo(pt);
-    }
-    g.setPen(QPen(QColor(30, 60, 200), 1.2));
-    g.drawPath(curve);
+    drawIntensityCurve(g, screenX + 45, 15, axis + 70, axis, focusY);
     g.setPen(QPen(Qt::black, 1));
     const double scaleY = axis + 95;
     g.drawLine(QPointF(lensX, scaleY), QPointF(screenX, scaleY));
@@ -134,35 +143,37 @@ QImage drawGratingFocusing(QSize size) {
     }
     g.drawText(QPointF(screenX + 6, scaleY + 17), QStringLiteral("см"));
     g.setPen(QPen(QColor(200, 30, 30), 1, Qt::DotLine));
-    g.drawLine(QPointF(screenX, focusY), QPointF(base, focusY));
-    g.drawLine(QPointF(screenX, axis), QPointF(base, axis));
+    g.drawLine(QPointF(screenX, focusY), QPointF(screenX + 45, focusY));
+    g.drawLine(QPointF(screenX, axis), QPointF(screenX + 45, axis));
     return img;
 }
 
-QImage drawGratingPathDifference(QSize size) {
-    QImage img = blank(size);
-    QPainter g(&img);
-    g.setRenderHint(QPainter::Antialiasing);
-    g.setFont(pixelFont(13));
-    const double gx = 110, top = 60, d = 44, D = 14, theta = 0.42;
-    const int slits = 5;
-    const QPointF u(std::cos(theta), std::sin(theta)); // the diffracted direction
-    auto slitCentre = [&](int i) { return QPointF(gx, top + i * d + D / 2); };
-    // The grating: opaque bars between slits of width D, one every d.
+namespace {
+
+// The grating of the path-difference picture: slits of width D every d.
+struct SlitGrating {
+    double x = 110, top = 60, d = 44, D = 14, theta = 0.42;
+    int slits = 5;
+    QPointF u() const { return {std::cos(theta), std::sin(theta)}; }
+    QPointF slitCentre(int i) const { return {x, top + i * d + D / 2}; }
+};
+
+// Bars, incident rays, diffracted rays through the lens to P on the screen.
+void drawSlitsAndRays(QPainter &g, const SlitGrating &s, QSize size) {
     g.setPen(Qt::NoPen);
     g.setBrush(QColor(60, 60, 60));
-    g.drawRect(QRectF(gx - 4, top - 30, 8, 30));
-    for (int i = 0; i < slits; ++i)
-        g.drawRect(QRectF(gx - 4, top + i * d + D, 8, i + 1 < slits ? d - D : 30));
-    const double lensX = gx + 150, screenX = size.width() - 35;
-    const QPointF mid = slitCentre(slits / 2);
-    const QPointF midAtLens = mid + u * ((lensX - gx) / u.x());
+    g.drawRect(QRectF(s.x - 4, s.top - 30, 8, 30));
+    for (int i = 0; i < s.slits; ++i)
+        g.drawRect(QRectF(s.x - 4, s.top + i * s.d + s.D, 8, i + 1 < s.slits ? s.d - s.D : 30));
+    const double lensX = s.x + 150, screenX = size.width() - 35;
+    const QPointF u = s.u();
+    const QPointF midAtLens = s.slitCentre(s.slits / 2) + u * ((lensX - s.x) / u.x());
     const QPointF P(screenX, midAtLens.y() + (screenX - lensX) * u.y() / u.x());
     g.setPen(QPen(QColor(200, 30, 30), 1.2));
-    for (int i = 0; i < slits; ++i) {
-        const QPointF s0 = slitCentre(i);
-        arrow(g, QPointF(15, s0.y()), QPointF(gx - 12, s0.y()));
-        const QPointF atLens = s0 + u * ((lensX - gx) / u.x());
+    for (int i = 0; i < s.slits; ++i) {
+        const QPointF s0 = s.slitCentre(i);
+        arrow(g, QPointF(15, s0.y()), QPointF(s.x - 12, s0.y()));
+        const QPointF atLens = s0 + u * ((lensX - s.x) / u.x());
         g.drawLine(s0, atLens);
         g.drawLine(atLens, P);
     }
@@ -172,38 +183,50 @@ QImage drawGratingPathDifference(QSize size) {
     g.setBrush(Qt::black);
     g.drawEllipse(P, 3, 3);
     g.drawText(P + QPointF(6, 5), QStringLiteral("P"));
-    // The path difference: the wavefront through the lower slit meets the
-    // upper ray d sin(theta) further on.
-    const QPointF s0 = slitCentre(1), s1 = slitCentre(2);
-    const QPointF foot = s0 + u * (d * std::sin(theta));
+}
+
+// The path difference, the angle, and the period and slit width.
+void drawPathDifferenceMarks(QPainter &g, const SlitGrating &s) {
+    // The wavefront through the lower slit meets the upper ray d sin(theta) on.
+    const QPointF s0 = s.slitCentre(1), s1 = s.slitCentre(2);
+    const QPointF foot = s0 + s.u() * (s.d * std::sin(s.theta));
     g.setPen(QPen(QColor(0, 110, 0), 1, Qt::DashLine));
     g.drawLine(s1, foot);
     g.setPen(QPen(QColor(0, 110, 0), 3));
     g.drawLine(s0, foot);
     g.setPen(Qt::black);
     g.drawText(foot + QPointF(2, -6), QStringLiteral("Δ"));
-    // The angle between the normal and the diffracted ray at the top slit.
-    const QPointF t0 = slitCentre(0);
+    const QPointF t0 = s.slitCentre(0);
+    const int degrees16 = static_cast<int>(s.theta * 180 / std::numbers::pi * 16);
     g.setBrush(Qt::NoBrush);
     g.setPen(QPen(QColor(0, 110, 0), 1));
-    g.drawArc(QRectF(t0.x() - 30, t0.y() - 30, 60, 60),
-              static_cast<int>(-theta * 180 / std::numbers::pi * 16),
-              static_cast<int>(theta * 180 / std::numbers::pi * 16));
+    g.drawArc(QRectF(t0.x() - 30, t0.y() - 30, 60, 60), -degrees16, degrees16);
     g.setPen(Qt::black);
     g.drawText(t0 + QPointF(34, 12), QStringLiteral("θ"));
-    // Dimensions: the period d on the left, the slit width D on the right.
-    const double dimX = gx - 40;
+    const double dimX = s.x - 40;
     g.setPen(QPen(Qt::black, 1));
-    g.drawLine(QPointF(dimX - 6, s0.y()), QPointF(gx - 6, s0.y()));
-    arrow(g, QPointF(dimX, (s0.y() + s1.y()) / 2), s0 + QPointF(dimX - gx, 0));
-    arrow(g, QPointF(dimX, (s0.y() + s1.y()) / 2), s1 + QPointF(dimX - gx, 0));
+    g.drawLine(QPointF(dimX - 6, s0.y()), QPointF(s.x - 6, s0.y()));
+    arrow(g, QPointF(dimX, (s0.y() + s1.y()) / 2), s0 + QPointF(dimX - s.x, 0));
+    arrow(g, QPointF(dimX, (s0.y() + s1.y()) / 2), s1 + QPointF(dimX - s.x, 0));
     g.drawText(QPointF(dimX - 14, (s0.y() + s1.y()) / 2 + 5), QStringLiteral("d"));
-    const double slitTop = top + 3 * d, dx = gx - 18;
-    g.drawLine(QPointF(dx - 4, slitTop), QPointF(gx - 4, slitTop));
-    g.drawLine(QPointF(dx - 4, slitTop + D), QPointF(gx - 4, slitTop + D));
+    const double slitTop = s.top + 3 * s.d, dx = s.x - 18;
+    g.drawLine(QPointF(dx - 4, slitTop), QPointF(s.x - 4, slitTop));
+    g.drawLine(QPointF(dx - 4, slitTop + s.D), QPointF(s.x - 4, slitTop + s.D));
     arrow(g, QPointF(dx, slitTop - 14), QPointF(dx, slitTop));
-    arrow(g, QPointF(dx, slitTop + D + 14), QPointF(dx, slitTop + D));
-    g.drawText(QPointF(dx - 14, slitTop + D / 2 + 5), QStringLiteral("D"));
+    arrow(g, QPointF(dx, slitTop + s.D + 14), QPointF(dx, slitTop + s.D));
+    g.drawText(QPointF(dx - 14, slitTop + s.D / 2 + 5), QStringLiteral("D"));
+}
+
+} // namespace
+
+QImage drawGratingPathDifference(QSize size) {
+    QImage img = blank(size);
+    QPainter g(&img);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setFont(pixelFont(13));
+    const SlitGrating grating;
+    drawSlitsAndRays(g, grating, size);
+    drawPathDifferenceMarks(g, grating);
     g.setFont(pixelFont(12));
     g.drawText(QRectF(0, size.height() - 22, size.width(), 20), Qt::AlignCenter,
                QStringLiteral("Δ = d·sin θ"));
