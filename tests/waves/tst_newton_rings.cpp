@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QTest>
 #include <limits>
+#include <random>
 
 Q_DECLARE_METATYPE(NewtonProblem)
 
@@ -48,8 +49,11 @@ class TestNewtonRings : public QObject {
         QTest::newRow("step divides the radius") << 5.0 << 0.01 << 0.0001 << 650.0;
         QTest::newRow("radius equals curvature") << 0.01 << 0.01 << 0.00001 << 400.0;
         QTest::newRow("one ring") << 1.0 << 0.001 << 0.0009 << 550.0;
-        QTest::newRow("two cores, a/h = 100000") << 100.0 << 1.0 << 0.00001 << 589.0;
-        QTest::newRow("two cores, odd count") << 3.0 << 0.05 << 0.0000017 << 700.0;
+        QTest::newRow("a/h = 100000") << 100.0 << 1.0 << 0.00001 << 589.0;
+        QTest::newRow("odd count, fine step") << 3.0 << 0.05 << 0.0000017 << 700.0;
+        QTest::newRow("huge curvature") << 1e300 << 0.01 << 0.000035 << 500.0;
+        QTest::newRow("tiny wavelength, large phases") << 10.0 << 0.01 << 0.00001 << 1e-6;
+        QTest::newRow("huge wavelength, flat profile") << 10.0 << 0.01 << 0.000035 << 1e12;
     }
     void matchesStraightforward() {
         QFETCH(double, Rc);
@@ -61,6 +65,29 @@ class TestNewtonRings : public QObject {
         const std::vector<int> reference = newtonReference(Rc, a, h, lambda);
         QCOMPARE(fast.size(), reference.size());
         QVERIFY(fast == reference);
+    }
+
+    // Random lenses, steps and wavelengths: every level as the step-by-step
+    // computation gives it.
+    void matchesStraightforwardOnRandomInputs() {
+        std::mt19937_64 random(20261208);
+        auto logUniform = [&](double lo, double hi) {
+            return std::exp(
+                std::uniform_real_distribution<double>(std::log(lo), std::log(hi))(random));
+        };
+        for (int run = 0; run < 300; ++run) {
+            const double a = logUniform(1e-4, 0.05);
+            const double h = a / logUniform(1, 3000);
+            const double Rc = a * logUniform(1, 1e6);
+            const double lambda = logUniform(100, 2000);
+            const std::vector<int> fast = computeNewtonRings(NewtonInputs{Rc, a, h, lambda});
+            const std::vector<int> reference = newtonReference(Rc, a, h, lambda);
+            QVERIFY2(fast == reference, qPrintable(QStringLiteral("Rc=%1 a=%2 h=%3 lambda=%4")
+                                                       .arg(Rc, 0, 'g', 17)
+                                                       .arg(a, 0, 'g', 17)
+                                                       .arg(h, 0, 'g', 17)
+                                                       .arg(lambda, 0, 'g', 17)));
+        }
     }
 
     void guards_data() {

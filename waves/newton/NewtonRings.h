@@ -34,8 +34,10 @@ long long newtonRingCount(long double a, long double h);
 NewtonProblem checkNewtonInputs(const NewtonInputs &in, int maxRings = kMaxNewtonRings);
 
 // The profile's n grey levels 0..255 (the largest sample is 255); empty when
-// the inputs have a problem or the run was cancelled. The samples are
-// independent once their radii are known, so large profiles use two cores.
+// the inputs have a problem or the run was cancelled. The levels are those
+// of the extended-precision intensities; most come from double cos and sin
+// with a bound on their error, the few near a level's edge (and the
+// maximum) are computed again in extended precision.
 std::vector<int> computeNewtonRings(const NewtonInputs &in, RunControl *control = nullptr);
 
 // I(r) for one radius: the two reflected waves with phase 4 pi t / lambda
