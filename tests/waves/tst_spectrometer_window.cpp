@@ -90,6 +90,10 @@ class TestSpectrometerWindow : public QObject {
         Form8->CheckBox2->setChecked(false);
         Form8->CheckBox3->setChecked(false);
         QCOMPARE(Form8->ProgressBar1->maximum(), 0);
+        // An empty track, not an endless busy animation.
+        const QImage bar = Form8->ProgressBar1->grab().toImage();
+        pumpFor(300);
+        QCOMPARE(Form8->ProgressBar1->grab().toImage(), bar);
         Form8->CheckBox3->setChecked(true);
         QCOMPARE(Form8->ProgressBar1->maximum(), 378);
         QCOMPARE(Form8->ProgressBar1->value(), 378);

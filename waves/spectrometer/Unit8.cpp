@@ -13,6 +13,8 @@
 #include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QStyleOptionProgressBar>
+#include <QStylePainter>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -31,6 +33,27 @@ class OnResize : public QObject {
 
   private:
     std::function<void()> action;
+};
+
+// With every order off the bar's maximum is 0. The style would show that
+// as an endless "busy" animation; the bar shows an empty track instead.
+class EmptyWhenZero : public QProgressBar {
+  public:
+    using QProgressBar::QProgressBar;
+
+  protected:
+    void paintEvent(QPaintEvent *event) override {
+        if (minimum() != maximum()) {
+            QProgressBar::paintEvent(event);
+            return;
+        }
+        QStyleOptionProgressBar option;
+        initStyleOption(&option);
+        option.maximum = 1;
+        option.progress = 0;
+        QStylePainter painter(this);
+        painter.drawControl(QStyle::CE_ProgressBar, option);
+    }
 };
 } // namespace
 
@@ -93,7 +116,7 @@ void TForm8::buildControls() {
     CheckBox1 = addCheckBox(p, "CheckBox1", QStringLiteral("0й порядок"), QPoint(224, 11), true);
     CheckBox2 = addCheckBox(p, "CheckBox2", QStringLiteral("1й порядок"), QPoint(320, 11), true);
     CheckBox3 = addCheckBox(p, "CheckBox3", QStringLiteral("2й порядок"), QPoint(416, 11), false);
-    ProgressBar1 = addControl(new QProgressBar(p), "ProgressBar1", QRect(512, 12, 160, 17));
+    ProgressBar1 = addControl(new EmptyWhenZero(p), "ProgressBar1", QRect(512, 12, 160, 17));
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
