@@ -41,6 +41,14 @@ class TestSpectrometerWindow : public QObject {
         pumpFor(50);
     }
 
+    void firstShowDrawsAtOnce() {
+        // Well before the resize timer: the picture of the laid-out page.
+        QCOMPARE(Form8->Image1->Bitmap.size(), Form8->Panel1->size());
+        QVERIFY(Form8->Panel1->width() > 600);
+        QCOMPARE(Form8->Image1->Bitmap.pixel(screenX(), Form8->Image1->height() / 2) & 0xFFFFFF,
+                 0xFFFFFFu);
+    }
+
     void shippedFileListsAtoms() {
         // The file next to the executable: white light and several atoms.
         QCOMPARE(Form8->ComboBox1->itemText(0), QStringLiteral("Белый"));

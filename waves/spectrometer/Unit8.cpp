@@ -109,6 +109,7 @@ void TForm8::buildControls() {
     surface->setDeferred(true);
     surface->redraw = [this] { DrawScene(); };
     Timer1 = surface->redrawTimer();
+    connect(Panel1, &TPanel::resized, this, &TForm8::drawAtFirstLayout);
 
     QWidget *p = Panel3;
     Label1 = addLabel(p, "Label1", QStringLiteral("Спектр:"), QPoint(8, 13));
@@ -126,13 +127,24 @@ void TForm8::buildControls() {
 }
 
 void TForm8::sizeHiddenPage(QSize size) {
-    if (TabSheet2->isVisible() || TabSheet2->size() == size) return;
+    if (TabSheet2->isVisible() || TabSheet2->size() == size || size.isEmpty()) return;
     TabSheet2->resize(size);
     realign(TabSheet2);
     realign(Panel1);
     if (Image1->Bitmap.size() == Panel1->size()) return;
     Image1->setBitmapSize(Panel1->width(), Panel1->height());
     Timer1->start();
+    drawAtFirstLayout();
+}
+
+void TForm8::drawAtFirstLayout() {
+    // The page is laid out only when the window first shows: that size is
+    // the one the first picture belongs to, drawn at once like at creation.
+    if (laidOut || !isVisible() || Panel1->width() <= 2 || Panel1->height() <= 2) return;
+    laidOut = true;
+    Timer1->stop();
+    DrawScene();
+    Image1->update();
 }
 
 void TForm8::FormCreate() {
@@ -173,6 +185,7 @@ void TForm8::CheckBox1Click() {
 }
 
 void TForm8::DrawScene() {
+    if (Image1->Bitmap.isNull()) return; // a page not laid out yet
     SpectrometerParams p;
     p.imageWidth = Image1->width();
     p.imageHeight = Image1->height();

@@ -48,8 +48,10 @@ class TForm8 : public TDemoForm {
     void buildPictures();
     void buildControls();
     void sizeHiddenPage(QSize size);
+    void drawAtFirstLayout();
     QString spectraPath;
     bool drawnOnce = false;
+    bool laidOut = false;
 };
 
 extern TForm8 *Form8;
