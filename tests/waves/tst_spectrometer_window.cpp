@@ -45,6 +45,8 @@ class TestSpectrometerWindow : public QObject {
         // Well before the resize timer: the picture of the laid-out page.
         QCOMPARE(Form8->Image1->Bitmap.size(), Form8->Panel1->size());
         QVERIFY(Form8->Panel1->width() > 600);
+        QCOMPARE(Form8->Image1->Bitmap.pixel(5, 5) & 0xFFFFFF,
+                 0u); // background, not a blank bitmap
         QCOMPARE(Form8->Image1->Bitmap.pixel(screenX(), Form8->Image1->height() / 2) & 0xFFFFFF,
                  0xFFFFFFu);
     }
