@@ -32,5 +32,10 @@ if [ -x scripts/fuzz-numbers.sh ]; then
   scripts/fuzz-numbers.sh
 fi
 
+if [ -x scripts/fuzz-spectrum.sh ]; then
+  echo "== Fuzzing the spectra file reader"
+  scripts/fuzz-spectrum.sh
+fi
+
 echo "== Package: build it, install into a temporary root, validate, start the installed program"
 scripts/package-check.sh build

@@ -1,8 +1,256 @@
 #include "waves/newton/Unit7.h"
 
+#include "canvas/Canvas.h"
+#include "core/NumberText.h"
+#include "waves/newton/NewtonRings.h"
+#include "waves/newton/NewtonScene.h"
+#include "waves/newton/VideoPanel.h"
+#include "widgets/Align.h"
+#include "widgets/BackgroundComputation.h"
+#include "widgets/Controls.h"
+#include "widgets/DataFiles.h"
+#include "widgets/Surface.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMediaPlayer>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTimer>
+
 TForm7 *Form7 = nullptr;
+
+namespace {
+
+constexpr int kScrollBarThickness = 17;
+
+TPanel *whitePanel(QWidget *parent, const char *name) {
+    auto *p = named(new TPanel(parent), name);
+    p->setFrameStyle(QFrame::NoFrame);
+    p->setAutoFillBackground(true);
+    QPalette pal = p->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    p->setPalette(pal);
+    return p;
+}
+
+QScrollBar *scrollBar(QWidget *parent, const char *name, Qt::Orientation o) {
+    auto *s = named(new QScrollBar(o, parent), name);
+    s->setRange(0, 1000);
+    s->setValue(500);
+    s->setPageStep(50);
+    return s;
+}
+
+QString problemText(NewtonProblem problem, long long n) {
+    switch (problem) {
+    case NewtonProblem::StepNotPositive:
+        return QStringLiteral("Шаг расчета должен быть больше нуля.");
+    case NewtonProblem::NoRings:
+        return QStringLiteral("Радиус линзы меньше шага расчета: колец не будет.\n"
+                              "Уменьшите шаг или увеличьте радиус линзы.");
+    case NewtonProblem::CurvatureTooSmall:
+        return QStringLiteral("Радиус кривизны линзы не может быть меньше радиуса линзы.");
+    case NewtonProblem::WavelengthNotPositive:
+        return QStringLiteral("Длина волны должна быть больше нуля.");
+    case NewtonProblem::TooLarge:
+        return QStringLiteral("Слишком мелкий шаг расчета: картина из %1 колец не поместится "
+                              "в памяти.\nУвеличьте шаг: колец должно быть не больше %2.")
+            .arg(n)
+            .arg(kMaxNewtonRings);
+    case NewtonProblem::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
 
 TForm7::TForm7(QWidget *parent)
     : TDemoForm(
           frame(QStringLiteral("Кольца Ньютона"), 624, 592, Placement::Fixed, QPoint(282, 101)),
-          parent) {}
+          parent) {
+    PageControl1 = named(new QTabWidget(this), "PageControl1");
+    setAlign(PageControl1, Align::Client);
+    TabSheet1 = named(new QWidget, "TabSheet1");
+    TabSheet2 = named(new QWidget, "TabSheet2");
+    PageControl1->addTab(TabSheet1, QStringLiteral("Схема эксперимента"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("Моделирование"));
+    buildScheme();
+    buildModel();
+    VideoTimer = new QTimer(this);
+    VideoTimer->setSingleShot(true);
+    VideoTimer->setInterval(300);
+    connect(VideoTimer, &QTimer::timeout, this, &TForm7::MediaPlayer1Notify);
+    connect(PageControl1, &QTabWidget::currentChanged, VideoTimer, qOverload<>(&QTimer::start));
+    connect(MediaPlayer1, &TVideoPanel::ended, this, &TForm7::MediaPlayer1Notify);
+}
+
+void TForm7::buildScheme() {
+    Panel4 = whitePanel(TabSheet1, "Panel4");
+    setAlign(Panel4, Align::Client);
+    Image3 = place(new TImage(Panel4), "Image3", 0, 24, 209, 201);
+    Image3->Bitmap = drawRingApparatus(QSize(209, 201));
+    Image2 = place(new TImage(Panel4), "Image2", 23, 247, 450, 250);
+    Image2->Bitmap = drawNewtonGeometry(QSize(450, 250));
+    Panel3 = whitePanel(Panel4, "Panel3");
+    Panel3->setGeometry(216, 0, 260, 230);
+    MediaPlayer1 = named(new TVideoPanel(Panel3), "MediaPlayer1");
+    setAlign(MediaPlayer1, Align::Client);
+}
+
+void TForm7::buildModel() {
+    Panel2 = named(new TPanel(TabSheet2), "Panel2");
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel2->setLineWidth(2);
+    Panel2->resize(100, 86);
+    setAlign(Panel2, Align::Bottom);
+    Panel1 = named(new TPanel(TabSheet2), "Panel1");
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setAlign(Panel1, Align::Client);
+    Image1 = named(new TImage(Panel1), "Image1");
+    ScrollBar1 = scrollBar(Panel1, "ScrollBar1", Qt::Horizontal);
+    ScrollBar2 = scrollBar(Panel1, "ScrollBar2", Qt::Vertical);
+    connect(Panel1, &TPanel::resized, this, &TForm7::Panel1Resize);
+    connect(ScrollBar1, &QScrollBar::valueChanged, this, &TForm7::Panel1Resize);
+    connect(ScrollBar2, &QScrollBar::valueChanged, this, &TForm7::Panel1Resize);
+    buildInputs();
+    Computation = new TBackgroundComputation(this);
+    connect(Computation, &TBackgroundComputation::runningChanged, this,
+            [this](bool on) { setBusy(on); });
+    connect(Computation, &TBackgroundComputation::failed, this,
+            [this] { showFailure(QStringLiteral("Не хватило памяти для расчета.")); });
+    connect(Button1, &QPushButton::clicked, this, &TForm7::Button1Click);
+}
+
+void TForm7::buildInputs() {
+    QWidget *p = Panel2;
+    Label1 = addLabel(p, "Label1", QStringLiteral("Радиус кривизны линзы, м:"), QPoint(8, 12));
+    Edit1 = addEdit(p, "Edit1", QStringLiteral("10"), QRect(176, 8, 89, 21));
+    Label2 = addLabel(p, "Label2", QStringLiteral("Радиус линзы, м:"), QPoint(8, 38));
+    Edit2 = addEdit(p, "Edit2", QStringLiteral("0.01"), QRect(176, 34, 89, 21));
+    Label3 = addLabel(p, "Label3", QStringLiteral("Шаг расчета, м:"), QPoint(280, 12));
+    Edit3 = addEdit(p, "Edit3", QStringLiteral("0.000035"), QRect(400, 8, 89, 21));
+    Label4 = addLabel(p, "Label4", QStringLiteral("Длина волны, нм:"), QPoint(280, 38));
+    Edit4 = addEdit(p, "Edit4", QStringLiteral("500"), QRect(400, 34, 89, 21));
+    CheckBox1 = addCheckBox(p, "CheckBox1", QStringLiteral("Цветной свет"), QPoint(8, 60), true);
+    Button1 = addButton(p, "Button1", QStringLiteral("Расчет"), QRect(504, 8, 97, 47));
+    ProgressBar1 = addControl(new QProgressBar(p), "ProgressBar1", QRect(176, 62, 425, 14));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->hide();
+}
+
+bool TForm7::isBusy() const {
+    return Computation->isRunning();
+}
+
+void TForm7::FormShow() {
+    // The clip is opened when the window is first shown: nobody waits for
+    // the media framework at start-up.
+    if (!videoOpened) {
+        videoOpened = true;
+        MediaPlayer1->open(dataFilePath(QStringLiteral("newton.avi")));
+    }
+    VideoTimer->start();
+}
+
+void TForm7::MediaPlayer1Notify() {
+    QMediaPlayer *player = MediaPlayer1->player();
+    if (!player || MediaPlayer1->failed()) return;
+    if (!isVisible() || PageControl1->currentIndex() != 0) return;
+    if (player->playbackState() != QMediaPlayer::StoppedState) return;
+    if (player->mediaStatus() == QMediaPlayer::EndOfMedia) player->setPosition(0);
+    player->play();
+}
+
+void TForm7::placeScrollBars() {
+    const QRect r = Panel1->contentsRect();
+    ScrollBar1->setGeometry(r.left(), r.bottom() + 1 - kScrollBarThickness,
+                            r.width() - kScrollBarThickness, kScrollBarThickness);
+    ScrollBar2->setGeometry(r.right() + 1 - kScrollBarThickness, r.top(), kScrollBarThickness,
+                            r.height() - kScrollBarThickness);
+    ScrollBar1->raise();
+    ScrollBar2->raise();
+}
+
+void TForm7::Panel1Resize() {
+    placeScrollBars();
+    const int W = Panel1->width(), H = Panel1->height();
+    const int w = Image1->Bitmap.width(), h = Image1->Bitmap.height();
+    int left = (W - w) / 2, top = (H - h) / 2;
+    if (w > W) left -= (ScrollBar1->value() - 500) * (w - W) / 1000;
+    if (h > H) top -= (ScrollBar2->value() - 500) * (h - H) / 1000;
+    Image1->setGeometry(left, top, w, h);
+}
+
+void TForm7::Prepare(int n) {
+    RingCount = n;
+    {
+        const QSignalBlocker b1(ScrollBar1), b2(ScrollBar2);
+        ScrollBar1->setValue(500);
+        ScrollBar2->setValue(500);
+    }
+    Image1->Bitmap = QImage(2 * n, 2 * n, QImage::Format_RGB32);
+    Image1->Bitmap.fill(Qt::black);
+    Panel1Resize();
+    Image1->update();
+}
+
+void TForm7::DrawRings(const std::vector<int> &levels) {
+    const bool coloured = CheckBox1->isChecked();
+    Rgb colour{255, 255, 255};
+    if (coloured) colour = wavelengthToRgb(readInteger(Edit4->text().toStdString()).value_or(500));
+    Canvas canvas(Image1->Bitmap);
+    drawNewtonRings(canvas, levels, coloured, colour, [this](int p) {
+        ProgressBar1->setValue(p);
+        ProgressBar1->repaint();
+    });
+    Image1->update();
+    setBusy(false);
+}
+
+void TForm7::Button1Click() {
+    if (isBusy()) return;
+    const auto Rc = readNumberStrict(Edit1->text()), a = readNumberStrict(Edit2->text());
+    const auto h = readNumberStrict(Edit3->text()), lambda = readNumberStrict(Edit4->text());
+    if (!Rc || !a || !h || !lambda) {
+        showFailure(QStringLiteral("Введите числа с точкой в дробной части: радиус кривизны, "
+                                   "радиус линзы, шаг расчета и длину волны."));
+        return;
+    }
+    const NewtonInputs in{*Rc, *a, *h, *lambda};
+    if (const NewtonProblem problem = checkNewtonInputs(in); problem != NewtonProblem::None) {
+        showFailure(problemText(problem, newtonRingCount(in.a, in.h)));
+        return;
+    }
+    const int n = static_cast<int>(newtonRingCount(in.a, in.h));
+    Prepare(n);
+    if (Image1->Bitmap.isNull()) {
+        showFailure(problemText(NewtonProblem::TooLarge, n));
+        return;
+    }
+    Computation->start<std::vector<int>>(
+        [in](RunControl &control) { return computeNewtonRings(in, &control); },
+        [this](std::vector<int> &levels) { DrawRings(levels); });
+}
+
+void TForm7::setBusy(bool on) {
+    Panel2->setEnabled(!on);
+    Button1->setEnabled(!on);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setVisible(on);
+}
+
+void TForm7::showFailure(const QString &text) {
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Кольца Ньютона"), text,
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+    MessageBox1 = box;
+}
