@@ -1,7 +1,7 @@
 #include "waves/newton/Unit7.h"
 
 #include "canvas/Canvas.h"
-#include "core/NumberText.h"
+#include "canvas/NumberText.h"
 #include "waves/newton/NewtonRings.h"
 #include "waves/newton/NewtonScene.h"
 #include "waves/newton/VideoPanel.h"
@@ -29,7 +29,7 @@ namespace {
 constexpr int kScrollBarThickness = 17;
 
 TPanel *whitePanel(QWidget *parent, const char *name) {
-    auto *p = named(new TPanel(parent), name);
+    auto *p = addControl(new TPanel(parent), name);
     p->setFrameStyle(QFrame::NoFrame);
     p->setAutoFillBackground(true);
     QPalette pal = p->palette();
@@ -39,7 +39,7 @@ TPanel *whitePanel(QWidget *parent, const char *name) {
 }
 
 QScrollBar *scrollBar(QWidget *parent, const char *name, Qt::Orientation o) {
-    auto *s = named(new QScrollBar(o, parent), name);
+    auto *s = addControl(new QScrollBar(o, parent), name);
     s->setRange(0, 1000);
     s->setValue(500);
     s->setPageStep(50);
@@ -74,10 +74,10 @@ TForm7::TForm7(QWidget *parent)
     : TDemoForm(
           frame(QStringLiteral("Кольца Ньютона"), 624, 592, Placement::Fixed, QPoint(282, 101)),
           parent) {
-    PageControl1 = named(new QTabWidget(this), "PageControl1");
+    PageControl1 = addControl(new QTabWidget(this), "PageControl1");
     setAlign(PageControl1, Align::Client);
-    TabSheet1 = named(new QWidget, "TabSheet1");
-    TabSheet2 = named(new QWidget, "TabSheet2");
+    TabSheet1 = addControl(new QWidget, "TabSheet1");
+    TabSheet2 = addControl(new QWidget, "TabSheet2");
     PageControl1->addTab(TabSheet1, QStringLiteral("Схема эксперимента"));
     PageControl1->addTab(TabSheet2, QStringLiteral("Моделирование"));
     buildScheme();
@@ -93,26 +93,26 @@ TForm7::TForm7(QWidget *parent)
 void TForm7::buildScheme() {
     Panel4 = whitePanel(TabSheet1, "Panel4");
     setAlign(Panel4, Align::Client);
-    Image3 = place(new TImage(Panel4), "Image3", 0, 24, 209, 201);
+    Image3 = addControl(new TImage(Panel4), "Image3", QRect(0, 24, 209, 201));
     Image3->Bitmap = drawRingApparatus(QSize(209, 201));
-    Image2 = place(new TImage(Panel4), "Image2", 23, 247, 450, 250);
+    Image2 = addControl(new TImage(Panel4), "Image2", QRect(23, 247, 450, 250));
     Image2->Bitmap = drawNewtonGeometry(QSize(450, 250));
     Panel3 = whitePanel(Panel4, "Panel3");
     Panel3->setGeometry(216, 0, 260, 230);
-    MediaPlayer1 = named(new TVideoPanel(Panel3), "MediaPlayer1");
+    MediaPlayer1 = addControl(new TVideoPanel(Panel3), "MediaPlayer1");
     setAlign(MediaPlayer1, Align::Client);
 }
 
 void TForm7::buildModel() {
-    Panel2 = named(new TPanel(TabSheet2), "Panel2");
+    Panel2 = addControl(new TPanel(TabSheet2), "Panel2");
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel2->setLineWidth(2);
     Panel2->resize(100, 86);
     setAlign(Panel2, Align::Bottom);
-    Panel1 = named(new TPanel(TabSheet2), "Panel1");
+    Panel1 = addControl(new TPanel(TabSheet2), "Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAlign(Panel1, Align::Client);
-    Image1 = named(new TImage(Panel1), "Image1");
+    Image1 = addControl(new TImage(Panel1), "Image1");
     ScrollBar1 = scrollBar(Panel1, "ScrollBar1", Qt::Horizontal);
     ScrollBar2 = scrollBar(Panel1, "ScrollBar2", Qt::Vertical);
     connect(Panel1, &TPanel::resized, this, &TForm7::Panel1Resize);

@@ -62,10 +62,10 @@ TForm8::TForm8(QWidget *parent)
                           "Спектрометр на дифракционной решетке. Демонстрация спектров атомов."),
                       691, 517),
                 parent) {
-    PageControl1 = named(new QTabWidget(this), "PageControl1");
+    PageControl1 = addControl(new QTabWidget(this), "PageControl1");
     setAlign(PageControl1, Align::Client);
-    TabSheet1 = named(new QWidget, "TabSheet1");
-    TabSheet2 = named(new QWidget, "TabSheet2");
+    TabSheet1 = addControl(new QWidget, "TabSheet1");
+    TabSheet2 = addControl(new QWidget, "TabSheet2");
     PageControl1->addTab(TabSheet1, QStringLiteral("Дифракционная решетка"));
     PageControl1->addTab(TabSheet2, QStringLiteral("Моделирование"));
     // A hidden page hears of its new size only when shown; the spectrum's
@@ -78,18 +78,18 @@ TForm8::TForm8(QWidget *parent)
 }
 
 void TForm8::buildPictures() {
-    Panel2 = named(new TPanel(TabSheet1), "Panel2");
+    Panel2 = addControl(new TPanel(TabSheet1), "Panel2");
     Panel2->setFrameStyle(QFrame::NoFrame);
     Panel2->setAutoFillBackground(true);
     QPalette pal = Panel2->palette();
     pal.setColor(QPalette::Window, Qt::white);
     Panel2->setPalette(pal);
     setAlign(Panel2, Align::Client);
-    Image2 = place(new TImage(Panel2), "Image2", 0, 0, 300, 200);
+    Image2 = addControl(new TImage(Panel2), "Image2", QRect(0, 0, 300, 200));
     Image2->Bitmap = drawGratingUnderGlass(QSize(300, 200));
-    Image4 = place(new TImage(Panel2), "Image4", 0, 200, 300, 250);
+    Image4 = addControl(new TImage(Panel2), "Image4", QRect(0, 200, 300, 250));
     Image4->Bitmap = drawGratingFocusing(QSize(300, 250));
-    Image3 = place(new TImage(Panel2), "Image3", 300, 0, 370, 450);
+    Image3 = addControl(new TImage(Panel2), "Image3", QRect(300, 0, 370, 450));
     Image3->Bitmap = drawGratingPathDifference(QSize(370, 450));
     Image3->Stretch = true;
     // The right picture stretches over what the two on the left leave.
@@ -99,7 +99,7 @@ void TForm8::buildPictures() {
 }
 
 void TForm8::buildControls() {
-    Panel3 = named(new TPanel(TabSheet2), "Panel3");
+    Panel3 = addControl(new TPanel(TabSheet2), "Panel3");
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel3->resize(100, 41);
     setAlign(Panel3, Align::Bottom);
