@@ -35,8 +35,8 @@ long double memoryLimit() {
 }
 
 constexpr int kBlock = 256; // samples computed together, across sources
-// Source-rows in one chunk at the most: a few milliseconds on one core.
-constexpr std::int64_t kChunkWork = std::int64_t(1) << 21;
+// Source-rows in one chunk at the most: about a millisecond on one core.
+constexpr std::int64_t kChunkWork = std::int64_t(1) << 19;
 constexpr double kTwoPi = 6.283185307179586;
 
 // cos and sin of 2 pi x for x in [0, 1), branch-free so the loop vectorises:
