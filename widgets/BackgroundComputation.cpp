@@ -1,7 +1,10 @@
 #include "widgets/BackgroundComputation.h"
 
+#include <QProgressBar>
+#include <QWidget>
 #include <new>
 #include <system_error>
+#include <vector>
 
 TBackgroundComputation::TBackgroundComputation(QObject *parent) : QObject(parent) {}
 
@@ -71,4 +74,16 @@ void TBackgroundComputation::finish(quint64 run, const std::function<void()> &de
     else if (!failure.isEmpty())
         emit failed(failure);
     emit runningChanged(false);
+}
+
+void showRunOn(TBackgroundComputation *run, QProgressBar *bar,
+               std::initializer_list<QWidget *> panels) {
+    const std::vector<QWidget *> list(panels);
+    QObject::connect(run, &TBackgroundComputation::runningChanged, bar, [bar, list](bool on) {
+        bar->setValue(0);
+        bar->setVisible(on);
+        for (QWidget *p : list)
+            p->setEnabled(!on);
+    });
+    QObject::connect(run, &TBackgroundComputation::progressChanged, bar, &QProgressBar::setValue);
 }

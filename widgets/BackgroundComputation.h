@@ -12,8 +12,12 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <thread>
+
+class QProgressBar;
+class QWidget;
 
 class TBackgroundComputation : public QObject {
     Q_OBJECT
@@ -53,3 +57,8 @@ class TBackgroundComputation : public QObject {
     quint64 generation = 0;
     bool running = false;
 };
+
+// The usual face of a run: the bar shown and filling while it runs, the
+// panels disabled until it ends.
+void showRunOn(TBackgroundComputation *run, QProgressBar *bar,
+               std::initializer_list<QWidget *> panels);

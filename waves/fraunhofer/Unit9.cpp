@@ -6,6 +6,7 @@
 #include "widgets/BackgroundComputation.h"
 #include "widgets/Controls.h"
 #include "widgets/Csafespinedit.h"
+#include "widgets/Messages.h"
 #include "widgets/Surface.h"
 
 #include <QCheckBox>
@@ -61,9 +62,7 @@ TForm9::TForm9(QWidget *parent)
     setAlign(Image1, Align::Client);
     buildControls();
     Computation = new TBackgroundComputation(this);
-    connect(Computation, &TBackgroundComputation::runningChanged, this, &TForm9::setBusy);
-    connect(Computation, &TBackgroundComputation::progressChanged, ProgressBar1,
-            &QProgressBar::setValue);
+    showRunOn(Computation, ProgressBar1, {Panel2});
     connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
 }
 
@@ -141,12 +140,6 @@ void TForm9::DrawResult() {
     Image1->update();
 }
 
-void TForm9::setBusy(bool on) {
-    ProgressBar1->setValue(0);
-    ProgressBar1->setVisible(on);
-    Panel2->setEnabled(!on);
-}
-
 void TForm9::showProblem(FraunhoferProblem problem) {
     QString text;
     switch (problem) {
@@ -160,9 +153,5 @@ void TForm9::showProblem(FraunhoferProblem problem) {
         text = QStringLiteral("Сторона экрана должна быть больше нуля.");
         break;
     }
-    auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->show();
-    MessageBox1 = box;
+    MessageBox1 = showMessage(this, QMessageBox::Warning, windowTitle(), text, Qt::WindowModal);
 }

@@ -51,7 +51,6 @@ class TForm9 : public TDemoForm {
 
   private:
     void buildControls();
-    void setBusy(bool on);
     void showProblem(FraunhoferProblem problem);
     TBackgroundComputation *Computation;
 };

@@ -6,6 +6,7 @@
 #include "widgets/BackgroundComputation.h"
 #include "widgets/Controls.h"
 #include "widgets/Csafespinedit.h"
+#include "widgets/Messages.h"
 #include "widgets/Surface.h"
 
 #include <QCheckBox>
@@ -56,9 +57,7 @@ TForm10::TForm10(QWidget *parent)
     buildPages();
     buildControls();
     Computation = new TBackgroundComputation(this);
-    connect(Computation, &TBackgroundComputation::runningChanged, this, &TForm10::setBusy);
-    connect(Computation, &TBackgroundComputation::progressChanged, ProgressBar1,
-            &QProgressBar::setValue);
+    showRunOn(Computation, ProgressBar1, {Panel2});
     connect(Button1, &QPushButton::clicked, this, &TForm10::Button1Click);
 }
 
@@ -160,12 +159,6 @@ void TForm10::DrawResult() {
     Image2->update();
 }
 
-void TForm10::setBusy(bool on) {
-    ProgressBar1->setValue(0);
-    ProgressBar1->setVisible(on);
-    Panel2->setEnabled(!on);
-}
-
 void TForm10::showProblem(FresnelProblem problem) {
     QString text;
     switch (problem) {
@@ -185,9 +178,5 @@ void TForm10::showProblem(FresnelProblem problem) {
         text = QStringLiteral("Разбиение должно быть не меньше 1.");
         break;
     }
-    auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->show();
-    MessageBox1 = box;
+    MessageBox1 = showMessage(this, QMessageBox::Warning, windowTitle(), text, Qt::WindowModal);
 }

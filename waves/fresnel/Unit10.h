@@ -54,7 +54,6 @@ class TForm10 : public TDemoForm {
   private:
     void buildPages();
     void buildControls();
-    void setBusy(bool on);
     void showProblem(FresnelProblem problem);
     TBackgroundComputation *Computation;
 };

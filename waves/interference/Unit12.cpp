@@ -8,6 +8,7 @@
 #include "widgets/BackgroundComputation.h"
 #include "widgets/Controls.h"
 #include "widgets/Csafespinedit.h"
+#include "widgets/Messages.h"
 #include "widgets/Surface.h"
 
 #include <QComboBox>
@@ -82,9 +83,7 @@ void TForm12::buildControls() {
     connect(GraphPanel1, &TGraphPanel::verticalScaleChanged, Edit4, &QLineEdit::setText);
     connect(GraphPanel1, &TGraphPanel::horizontalScaleChanged, Edit6, &QLineEdit::setText);
     Computation = new TBackgroundComputation(this);
-    connect(Computation, &TBackgroundComputation::runningChanged, this, &TForm12::setBusy);
-    connect(Computation, &TBackgroundComputation::progressChanged, ProgressBar1,
-            &QProgressBar::setValue);
+    showRunOn(Computation, ProgressBar1, {Panel1, SourcePanel1});
     connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm12::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TForm12::SpeedButton2Click);
@@ -170,21 +169,9 @@ void TForm12::takeResult(InterferenceRun &run) {
     SpeedButton1Click();
 }
 
-void TForm12::setBusy(bool on) {
-    ProgressBar1->setValue(0);
-    ProgressBar1->setVisible(on);
-    Panel1->setEnabled(!on);
-    SourcePanel1->setEnabled(!on);
-}
-
 void TForm12::showFailure(const QString &text) {
     // Not modal-blocking: the worker's busy message must still get through.
-    auto *box =
-        new QMessageBox(QMessageBox::Critical, QStringLiteral("Ой!"), text, QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::ApplicationModal);
-    box->show();
-    MessageBox1 = box;
+    MessageBox1 = showMessage(this, QMessageBox::Critical, QStringLiteral("Ой!"), text);
 }
 
 void TForm12::SpeedButton1Click() {

@@ -51,7 +51,6 @@ class TForm12 : public TDemoForm {
     void buildScheme();
     void buildControls();
     void buildInputs();
-    void setBusy(bool on);
     void showFailure(const QString &text);
     void takeResult(InterferenceRun &run);
     TBackgroundComputation *Computation;

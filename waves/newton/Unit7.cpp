@@ -9,6 +9,7 @@
 #include "widgets/BackgroundComputation.h"
 #include "widgets/Controls.h"
 #include "widgets/DataFiles.h"
+#include "widgets/Messages.h"
 #include "widgets/Surface.h"
 
 #include <QCheckBox>
@@ -247,10 +248,5 @@ void TForm7::setBusy(bool on) {
 }
 
 void TForm7::showFailure(const QString &text) {
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Кольца Ньютона"), text,
-                                QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::ApplicationModal);
-    box->show();
-    MessageBox1 = box;
+    MessageBox1 = showMessage(this, QMessageBox::Warning, QStringLiteral("Кольца Ньютона"), text);
 }
