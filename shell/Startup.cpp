@@ -20,9 +20,16 @@ int formCount() {
     return int(windowRegistry().size());
 }
 
-void createAllForms() {
+void prepareApplication() {
     // Numbers are written and read with "." whatever the user's locale.
     QLocale::setDefault(QLocale::c());
+    // No display name: Qt would append it to every title, and the captions
+    // must stand alone.
+    QApplication::setApplicationName(QStringLiteral("Демонстрации"));
+}
+
+void createAllForms() {
+    prepareApplication();
     for (const WindowEntry &w : windowRegistry())
         w.create();
 }
@@ -36,8 +43,6 @@ void destroyAllForms() {
 int runProgram(int argc, char **argv) {
     try {
         QApplication app(argc, argv);
-        QApplication::setApplicationName(QStringLiteral("Демонстрации"));
-        QApplication::setApplicationDisplayName(QStringLiteral("Демонстрации"));
         createAllForms();
         Form1->show();
         const int code = QApplication::exec();
