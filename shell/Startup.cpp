@@ -4,7 +4,9 @@
 #include "shell/Unit1.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 #include <vector>
 
 const char *const *formCreationOrder() {
@@ -26,6 +28,14 @@ void prepareApplication() {
     // No display name: Qt would append it to every title, and the captions
     // must stand alone.
     QApplication::setApplicationName(QStringLiteral("Демонстрации"));
+    // Qt's own dialogs and standard buttons speak Russian like the rest.
+    static QTranslator *qtRussian = nullptr;
+    if (!qtRussian) {
+        qtRussian = new QTranslator(QCoreApplication::instance());
+        if (qtRussian->load(QStringLiteral("qtbase_ru"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qtRussian);
+    }
 }
 
 void createAllForms() {

@@ -3,7 +3,7 @@
 // order, the launcher first so that it is the main window.
 
 // Application-wide settings made once before any window exists: the C
-// locale for numbers and the application's name.
+// locale for numbers, the application's name and Qt's Russian translations.
 void prepareApplication();
 
 // Creates every window, hidden but the launcher (which is shown only by
