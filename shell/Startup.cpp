@@ -1,11 +1,13 @@
 #include "shell/Startup.h"
 
+#include "canvas/Colours.h"
 #include "shell/Registry.h"
 #include "shell/Unit1.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPalette>
 #include <QTranslator>
 #include <vector>
 
@@ -22,7 +24,21 @@ int formCount() {
     return int(windowRegistry().size());
 }
 
+namespace {
+
+// One button face for the launcher, the demonstrations and the dialogs.
+void setButtonFace() {
+    QPalette pal = QApplication::palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (QPalette::ColorRole r : {QPalette::Window, QPalette::Button})
+            pal.setColor(g, r, colours::clBtnFace);
+    QApplication::setPalette(pal);
+}
+
+} // namespace
+
 void prepareApplication() {
+    setButtonFace();
     // Numbers are written and read with "." whatever the user's locale.
     QLocale::setDefault(QLocale::c());
     // No display name: Qt would append it to every title, and the captions

@@ -72,9 +72,6 @@ TForm1::TForm1(QWidget *parent)
     QDir::setCurrent(QFileInfo(dataFilePath(kHelpFile)).absolutePath());
     setWindowTitle(QStringLiteral("Демонстрации"));
     setFont(pixelFont(11));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, clBtnFace);
-    setPalette(pal);
     setFixedSize(329, 573);
 
     Image1 = new TImage(this);
