@@ -161,6 +161,18 @@ class TestLensWindow : public QObject {
         QCOMPARE(Form3->Edit5->text(), QStringLiteral("4.84"));
     }
 
+    // Near the focal point the image is far away: its distance is wider than
+    // the box and the box shows where the number starts.
+    void longReadoutsShowTheirBeginning() {
+        Form3->Edit2->setText(QStringLiteral("12.50001"));
+        Form3->SpeedButton1->click();
+        for (QLineEdit *e : {Form3->Edit3, Form3->Edit5}) {
+            QVERIFY2(e->fontMetrics().horizontalAdvance(e->text()) > e->width(),
+                     qPrintable(e->text()));
+            QCOMPARE(e->cursorPosition(), 0);
+        }
+    }
+
     void objectHeightRules_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
