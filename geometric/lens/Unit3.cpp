@@ -108,11 +108,6 @@ void TForm3::createInputs() {
     Panel2->setLineWidth(2);
     Panel2->resize(width(), 113);
     setAlign(Panel2, Align::Bottom);
-    // The captions were laid out for a narrower font than ours: condense
-    // them a little so that they end before their boxes.
-    QFont narrow = font();
-    narrow.setStretch(QFont::SemiCondensed);
-    Panel2->setFont(narrow);
     QWidget *p = Panel2;
     Label1 = label(p, "Label1", QStringLiteral("Оптическая сила линзы, D="), 8, 16);
     Edit1 = edit(p, "Edit1", QStringLiteral("8"), 168, 8);
