@@ -66,7 +66,7 @@ X-ray spectra and electron diffraction. The interface is in Russian.")
 # pictures are drawn in DejaVu Sans.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-translations-l10n, fonts-dejavu-core")
+    "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-translations-l10n, fonts-dejavu-core, fonts-paratype")
 # Mesa's drivers for the 3D scenes (other GL drivers do too), and the opener
 # of the help file and web links.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgl1-mesa-dri, xdg-utils")

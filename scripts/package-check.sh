@@ -32,7 +32,7 @@ echo "Depends: $depends"
 dep_names=$(tr ',|' '\n' <<<"$depends" | sed 's/(.*//; s/^ *//; s/ *$//')
 has_dep() { grep -qxF "$1" <<<"$dep_names"; }
 for p in gstreamer1.0-plugins-base gstreamer1.0-plugins-good qt6-translations-l10n \
-  fonts-dejavu-core; do
+  fonts-dejavu-core fonts-paratype; do
   has_dep "$p" || fail "Depends lacks $p"
 done
 if grep -q -- '-dev$' <<<"$dep_names"; then fail "Depends names a -dev package"; fi

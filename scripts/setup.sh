@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev qt6-svg-dev
   libglu1-mesa-dev libgl1-mesa-dri gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  qt6-translations-l10n fonts-dejavu-core xvfb xauth fp-utils libbenchmark-dev clang
+  qt6-translations-l10n fonts-dejavu-core fonts-paratype xvfb xauth fp-utils libbenchmark-dev clang
   libclang-rt-14-dev clang-format imagemagick locales dpkg-dev file desktop-file-utils appstream
   strace)
 missing=()

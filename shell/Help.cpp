@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QUrl>
@@ -34,7 +35,7 @@ THelpWindow::THelpWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Справка по программе"));
     resize(820, 560);
     Contents = new QListWidget(this);
-    Contents->setMaximumWidth(260);
+    Contents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Page = new QTextBrowser(this);
     Page->setSearchPaths({QStringLiteral(":/help")});
     Page->setOpenExternalLinks(true);
@@ -45,10 +46,18 @@ THelpWindow::THelpWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
         auto *item = new QListWidgetItem(title, Contents);
         item->setData(Qt::UserRole, file);
     }
+    fitContents();
     connect(Contents, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
         if (item) showPage(item->data(Qt::UserRole).toString());
     });
     showPage(QStringLiteral("index.html"));
+}
+
+// The list as wide as its longest title, so that no title is cut.
+void THelpWindow::fitContents() {
+    const int frame = 2 * Contents->frameWidth();
+    const int scroll = Contents->verticalScrollBar()->sizeHint().width();
+    Contents->setFixedWidth(Contents->sizeHintForColumn(0) + frame + scroll);
 }
 
 void THelpWindow::showPage(const QString &name) {

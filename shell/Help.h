@@ -15,6 +15,9 @@ class THelpWindow : public QWidget {
     QTextBrowser *Page;
     // Shows the page with the given file name ("index.html", "lens.html").
     void showPage(const QString &name);
+
+  private:
+    void fitContents();
 };
 
 // True when the desktop has an application registered for .chm files (as

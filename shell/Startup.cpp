@@ -1,10 +1,14 @@
 #include "shell/Startup.h"
 
+#include "canvas/Colours.h"
 #include "shell/Registry.h"
 #include "shell/Unit1.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QPalette>
+#include <QTranslator>
 #include <vector>
 
 const char *const *formCreationOrder() {
@@ -20,9 +24,38 @@ int formCount() {
     return int(windowRegistry().size());
 }
 
-void createAllForms() {
+namespace {
+
+// One button face for the launcher, the demonstrations and the dialogs.
+void setButtonFace() {
+    QPalette pal = QApplication::palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (QPalette::ColorRole r : {QPalette::Window, QPalette::Button})
+            pal.setColor(g, r, colours::clBtnFace);
+    QApplication::setPalette(pal);
+}
+
+} // namespace
+
+void prepareApplication() {
+    setButtonFace();
     // Numbers are written and read with "." whatever the user's locale.
     QLocale::setDefault(QLocale::c());
+    // No display name: Qt would append it to every title, and the captions
+    // must stand alone.
+    QApplication::setApplicationName(QStringLiteral("Демонстрации"));
+    // Qt's own dialogs and standard buttons speak Russian like the rest.
+    static QTranslator *qtRussian = nullptr;
+    if (!qtRussian) {
+        qtRussian = new QTranslator(QCoreApplication::instance());
+        if (qtRussian->load(QStringLiteral("qtbase_ru"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qtRussian);
+    }
+}
+
+void createAllForms() {
+    prepareApplication();
     for (const WindowEntry &w : windowRegistry())
         w.create();
 }
@@ -36,8 +69,6 @@ void destroyAllForms() {
 int runProgram(int argc, char **argv) {
     try {
         QApplication app(argc, argv);
-        QApplication::setApplicationName(QStringLiteral("Демонстрации"));
-        QApplication::setApplicationDisplayName(QStringLiteral("Демонстрации"));
         createAllForms();
         Form1->show();
         const int code = QApplication::exec();

@@ -42,7 +42,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, QRe
     l->setObjectName(name);
     l->setGeometry(bounds);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    l->setFont(fittedFont(font, text, bounds.width()));
+    l->setFont(font);
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, colour);
     l->setPalette(pal);
@@ -58,7 +58,7 @@ TSpeedButton::TSpeedButton(QWidget *parent, const QString &caption, const QColor
     setAutoRaise(true);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
-    setFont(fittedFont(linkFont(), caption, 297 - 6));
+    setFont(linkFont());
     setStyleSheet(QStringLiteral("QToolButton { color: %1; background: transparent; border: none; }"
                                  "QToolButton:hover { border: 1px solid #a0a0a0; }")
                       .arg(fontColor.name()));
@@ -72,9 +72,6 @@ TForm1::TForm1(QWidget *parent)
     QDir::setCurrent(QFileInfo(dataFilePath(kHelpFile)).absolutePath());
     setWindowTitle(QStringLiteral("Демонстрации"));
     setFont(pixelFont(11));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, clBtnFace);
-    setPalette(pal);
     setFixedSize(329, 573);
 
     Image1 = new TImage(this);

@@ -37,6 +37,11 @@ QCheckBox *addCheckBox(QWidget *parent, const char *name, const QString &caption
     return c;
 }
 
+void showReadout(QLineEdit *box, const QString &text) {
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
 TCSpinEdit *addSpinEdit(QWidget *parent, const char *name, QRect box, int minValue, int maxValue,
                         int value) {
     auto *s = addControl(new TCSpinEdit(parent), name, box);

@@ -22,6 +22,8 @@ QPushButton *addButton(QWidget *parent, const char *name, const QString &caption
 // A check box whose size follows its caption.
 QCheckBox *addCheckBox(QWidget *parent, const char *name, const QString &caption, QPoint at,
                        bool checked = false);
+// Writes a result into a box; a number wider than the box shows its beginning.
+void showReadout(QLineEdit *box, const QString &text);
 TCSpinEdit *addSpinEdit(QWidget *parent, const char *name, QRect box, int minValue, int maxValue,
                         int value);
 

@@ -7,14 +7,6 @@
 #include <QPropertyAnimation>
 #include <QScreen>
 
-QFont fittedFont(QFont f, const QString &text, int width) {
-    for (int stretch = 100; stretch >= 70; stretch -= 2) {
-        f.setStretch(stretch);
-        if (QFontMetrics(f).horizontalAdvance(text) <= width) break;
-    }
-    return f;
-}
-
 QPropertyAnimation *fadeOut(QWidget *w, int ms, std::function<void()> done) {
     auto *fade = new QPropertyAnimation(w, "windowOpacity", w);
     fade->setDuration(ms);

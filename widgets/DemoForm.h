@@ -87,10 +87,6 @@ class TDemoForm : public QWidget {
     bool keyPreview = false;
 };
 
-// DejaVu Sans is wider than the layouts' font: the font narrowed until the
-// text fits the width, so that captions show whole.
-QFont fittedFont(QFont f, const QString &text, int width);
-
 // Fades a window out over `ms` milliseconds and then calls `done`; the
 // animation deletes itself when it stops (stopping it early skips `done`).
 QPropertyAnimation *fadeOut(QWidget *w, int ms, std::function<void()> done);

@@ -147,12 +147,6 @@ void TForm51::buildControls() {
     const QString volts = QStringLiteral("Ускоряющее напряжение, кВ:");
     Label1 = addLabel(p, "Label1", rate, QPoint(320, 16));
     Label2 = addLabel(p, "Label2", volts, QPoint(320, 48));
-    // Our font is wider than the layout's: narrow the captions to end
-    // before their boxes.
-    Label1->setFont(fittedFont(Label1->font(), rate, 496 - 320 - 4));
-    Label2->setFont(fittedFont(Label2->font(), volts, 496 - 320 - 4));
-    Label1->adjustSize();
-    Label2->adjustSize();
     ComboBox2 = comboBox(p, "ComboBox2", {496, 12, 105, 21},
                          {"1", "10", "100", "1000", "10000", "100000", "1000000"}, "1");
     ComboBox3 = comboBox(p, "ComboBox3", {496, 40, 105, 21},

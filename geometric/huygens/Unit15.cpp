@@ -102,11 +102,6 @@ void TForm15::createInputs() {
     Label6 =
         boldLabel(p, "Label6", QStringLiteral("Преломление 2:"), QPoint(8, 116), colours::clGreen);
     Edit2 = addEdit(p, "Edit2", QStringLiteral("1.3"), QRect(112, 112, 56, 21));
-    // Our font is wider than the layout's: the captions must end before their boxes.
-    for (QLabel *l : {Label3, Label2, Label4, Label1, Label6}) {
-        l->setFont(fittedFont(l->font(), l->text(), 112 - 8 - 2));
-        l->adjustSize();
-    }
     Panel1->raise();
 }
 

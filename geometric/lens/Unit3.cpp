@@ -108,11 +108,6 @@ void TForm3::createInputs() {
     Panel2->setLineWidth(2);
     Panel2->resize(width(), 113);
     setAlign(Panel2, Align::Bottom);
-    // The captions were laid out for a narrower font than ours: condense
-    // them a little so that they end before their boxes.
-    QFont narrow = font();
-    narrow.setStretch(QFont::SemiCondensed);
-    Panel2->setFont(narrow);
     QWidget *p = Panel2;
     Label1 = label(p, "Label1", QStringLiteral("Оптическая сила линзы, D="), 8, 16);
     Edit1 = edit(p, "Edit1", QStringLiteral("8"), 168, 8);
@@ -198,8 +193,8 @@ void TForm3::DrawScene() {
     Canvas canvas(Image1->Bitmap);
     const LensOutputs out = drawLensScene(canvas, readParams());
     if (out.imageBuilt) {
-        Edit3->setText(out.imageDistance);
-        Edit5->setText(out.imageHeight);
+        showReadout(Edit3, out.imageDistance);
+        showReadout(Edit5, out.imageHeight);
     }
     Image1->update();
 }
@@ -268,15 +263,15 @@ void TForm3::Image1MouseMove(Qt::MouseButtons buttons, int X, int Y) {
 // The tip follows the pointer; the base stays where it is.
 void TForm3::dragTip(int X, int Y) {
     const thinlens::TipPose pose = tipToPointer(readParams(), X, Y);
-    Edit4->setText(qFormatFiveDecimals(pose.height));
-    Edit6->setText(qFormatFiveDecimals(pose.tiltDegrees));
+    showReadout(Edit4, qFormatFiveDecimals(pose.height));
+    showReadout(Edit6, qFormatFiveDecimals(pose.tiltDegrees));
     DrawScene();
 }
 
 // The whole object slides along the axis, through the lens if pushed.
 void TForm3::dragAlongAxis(int X) {
     const int dx = X - DragX;
-    Edit2->setText(qFormatFiveDecimals(slideObject(readParams(), dx)));
+    showReadout(Edit2, qFormatFiveDecimals(slideObject(readParams(), dx)));
     if (dx != 0) DrawScene();
     DragX = X;
 }

@@ -52,13 +52,6 @@ class ResizeWatch : public QObject {
     std::function<void()> action;
 };
 
-QLabel *caption(QWidget *parent, const char *name, const QString &text, QPoint at, int room) {
-    QLabel *l = addLabel(parent, name, text, at);
-    l->setFont(fittedFont(l->font(), text, room));
-    l->adjustSize();
-    return l;
-}
-
 // Design sizes of the modelling page, for keeping the warning centred.
 constexpr int kDesignPanelWidth = 570;
 constexpr int kWarningLeft = 155, kWarningWidth = 272;
@@ -114,7 +107,6 @@ void TForm4::createSecondPage() {
                       QStringLiteral("Часть лучей испытала полное внутреннее отражение"),
                       QRect(kWarningLeft, 9, kWarningWidth, 13));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2->setFont(fittedFont(Label2->font(), Label2->text(), kWarningWidth));
     QPalette red = Label2->palette();
     red.setColor(QPalette::WindowText, colours::clRed);
     Label2->setPalette(red);
@@ -135,10 +127,10 @@ void TForm4::createInputs() {
     Panel2->setLineWidth(2);
     Panel2->resize(TabSheet2->width(), 34);
     setAlign(Panel2, Align::Bottom);
-    Label1 =
-        caption(Panel2, "Label1", QStringLiteral("Показатель преломления материала:"), {9, 9}, 193);
-    Label3 =
-        caption(Panel2, "Label3", QStringLiteral("Показатель дисперсии, 10000/нм:"), {296, 9}, 180);
+    Label1 = addLabel(Panel2, "Label1", QStringLiteral("Показатель преломления материала:"),
+                      QPoint(9, 9));
+    Label3 = addLabel(Panel2, "Label3", QStringLiteral("Показатель дисперсии, 10000/нм:"),
+                      QPoint(296, 9));
     Edit1 = addEdit(Panel2, "Edit1", QStringLiteral("1.3"), {208, 6, 74, 21});
     Edit2 = addEdit(Panel2, "Edit2", QStringLiteral("10"), {480, 6, 81, 21});
 }

@@ -42,14 +42,6 @@ class MouseRelay : public QObject {
     Handler handler;
 };
 
-// Our font is wider than the layout's: the caption narrowed to end before its box.
-QLabel *caption(QWidget *parent, const char *name, const QString &text, QPoint at, int room) {
-    QLabel *l = addLabel(parent, name, text, at);
-    l->setFont(fittedFont(l->font(), text, room));
-    l->adjustSize();
-    return l;
-}
-
 } // namespace
 
 TForm2::TForm2(QWidget *parent)
@@ -81,12 +73,14 @@ void TForm2::createInputs() {
     Panel2->resize(width(), 57);
     setAlign(Panel2, Align::Bottom);
     QWidget *p = Panel2;
-    Label1 = caption(p, "Label1", QStringLiteral("Показатель преломления 1й среды:"), {8, 15}, 190);
-    Label2 = caption(p, "Label2", QStringLiteral("Показатель преломления 2й среды:"), {8, 39}, 190);
+    Label1 =
+        addLabel(p, "Label1", QStringLiteral("Показатель преломления 1й среды:"), QPoint(8, 15));
+    Label2 =
+        addLabel(p, "Label2", QStringLiteral("Показатель преломления 2й среды:"), QPoint(8, 39));
     Label3 =
-        caption(p, "Label3", QStringLiteral("Показатель дисперсии, 100000/нм:"), {288, 15}, 182);
+        addLabel(p, "Label3", QStringLiteral("Показатель дисперсии, 100000/нм:"), QPoint(288, 15));
     Label4 =
-        caption(p, "Label4", QStringLiteral("Показатель дисперсии, 100000/нм:"), {288, 39}, 182);
+        addLabel(p, "Label4", QStringLiteral("Показатель дисперсии, 100000/нм:"), QPoint(288, 39));
     Edit1 = addEdit(p, "Edit1", QStringLiteral("1.3"), {200, 7, 81, 21});
     Edit2 = addEdit(p, "Edit2", QStringLiteral("1"), {200, 31, 81, 21});
     Edit3 = addEdit(p, "Edit3", QStringLiteral("0"), {472, 8, 81, 21});

@@ -31,9 +31,8 @@ class WaveStepEvent : public QEvent {
     std::uint64_t ticket;
 };
 
-// Our font is wider than the layout's. A long label wraps within maxWidth;
-// a short one stays on one line, narrowed until it fits, so that it never
-// runs under the pictures and edits next to it.
+// A long label wraps within maxWidth; a short one stays on one line, so that
+// neither runs under the pictures and edits next to it.
 enum class Fit { Wrap, OneLine };
 
 QLabel *label(QWidget *parent, const char *name, int x, int y, const QString &text, int fontPixels,
@@ -41,7 +40,6 @@ QLabel *label(QWidget *parent, const char *name, int x, int y, const QString &te
     QLabel *l = addLabel(parent, name, text, QPoint(x, y));
     QFont f = l->font();
     f.setPixelSize(fontPixels);
-    if (fit == Fit::OneLine) f = fittedFont(f, text, maxWidth);
     l->setFont(f);
     l->setWordWrap(fit == Fit::Wrap);
     l->setFixedWidth(std::min(maxWidth, l->fontMetrics().horizontalAdvance(text) + 2));

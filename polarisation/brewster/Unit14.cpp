@@ -27,21 +27,12 @@ constexpr int kInputWidth = 65;
 
 QCheckBox *check(QWidget *parent, const char *name, const QString &text, int y, bool on) {
     QCheckBox *c = addCheckBox(parent, name, text, {8, y}, on);
-    // The captions end before the labels of the inputs at x = 240.
-    if (c->width() > kCheckWidth) {
-        const int box = c->width() - c->fontMetrics().horizontalAdvance(text);
-        c->setFont(fittedFont(c->font(), text, kCheckWidth - box));
-        c->adjustSize();
-    }
     c->resize(c->width(), kCheckHeight);
     return c;
 }
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, QPoint at) {
-    QLabel *l = addLabel(parent, name, text, at);
-    l->setFont(fittedFont(l->font(), text, kInputX - at.x() - 4));
-    l->adjustSize();
-    return l;
+    return addLabel(parent, name, text, at);
 }
 
 TCSafeSpinEdit *spin(QWidget *parent, const char *name, int y, int minValue, int maxValue,

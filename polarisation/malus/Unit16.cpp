@@ -36,7 +36,6 @@ TForm16::TForm16(QWidget *parent)
         QStringLiteral("Угол между разрешенными направлениями поляроидов, градусов:"), Panel1);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->move(32, 12);
-    Label3->setFont(fittedFont(Label3->font(), Label3->text(), 416 - 32 - 4));
     Label3->adjustSize();
     CSafeSpinEdit2 = new TCSafeSpinEdit(Panel1);
     CSafeSpinEdit2->setObjectName(QStringLiteral("CSafeSpinEdit2"));

@@ -161,6 +161,21 @@ class TestLensWindow : public QObject {
         QCOMPARE(Form3->Edit5->text(), QStringLiteral("4.84"));
     }
 
+    // Near the focal point the image is far away; in a box narrower than
+    // its number (as with a wider face) the readout shows where it starts.
+    void longReadoutsShowTheirBeginning() {
+        const QRect design = Form3->Edit3->geometry();
+        Form3->Edit3->resize(40, design.height());
+        Form3->Edit2->setText(QStringLiteral("12.500000001"));
+        Form3->SpeedButton1->click();
+        QLineEdit *f = Form3->Edit3;
+        const bool wider = f->fontMetrics().horizontalAdvance(f->text()) > f->width();
+        const int cursor = f->cursorPosition();
+        Form3->Edit3->setGeometry(design);
+        QVERIFY2(wider, qPrintable(f->text()));
+        QCOMPARE(cursor, 0);
+    }
+
     void objectHeightRules_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");

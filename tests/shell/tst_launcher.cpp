@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTextBrowser>
+#include <QTimer>
 
 class TestLauncher : public QObject {
     Q_OBJECT
@@ -119,6 +121,29 @@ class TestLauncher : public QObject {
         QVERIFY(h->isVisible());
         QVERIFY(h->Contents->count() >= 1);
         QVERIFY(!h->Page->toPlainText().isEmpty());
+        h->hide();
+    }
+
+    void helpContentsShowWhole() {
+        // Windows shown by earlier cases may still raise their message boxes.
+        QTimer dismiss;
+        connect(&dismiss, &QTimer::timeout, [] {
+            if (QWidget *m = QApplication::activeModalWidget()) m->close();
+        });
+        dismiss.start(10);
+        THelpWindow *h = helpWindow();
+        h->show();
+        pumpFor(50);
+        QListWidget *list = h->Contents;
+        QVERIFY(list->count() > 10);
+        for (int i = 0; i < list->count(); ++i) {
+            QListWidgetItem *item = list->item(i);
+            const int textWidth = list->fontMetrics().horizontalAdvance(item->text());
+            QVERIFY2(textWidth <= list->viewport()->width(), qPrintable(item->text()));
+        }
+        QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+        // The page keeps most of the window.
+        QVERIFY(h->Page->width() > list->width());
         h->hide();
     }
 

@@ -21,31 +21,12 @@ QString lines(std::initializer_list<const char *> parts) {
     return out.join(QLatin1Char('\n'));
 }
 
-// Our face is wider than the layout's: each line is narrowed until the
-// widest fits the block, and a wrapped text until it fits the block's height.
-void fitFont(QLabel *l) {
-    QFont f = pixelFont(kTextPixels, true);
-    if (l->wordWrap()) {
-        for (int stretch = 100; stretch >= 70; stretch -= 2) {
-            f.setStretch(stretch);
-            l->setFont(f);
-            if (l->heightForWidth(l->width()) <= l->height()) break;
-        }
-        return;
-    }
-    QString widest;
-    const QFontMetrics fm(f);
-    for (const QString &line : l->text().split(QLatin1Char('\n')))
-        if (fm.horizontalAdvance(line) > fm.horizontalAdvance(widest)) widest = line;
-    l->setFont(fittedFont(f, widest, l->width()));
-}
-
 QLabel *block(QWidget *page, const char *name, const QString &text, QRect box, bool wrap = false) {
     QLabel *l = addLabel(page, name, text, box);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     l->setWordWrap(wrap);
     l->setTextFormat(Qt::PlainText);
-    fitFont(l);
+    l->setFont(pixelFont(kTextPixels, true));
     return l;
 }
 

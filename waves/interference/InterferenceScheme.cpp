@@ -25,14 +25,15 @@ void drawFringes(QPainter &p) {
     p.drawEllipse(QPointF(30, 90), 6, 6);
     p.setPen(QPen(kLight, 1));
     p.setBrush(Qt::NoBrush);
-    for (int r = 14; r < 90; r += 12)
+    // The arcs stay between the headings above and below.
+    for (int r = 14; r < 80; r += 12)
         p.drawArc(QRectF(30 - r, 90 - r, 2 * r, 2 * r), -50 * 16, 100 * 16);
     p.fillRect(QRect(120, 35, 5, 45), kInk);
     p.fillRect(QRect(120, 84, 5, 12), kInk);
     p.fillRect(QRect(120, 100, 5, 45), kInk);
-    for (int r = 12; r < 100; r += 12) {
-        p.drawArc(QRectF(122 - r, 82 - r, 2 * r, 2 * r), -60 * 16, 120 * 16);
-        p.drawArc(QRectF(122 - r, 98 - r, 2 * r, 2 * r), -60 * 16, 120 * 16);
+    for (int r = 12; r < 80; r += 12) {
+        p.drawArc(QRectF(122 - r, 82 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
+        p.drawArc(QRectF(122 - r, 98 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
     }
     for (int y = 30; y < 150; ++y) {
         const double s = std::cos((y - 90) * 0.22);

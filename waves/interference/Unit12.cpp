@@ -187,6 +187,6 @@ void TForm12::SpeedButton2Click() {
     if (v > 0 && std::isfinite(v))
         GraphPanel1->HorizontalScale = v;
     else
-        Edit6->setText(formatFixed15(GraphPanel1->HorizontalScale));
+        showReadout(Edit6, formatFixed15(GraphPanel1->HorizontalScale));
     GraphPanel1->Repaint();
 }
