@@ -1,5 +1,6 @@
 // Titles as the window manager receives them on a real X server: each window
 // and message box carries exactly its own caption, nothing appended.
+#include "GlDriver.h"
 #include "TestForms.h"
 #include "shell/Registry.h"
 
@@ -49,6 +50,7 @@ class TestTitles : public QObject {
         ensureForms();
         QVERIFY(!QApplication::applicationName().isEmpty());
     }
+    void cleanupTestCase() { pinGlDriver(); }
 
     void windowTitleIsItsCaption_data() {
         QTest::addColumn<QString>("className");
