@@ -38,3 +38,9 @@ inline void clickLauncherButton(const char *name) {
     QVERIFY2(b, name);
     b->click();
 }
+
+// Modal dialogs (message boxes, colour choice) closed as they appear; a
+// timer calls this while tests drive windows that may open them.
+inline void dismissModals() {
+    if (QWidget *m = QApplication::activeModalWidget()) m->close();
+}

@@ -3,6 +3,7 @@
 // program took from the close to the end of its last window, in ms.
 //   quit_helper interference [delay_ms]   the largest interference run
 //   quit_helper <class> [delay_ms]        that window shown (its animation)
+#include "TestForms.h"
 #include "shell/Startup.h"
 #include "shell/Unit1.h"
 #include "waves/interference/SourcePanel.h"
@@ -27,12 +28,6 @@ bool startLargestInterference() {
     Form12->SourcePanel1->Sources.add(-100, 99, 255);
     Form12->Button1Click();
     return Form12->isBusy();
-}
-
-QWidget *windowOfClass(const char *name) {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (std::strcmp(w->metaObject()->className(), name) == 0) return w;
-    return nullptr;
 }
 
 } // namespace

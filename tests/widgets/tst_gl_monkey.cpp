@@ -149,10 +149,6 @@ class Monkey {
     std::mt19937 rng;
 };
 
-void dismissModals() {
-    if (QWidget *m = QApplication::activeModalWidget()) m->close();
-}
-
 } // namespace
 
 class TestMonkey : public QObject {

@@ -17,11 +17,6 @@ const char *const kNastyTexts[] = {"",    "-",     "0",    "-5",      "1e400",  
                                    "abc", "1e-30", "1e30", "  12.5x", "999999999999", "nan",
                                    "."};
 
-// Modal dialogs (message boxes, colour choice) are dismissed as they appear.
-void dismissModals() {
-    if (QWidget *m = QApplication::activeModalWidget()) m->close();
-}
-
 QList<TDemoForm *> demonstrationWindows() {
     QList<TDemoForm *> list;
     for (QWidget *w : QApplication::topLevelWidgets())
