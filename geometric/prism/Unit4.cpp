@@ -4,6 +4,7 @@
 #include "canvas/NumberText.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
+#include "widgets/MouseRelay.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,27 +16,6 @@
 TForm4 *Form4 = nullptr;
 
 namespace {
-
-// Passes a widget's mouse events on with the cursor's screen position.
-class MouseRelay : public QObject {
-  public:
-    using Handler = std::function<void(QEvent::Type, Qt::MouseButton, QPoint)>;
-    MouseRelay(QWidget *w, Handler h) : QObject(w), handler(std::move(h)) {
-        w->installEventFilter(this);
-    }
-    bool eventFilter(QObject *, QEvent *event) override {
-        const auto t = event->type();
-        if (t != QEvent::MouseButtonPress && t != QEvent::MouseMove &&
-            t != QEvent::MouseButtonRelease)
-            return false;
-        const auto *m = static_cast<QMouseEvent *>(event);
-        handler(t, m->button(), m->globalPosition().toPoint());
-        return true;
-    }
-
-  private:
-    Handler handler;
-};
 
 // Calls `action` after each resize of a widget.
 class ResizeWatch : public QObject {
@@ -139,7 +119,7 @@ void TForm4::wireEvents() {
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm4::PageControl1Change);
     for (QLineEdit *e : {Edit1, Edit2})
         connect(e, &QLineEdit::textChanged, this, [this, e] { Edit1Change(e); });
-    new MouseRelay(Image2, [this](QEvent::Type t, Qt::MouseButton, QPoint at) {
+    new TMouseRelay(Image2, true, [this](QEvent::Type t, QPoint at) {
         if (t == QEvent::MouseButtonPress)
             Image2MouseDown(at);
         else if (t == QEvent::MouseMove)

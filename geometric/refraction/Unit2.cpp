@@ -3,6 +3,7 @@
 #include "canvas/NumberText.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
+#include "widgets/MouseRelay.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,39 +11,6 @@
 #include <functional>
 
 TForm2 *Form2 = nullptr;
-
-namespace {
-
-// Passes a widget's mouse presses, moves and releases on, with the cursor's
-// screen position.
-class MouseRelay : public QObject {
-  public:
-    using Handler = std::function<void(QEvent::Type, QPoint)>;
-    // consume: the widget itself never sees the events.
-    MouseRelay(QWidget *w, bool consume, Handler h)
-        : QObject(w), swallow(consume), handler(std::move(h)) {
-        w->installEventFilter(this);
-    }
-    bool eventFilter(QObject *, QEvent *event) override {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseMove:
-        case QEvent::MouseButtonRelease: {
-            const auto *m = static_cast<QMouseEvent *>(event);
-            handler(event->type(), m->globalPosition().toPoint());
-            return swallow;
-        }
-        default:
-            return false;
-        }
-    }
-
-  private:
-    bool swallow;
-    Handler handler;
-};
-
-} // namespace
 
 TForm2::TForm2(QWidget *parent)
     : TDemoForm(frame(QStringLiteral("Преломление света на границе сред."), 568, 359), parent) {
@@ -90,11 +58,11 @@ void TForm2::createInputs() {
 void TForm2::wireEvents() {
     for (QLineEdit *e : {Edit1, Edit2, Edit3, Edit4})
         connect(e, &QLineEdit::textChanged, this, [this, e] { Edit1Change(e); });
-    new MouseRelay(Panel2, false, [this](QEvent::Type t, QPoint at) {
+    new TMouseRelay(Panel2, false, [this](QEvent::Type t, QPoint at) {
         if (t == QEvent::MouseButtonRelease && Panel2->rect().contains(Panel2->mapFromGlobal(at)))
             Edit1Change(Panel2);
     });
-    new MouseRelay(Image2, true, [this](QEvent::Type t, QPoint at) {
+    new TMouseRelay(Image2, true, [this](QEvent::Type t, QPoint at) {
         if (t == QEvent::MouseButtonPress)
             Image2MouseDown(at.x());
         else if (t == QEvent::MouseMove)
