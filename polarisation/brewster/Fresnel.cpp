@@ -55,8 +55,8 @@ Coefficients fresnel(double alphaDegrees, double nPar, double nPerp) {
     if (alphaDegrees == 0) {
         c.rPar = (nPar - 1) / (nPar + 1);
         c.rPerp = (nPerp - 1) / (nPerp + 1);
-        c.tPerpPrime = 2 * std::sqrt(nPar) / (nPar + 1);
-        c.tParPrime = 2 * std::sqrt(nPerp) / (nPerp + 1);
+        c.tPerp = 2 * std::sqrt(nPerp) / (nPerp + 1);
+        c.tPar = 2 * std::sqrt(nPar) / (nPar + 1);
         return c;
     }
     const double a = alphaDegrees * kDegree;
@@ -65,27 +65,39 @@ Coefficients fresnel(double alphaDegrees, double nPar, double nPerp) {
     c.perpRefracts = refract(s, nPerp, c.betaPerp);
     c.rPar = c.parRefracts ? bounded(std::tan(a - c.betaPar) / std::tan(a + c.betaPar)) : 1;
     c.rPerp = c.perpRefracts ? bounded(std::sin(a - c.betaPerp) / std::sin(a + c.betaPerp)) : 1;
-    c.tPerpPrime = transmitted(c.rPerp);
-    c.tParPrime = transmitted(c.rPar);
+    c.tPerp = transmitted(c.rPerp);
+    c.tPar = transmitted(c.rPar);
     return c;
 }
 
 namespace {
+// The shares of the incident light in the X and Y components; light with
+// no wave drawn counts as natural light, half in each.
+struct Shares {
+    double x = 0.5, y = 0.5;
+};
+Shares sharesOf(const Amplitudes &A) {
+    const double x = A.x * A.x, y = A.y * A.y;
+    if (!(x + y > 0)) return {};
+    return {x / (x + y), y / (x + y)};
+}
+
 void addRefracted(Frame &f, double alpha, double nPar, double nPerp) {
     const Coefficients &c = f.c;
     const Amplitudes &A = f.amplitudes;
+    const Shares s = sharesOf(A);
     const double bPar = c.betaPar / kDegree, bPerp = c.betaPerp / kDegree;
     const double vPar = kDisplaySpeed / nPar, vPerp = kDisplaySpeed / nPerp;
-    const double tx = c.tParPrime, ty = c.tPerpPrime;
+    const double tx = c.tPerp, ty = c.tPar;
     if (nPar != nPerp && alpha != 0) {
         // Each component goes its own way.
         if (c.parRefracts) {
             f.waves.push_back({90 - bPar, true, vPar, 0, tx * A.x, 0});
-            f.rays.push_back({90 - bPar, false, tx * tx});
+            f.rays.push_back({90 - bPar, false, s.x * tx * tx});
         }
         if (c.perpRefracts) {
             f.waves.push_back({90 - bPerp, true, 0, vPerp, 0, ty * A.y});
-            f.rays.push_back({90 - bPerp, false, ty * ty});
+            f.rays.push_back({90 - bPerp, false, s.y * ty * ty});
         }
         return;
     }
@@ -93,7 +105,8 @@ void addRefracted(Frame &f, double alpha, double nPar, double nPerp) {
     const double turn = 90 - (c.parRefracts ? bPar : bPerp);
     f.waves.push_back(
         {turn, true, c.parRefracts ? vPar : 0, c.perpRefracts ? vPerp : 0, tx * A.x, ty * A.y});
-    f.rays.push_back({turn, false, tx * tx + ty * ty});
+    f.rays.push_back(
+        {turn, false, (c.parRefracts ? s.x * tx * tx : 0) + (c.perpRefracts ? s.y * ty * ty : 0)});
 }
 } // namespace
 
@@ -112,7 +125,9 @@ Frame describeFrame(const Inputs &in) {
     f.waves.push_back({90.0 - alpha, false, v, v, A.x, A.y});
     f.rays.push_back({90.0 - alpha, true, 1});
     f.waves.push_back({alpha + 270.0, true, v, v, f.c.rPerp * A.x, f.c.rPar * A.y});
-    f.rays.push_back({alpha + 270.0, false, f.c.rPerp * f.c.rPerp + f.c.rPar * f.c.rPar});
+    const Shares s = sharesOf(A);
+    f.rays.push_back(
+        {alpha + 270.0, false, s.x * f.c.rPerp * f.c.rPerp + s.y * f.c.rPar * f.c.rPar});
     addRefracted(f, alpha, nPar, nPerp);
     return f;
 }

@@ -25,17 +25,16 @@ Amplitudes amplitudesFromRatio(double q);
 // a negative one counts by its size.
 double usableIndex(double n);
 
-// The coefficients of the reflected and refracted waves. tPerpPrime and
-// tParPrime keep the names of their formulas; at oblique incidence
-// tPerpPrime follows rPerp, at normal incidence it is formed from nPar
-// (and tParPrime from nPerp). A component whose refraction angle does not
-// exist (an index below sin alpha) is reflected whole: its r is 1, its t
-// is 0 and it refracts no wave.
+// The coefficients of the reflected and refracted waves. Each component
+// gives what it does not reflect to its refracted wave, so its intensities
+// add up: r^2 + t^2 = 1. A component whose refraction angle does not exist
+// (an index below sin alpha) is reflected whole: its r is 1, its t is 0 and
+// it refracts no wave.
 struct Coefficients {
     double rPar = 0;
     double rPerp = 0;
-    double tPerpPrime = 1;
-    double tParPrime = 1;
+    double tPerp = 1;   // of the X component
+    double tPar = 1;    // of the Y component
     double betaPar = 0; // refraction angles, radians
     double betaPerp = 0;
     bool parRefracts = true;
@@ -63,7 +62,8 @@ inline bool showsY(const Wave &w) {
 }
 
 // A light ray from the origin: the incident one comes in from its beam's
-// far end, the others go out to it.
+// far end, the others go out to it. Its brightness is its share of the
+// incident light (1), weighted by the intensities of the two components.
 struct Ray {
     double turn = 0; // degrees
     bool incoming = false;
