@@ -102,6 +102,15 @@ void TForm14::buildInputs() {
     Edit3 = addEdit(Panel1, "Edit3", QStringLiteral("1.3"), {kInputX, 160, kInputWidth, 21});
 }
 
+// The bench draws our scene member, so it must go before the members do;
+// left to the base class it would be deleted with the children, after them.
+// It is taken out of a hidden window, as on close.
+TForm14::~TForm14() {
+    if (!glBench) return;
+    hide();
+    delete glBench;
+}
+
 void TForm14::FormShow() {
     // Without a context there is nothing to draw: say so and close.
     if (closeWithoutOpenGL(this)) return;

@@ -15,6 +15,7 @@ class TForm14 : public TDemoForm {
     Q_OBJECT
   public:
     explicit TForm14(QWidget *parent = nullptr);
+    ~TForm14() override;
 
     TPanel *Panel1 = nullptr;
     TPanel *Panel2 = nullptr;

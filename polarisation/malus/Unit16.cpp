@@ -51,6 +51,15 @@ TForm16::TForm16(QWidget *parent)
                             QPoint(416, 34));
 }
 
+// The bench draws our scene member, so it must go before the members do;
+// left to the base class it would be deleted with the children, after them.
+// It is taken out of a hidden window, as on close.
+TForm16::~TForm16() {
+    if (!glBench) return;
+    hide();
+    delete glBench;
+}
+
 void TForm16::FormShow() {
     // Without a context there is nothing to draw: say so and close.
     if (closeWithoutOpenGL(this)) return;

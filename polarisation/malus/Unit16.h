@@ -14,6 +14,7 @@ class TForm16 : public TDemoForm {
     Q_OBJECT
   public:
     explicit TForm16(QWidget *parent = nullptr);
+    ~TForm16() override;
 
     TPanel *Panel1 = nullptr;
     TPanel *Panel2 = nullptr;

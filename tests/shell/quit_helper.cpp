@@ -2,7 +2,9 @@
 // a moment later, the way a teacher ends the lesson. Prints how long the
 // program took from the close to the end of its last window, in ms.
 //   quit_helper interference [delay_ms]   the largest interference run
-//   quit_helper <class> [delay_ms]        that window shown (its animation)
+//   quit_helper <class> [delay_ms] [how]  that window shown (its animation);
+//     how "esc": hidden at once again, "cycled": closed and shown 10 times
+#include "GlDriver.h"
 #include "TestForms.h"
 #include "shell/Startup.h"
 #include "shell/Unit1.h"
@@ -30,6 +32,23 @@ bool startLargestInterference() {
     return Form12->isBusy();
 }
 
+// Shows a window the way a user may have left it before the lesson ends.
+void showWindow(TDemoForm *w, const char *how) {
+    if (std::strcmp(how, "cycled") == 0)
+        for (int i = 0; i < 10; ++i) {
+            w->Show();
+            pumpFor(60);
+            w->FormClose();
+            w->HideNow();
+            w->FormCloseAfter();
+        }
+    w->Show();
+    if (std::strcmp(how, "esc") == 0) {
+        pumpFor(60);
+        w->HideNow();
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -41,7 +60,7 @@ int main(int argc, char **argv) {
     if (std::strcmp(argv[1], "interference") == 0) {
         if (!startLargestInterference()) return 5;
     } else if (auto *w = qobject_cast<TDemoForm *>(windowOfClass(argv[1]))) {
-        w->Show();
+        showWindow(w, argc > 3 ? argv[3] : "");
     } else {
         return 6;
     }
@@ -52,6 +71,7 @@ int main(int argc, char **argv) {
     });
     const int code = QApplication::exec();
     destroyAllForms();
+    pinGlDriver(); // the leak checker can then name the driver's own allocations
     std::printf("quit after %lld ms\n", static_cast<long long>(sinceClose.elapsed()));
     return code;
 }
