@@ -1,7 +1,9 @@
 // The interference kernel against the straightforward extended-precision sum.
+#include "InterleavedCpu.h"
 #include "waves/InterferenceReference.h"
 
 #include <benchmark/benchmark.h>
+#include <tuple>
 
 namespace {
 
@@ -61,4 +63,27 @@ BENCHMARK_CAPTURE(Reference, sources2_step1e6, 2, "0.000001")->Unit(benchmark::k
 BENCHMARK_CAPTURE(Kernel, sources2_step1e6, 2, "0.000001")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(KernelOneCore, sources2_step1e6, 2, "0.000001")->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+// The ratios first, interleaved round by round on this thread; then the
+// timings of each case.
+int main(int argc, char **argv) {
+    for (const auto &[count, step, label] :
+         {std::tuple{2, "0.0001", "2 sources, one thread"},
+          std::tuple{50, "0.0001", "50 sources, one thread"},
+          std::tuple{2, "0.000001", "2 sources, dY = 1e-6, one thread"}}) {
+        const InterferenceInputs in = inputs(count, step);
+        const InterferenceLayout l = interferenceLayout(in.ymax, in.step);
+        std::vector<float> out(static_cast<std::size_t>(2 * l.samples() + 20));
+        interleavedCpuRatio(
+            label, [&] { benchmark::DoNotOptimize(interferenceReference(in)); },
+            [&] {
+                computeInterferenceRows(in, l.samples(), out.data(), 1 - l.samples(),
+                                        l.samples() - 1);
+                benchmark::DoNotOptimize(out.data());
+            },
+            1, 9);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -4,6 +4,7 @@
 #include "core/ParallelRows.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -39,44 +40,103 @@ constexpr int kBlock = 256; // samples computed together, across sources
 constexpr std::int64_t kChunkWork = std::int64_t(1) << 19;
 constexpr double kTwoPi = 6.283185307179586;
 
-// cos and sin of 2 pi x for x in [0, 1), branch-free so the loop vectorises:
-// x is brought to [-1/8, 1/8] around the nearest quarter turn q and the
-// quarter turn applied by swapping and negating.
-inline void cosSinTurn(double x, double &cosine, double &sine) {
-    const double q = std::floor(4 * x + 0.5); // 0..4
-    const double t = kTwoPi * (x - 0.25 * q); // |t| <= pi / 4
-    const double t2 = t * t;
-    const double s =
-        t * (1 + t2 * (-1.0 / 6 +
-                       t2 * (1.0 / 120 +
-                             t2 * (-1.0 / 5040 +
-                                   t2 * (1.0 / 362880 +
-                                         t2 * (-1.0 / 39916800 +
-                                               t2 * (1.0 / 6227020800 +
-                                                     t2 * (-1.0 / 1307674368000 +
-                                                           t2 * (1.0 / 355687428096000)))))))));
-    const double c =
-        1 + t2 * (-0.5 +
-                  t2 * (1.0 / 24 + t2 * (-1.0 / 720 +
-                                         t2 * (1.0 / 40320 +
-                                               t2 * (-1.0 / 3628800 +
-                                                     t2 * (1.0 / 479001600 +
-                                                           t2 * (-1.0 / 87178291200 +
-                                                                 t2 * (1.0 / 20922789888000))))))));
-    // Quarter turns 1 and 3 swap cosine and sine; 1 and 2 negate the
-    // cosine, 2 and 3 the sine.
-    const double odd = q - 2 * std::floor(0.5 * q);
-    const double cc = odd * s + (1 - odd) * c;
-    const double ss = odd * c + (1 - odd) * s;
-    const double cosSign = (q > 0.5) & (q < 2.5) ? -1.0 : 1.0;
-    const double sinSign = (q > 1.5) & (q < 3.5) ? -1.0 : 1.0;
-    cosine = cosSign * cc;
-    sine = sinSign * ss;
+// a * b + c, fused where the clone has the instruction.
+template <bool Fused> [[gnu::always_inline]] inline double mulAdd(double a, double b, double c) {
+    if constexpr (Fused)
+        return __builtin_fma(a, b, c);
+    else
+        return a * b + c;
+}
+
+// sin t and cos t - 1 + t² / 2 for |t| <= pi / 4, minimax polynomials good to
+// about 2^-58 (the classic kernel coefficients).
+template <bool Fused> [[gnu::always_inline]] inline double sinKernel(double t, double t2) {
+    double p = mulAdd<Fused>(t2, 1.58969099521155010221e-10, -2.50507602534068634195e-08);
+    p = mulAdd<Fused>(t2, p, 2.75573137070700676789e-06);
+    p = mulAdd<Fused>(t2, p, -1.98412698298579493134e-04);
+    p = mulAdd<Fused>(t2, p, 8.33333333332248946124e-03);
+    p = mulAdd<Fused>(t2, p, -1.66666666666666324348e-01);
+    return mulAdd<Fused>(t * t2, p, t);
+}
+template <bool Fused> [[gnu::always_inline]] inline double cosKernel(double t2) {
+    double p = mulAdd<Fused>(t2, -1.13596475577881948265e-11, 2.08757232129817482790e-09);
+    p = mulAdd<Fused>(t2, p, -2.75573143513906633035e-07);
+    p = mulAdd<Fused>(t2, p, 2.48015872894767294178e-05);
+    p = mulAdd<Fused>(t2, p, -1.38888888888741095749e-03);
+    p = mulAdd<Fused>(t2, p, 4.16666666666666019037e-02);
+    return mulAdd<Fused>(t2 * t2, p, mulAdd<Fused>(-0.5, t2, 1.0));
+}
+
+struct Wave {
+    double distance, distance2, baseTurns, turnsPerMetre;
+};
+
+// One source's wave added to a block of samples, branch-free so the loop
+// vectorises.
+template <bool Fused>
+[[gnu::always_inline]] inline void addSourceTo(const double *__restrict y, double *__restrict cs,
+                                               double *__restrict sn, double xj, double aj,
+                                               const Wave &w) {
+    // Adding 1.5 x 2^52 rounds to an integer, whose low bits are then the
+    // quarter turn.
+    constexpr double kRound = 6755399441055744.0;
+    for (int k = 0; k < kBlock; ++k) {
+        const double d = y[k] - xj;
+        const double d2 = d * d;
+        const double r = std::sqrt(d2 + w.distance2);
+        const double rl = r + w.distance;
+        // One division for both the amplitude 1 / r and r - L = d² / (r + L):
+        // the whole turns of L are taken off in extended precision once, so
+        // millions of turns keep their fraction.
+        const double inv = 1 / (r * rl);
+        const double turns = mulAdd<Fused>(d2 * r * inv, w.turnsPerMetre, w.baseTurns);
+        const double x = turns - std::floor(turns); // [0, 1]
+        const double m = 4 * x + kRound;
+        const std::uint64_t quarter = std::bit_cast<std::uint64_t>(m);
+        const double t = kTwoPi * (x - 0.25 * (m - kRound)); // |t| <= pi / 4
+        const double t2 = t * t;
+        const double s = sinKernel<Fused>(t, t2), c = cosKernel<Fused>(t2);
+        // Quarter turns 1 and 3 swap cosine and sine; 1 and 2 negate the
+        // cosine, 2 and 3 the sine.
+        const bool odd = quarter & 1;
+        const std::uint64_t cosSign = ((quarter + 1) & 2) << 62, sinSign = (quarter & 2) << 62;
+        const double cosine =
+            std::bit_cast<double>(std::bit_cast<std::uint64_t>(odd ? s : c) ^ cosSign);
+        const double sine =
+            std::bit_cast<double>(std::bit_cast<std::uint64_t>(odd ? c : s) ^ sinSign);
+        const double a = aj * rl * inv;
+        cs[k] = mulAdd<Fused>(a, cosine, cs[k]);
+        sn[k] = mulAdd<Fused>(a, sine, sn[k]);
+    }
+}
+
+using AddSource = void (*)(const double *, double *, double *, double, double, const Wave &);
+
+__attribute__((target("avx2,fma"))) void addSourceFused(const double *y, double *cs, double *sn,
+                                                        double xj, double aj, const Wave &w) {
+    addSourceTo<true>(y, cs, sn, xj, aj, w);
+}
+__attribute__((target("avx512f,avx512dq,avx512vl,fma"))) void
+addSourceWide(const double *y, double *cs, double *sn, double xj, double aj, const Wave &w) {
+    addSourceTo<true>(y, cs, sn, xj, aj, w);
+}
+void addSourcePlain(const double *y, double *cs, double *sn, double xj, double aj, const Wave &w) {
+    addSourceTo<false>(y, cs, sn, xj, aj, w);
+}
+
+AddSource chooseAddSource() {
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq"))
+        return addSourceWide;
+    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma") ? addSourceFused
+                                                                           : addSourcePlain;
 }
 
 struct Prepared {
     std::vector<double> x, amplitude; // source place in metres, brightness
-    double step, distance, distance2, turnsPerMetre, baseTurns;
+    double step;
+    Wave wave;
+    AddSource add;
 };
 
 Prepared prepare(const InterferenceInputs &in) {
@@ -86,31 +146,15 @@ Prepared prepare(const InterferenceInputs &in) {
         p.amplitude.push_back(s.brightness);
     }
     p.step = in.step;
-    p.distance = std::abs(in.distance);
-    p.distance2 = in.distance * in.distance;
+    p.wave.distance = std::abs(in.distance);
+    p.wave.distance2 = in.distance * in.distance;
     const long double lambda = in.wavelengthNm * 1e-9L;
-    p.turnsPerMetre = static_cast<double>(1 / lambda);
-    p.baseTurns =
-        static_cast<double>(std::fmod(static_cast<long double>(p.distance), lambda) / lambda);
+    p.wave.turnsPerMetre = static_cast<double>(1 / lambda);
+    p.wave.baseTurns =
+        static_cast<double>(std::fmod(static_cast<long double>(p.wave.distance), lambda) / lambda);
+    static const AddSource add = chooseAddSource();
+    p.add = add;
     return p;
-}
-
-// One source's wave added to a block of samples.
-__attribute__((target_clones("avx2", "default"))) void
-addSource(const double *__restrict y, double *__restrict cs, double *__restrict sn, double xj,
-          double aj, double distance, double distance2, double baseTurns, double turnsPerMetre) {
-    for (int k = 0; k < kBlock; ++k) {
-        const double d = y[k] - xj;
-        const double r = std::sqrt(d * d + distance2);
-        // r = L + d² / (r + L): the whole turns of L are taken off in
-        // extended precision once, so millions of turns keep their fraction.
-        const double turns = baseTurns + d * d / (r + distance) * turnsPerMetre;
-        double c, s;
-        cosSinTurn(turns - std::floor(turns), c, s);
-        const double a = aj / r;
-        cs[k] += a * c;
-        sn[k] += a * s;
-    }
 }
 
 // One block of samples: every source adds its wave to each sample in turn,
@@ -121,8 +165,7 @@ void blockRows(const Prepared &p, std::int64_t firstI, int m, float *out) {
     for (int k = 0; k < kBlock; ++k)
         y[k] = static_cast<double>(firstI + k) * p.step;
     for (std::size_t j = 0; j < p.x.size(); ++j)
-        addSource(y, cs, sn, p.x[j], p.amplitude[j], p.distance, p.distance2, p.baseTurns,
-                  p.turnsPerMetre);
+        p.add(y, cs, sn, p.x[j], p.amplitude[j], p.wave);
     for (int k = 0; k < m; ++k)
         out[k] = static_cast<float>((cs[k] * cs[k] + sn[k] * sn[k]) * 0.5);
 }
