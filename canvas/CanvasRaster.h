@@ -96,6 +96,15 @@ inline Span solveSpan(double a, double b, double lo, double hi, double xmin, dou
     return {first, last};
 }
 
+// The same for lo <= a xc + b < hi taken as written whatever the sign of a:
+// for a < 0 the bounds swap ends, and so does which of them is open.
+inline Span solveHalfOpen(double a, double b, double lo, double hi, double xmin, double xmax) {
+    if (a >= 0) return solveSpan(a, b, lo, hi, xmin, xmax);
+    const double from = std::max(xmin, (hi - b) / a), to = std::min(xmax, (lo - b) / a);
+    // Centres xc in (from, to].
+    return {std::int64_t(std::floor(from - 0.5)) + 1, std::int64_t(std::floor(to - 0.5))};
+}
+
 // Horizontal span of an axis-aligned ellipse on the row with centre yc.
 inline Span ellipseRow(double cx, double cy, double a, double b, double yc) {
     if (a <= 0 || b <= 0) return {1, 0};
@@ -262,8 +271,10 @@ void wideLine(double x0, double y0, double x1, double y1, int width, int w, int 
     const double cx = x0 + 0.5, cy = y0 + 0.5;
     for (std::int64_t y = rowFrom; y <= rowTo; ++y) {
         const double yc = y + 0.5 - cy;
-        // Along the segment: 0 <= (xc - cx) dx + yc dy < len^2.
-        const Span along = solveSpan(dx, yc * dy - cx * dx, 0, len * len, -1, w + 1);
+        // Along the segment: 0 <= (xc - cx) dx + yc dy < len^2, so the start
+        // pixel is drawn and the end pixel left to the next segment, either way
+        // (len² from the exact squares: sqrt² may round above the end).
+        const Span along = solveHalfOpen(dx, yc * dy - cx * dx, 0, dx * dx + dy * dy, -1, w + 1);
         // Across: -half len <= -(xc - cx) dy + yc dx < half len.
         const Span across = solveSpan(-dy, yc * dx + cx * dy, -half * len, half * len, -1, w + 1);
         const std::int64_t first = std::max({along.first, across.first, std::int64_t(0)});

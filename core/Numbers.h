@@ -9,6 +9,9 @@
 // forms a decimal number (optional sign, digits, ".", exponent) converted,
 // 0 when there is none. "  12.5abc" -> 12.5, "1e-3" -> 0.001, "5,5" -> 5.
 double readNumber(std::string_view text);
+// The same reading held in extended precision (0.01 is not rounded to a
+// double first); overflow gives the largest long double.
+long double readNumberExtended(std::string_view text);
 
 // Strict reading: the whole text (blanks around it allowed) must be a
 // number; nothing otherwise.

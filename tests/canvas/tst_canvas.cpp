@@ -144,6 +144,28 @@ class TestCanvas : public QObject {
             }
     }
 
+    void wideLineFromStartToEnd_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QPoint>("to");
+        for (int width : {2, 3})
+            for (const QPoint to : {QPoint(30, 20), QPoint(10, 20), QPoint(20, 5), QPoint(20, 35),
+                                    QPoint(9, 31), QPoint(9, 12), QPoint(14, 34), QPoint(31, 9)})
+                QTest::addRow("width %d to %d,%d", width, to.x(), to.y()) << width << to;
+    }
+    void wideLineFromStartToEnd() {
+        // Whichever way it runs, a wide line covers its start pixel and
+        // leaves its end pixel to the segment that follows.
+        QFETCH(int, width);
+        QFETCH(QPoint, to);
+        QImage img = blank(40, 40);
+        Canvas c(img);
+        c.setPenWidth(width);
+        c.MoveTo(20, 20);
+        c.LineTo(to.x(), to.y());
+        QVERIFY(isBlack(img, 20, 20));
+        QVERIFY(!isBlack(img, to.x(), to.y()));
+    }
+
     void mergeOrsWithBackground() {
         QImage img = blank(16, 16, QColor(0x12, 0x34, 0x0F));
         Canvas c(img);

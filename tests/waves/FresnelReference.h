@@ -3,11 +3,22 @@
 // precision with chi, psi and A in single and the exponential, cosine and
 // sine in double precision: the yardstick for the fast kernel in tests and
 // bench. Its normalisation truncates largest x 255 / largest, which may give
-// 254 for the brightest entry. Sane inputs only.
+// 254 for the brightest entry. Sane inputs only. Both tables are running
+// sums, so their lengths (n or n + 1) are the sums' own.
 #include "waves/fresnel/Fresnel.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
+#include <string>
 #include <vector>
+
+// A box's text read in extended precision, as the window must read it.
+inline long double fresnelText(const char *text) {
+    long double v = 0;
+    std::from_chars(text, text + std::strlen(text), v);
+    return v;
+}
 
 inline FresnelProfile fresnelReference(const FresnelInputs &in) {
     using LD = long double;
@@ -61,4 +72,23 @@ inline FresnelProfile fresnelReference(const FresnelInputs &in) {
         for (int k = 0; k < 200; ++k)
             out[k] = static_cast<std::int32_t>(profile[k] * 255 / largest);
     return out;
+}
+
+// Where a fast profile departs from the reference, or empty. The brightest
+// entry is 255 by construction; the plain sum truncates it, maybe to 254.
+inline std::string fresnelMismatch(const FresnelProfile &got, const FresnelProfile &ref) {
+    std::string why;
+    for (int k = 0; k < kFresnelEntries; ++k) {
+        const bool same = got[k] == 255 ? ref[k] >= 254 : got[k] == ref[k];
+        if (!same && why.empty())
+            why = "entry " + std::to_string(k) + ": " + std::to_string(got[k]) + " vs " +
+                  std::to_string(ref[k]);
+    }
+    if (why.empty()) return why;
+    for (const auto *p : {&got, &ref}) {
+        why += '\n';
+        for (int v : *p)
+            why += std::to_string(v) + ' ';
+    }
+    return why;
 }

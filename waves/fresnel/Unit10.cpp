@@ -113,16 +113,18 @@ bool TForm10::isBusy() const {
 }
 
 FresnelInputs TForm10::readInputs() {
+    // Extended precision as typed: a length rounded to a double first moves
+    // the polar angles enough to change where their running sum ends.
     FresnelInputs in;
     in.wavelengthNm = CSpinEdit1->Value();
-    in.z1 = readNumber(Edit1->text());
-    in.z2 = readNumber(Edit2->text());
-    in.innerRadius = readNumber(Edit6->text());
-    in.outerRadius = readNumber(Edit3->text());
-    in.screenRadius = readNumber(Edit4->text());
+    in.z1 = readNumberExtended(Edit1->text());
+    in.z2 = readNumberExtended(Edit2->text());
+    in.innerRadius = readNumberExtended(Edit6->text());
+    in.outerRadius = readNumberExtended(Edit3->text());
+    in.screenRadius = readNumberExtended(Edit4->text());
     in.radialSteps = steps(CSpinEdit2);
     in.azimuthSteps = steps(CSpinEdit3);
-    in.K = readNumber(Edit5->text());
+    in.K = readNumberExtended(Edit5->text());
     return in;
 }
 
