@@ -7,6 +7,9 @@
 inline double readNumber(const QString &text) {
     return readNumber(text.toStdString());
 }
+inline long double readNumberExtended(const QString &text) {
+    return readNumberExtended(text.toStdString());
+}
 inline std::optional<double> readNumberStrict(const QString &text) {
     return readNumberStrict(text.toStdString());
 }

@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -84,31 +85,39 @@ bool tooLarge(std::string_view num) {
 
 // Converts a prefix accepted by numberLength. Overflow gives the largest
 // finite value of that sign, underflow gives zero; never infinite or NaN.
-double convert(std::string_view num) {
+template <class Real> Real convert(std::string_view num) {
     const bool negative = num.front() == '-';
     if (num.front() == '+' || num.front() == '-') num.remove_prefix(1);
-    double v = 0;
+    Real v = 0;
     const auto r = std::from_chars(num.data(), num.data() + num.size(), v);
     if (r.ec == std::errc::result_out_of_range)
-        v = tooLarge(num) ? DBL_MAX : 0.0;
+        v = tooLarge(num) ? std::numeric_limits<Real>::max() : Real(0);
     else if (r.ec != std::errc())
         v = 0;
     return negative ? -v : v;
 }
 
+template <class Real> Real readLenient(std::string_view text) {
+    text = trimLeft(text);
+    const std::size_t n = numberLength(text);
+    return n == 0 ? Real(0) : convert<Real>(text.substr(0, n));
+}
+
 } // namespace
 
 double readNumber(std::string_view text) {
-    text = trimLeft(text);
-    const std::size_t n = numberLength(text);
-    return n == 0 ? 0.0 : convert(text.substr(0, n));
+    return readLenient<double>(text);
+}
+
+long double readNumberExtended(std::string_view text) {
+    return readLenient<long double>(text);
 }
 
 std::optional<double> readNumberStrict(std::string_view text) {
     text = trim(text);
     const std::size_t n = numberLength(text);
     if (n == 0 || n != text.size()) return std::nullopt;
-    const double v = convert(text);
+    const double v = convert<double>(text);
     if (std::abs(v) == DBL_MAX) return std::nullopt; // beyond what a double holds
     return v;
 }

@@ -9,6 +9,9 @@
 // forms a decimal number (optional sign, digits, ".", exponent) converted,
 // 0 when there is none. "  12.5abc" -> 12.5, "1e-3" -> 0.001, "5,5" -> 5.
 double readNumber(std::string_view text);
+// The same reading in extended precision, for inputs held that way:
+// "0.01" / "0.00005" truncates to 200 there, to 199 through doubles.
+long double readNumberExtended(std::string_view text);
 
 // Strict reading: the whole text (blanks around it allowed) must be a
 // number; nothing otherwise.

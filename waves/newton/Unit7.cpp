@@ -58,6 +58,8 @@ QString problemText(NewtonProblem problem, long long n) {
         return QStringLiteral("Радиус кривизны линзы не может быть меньше радиуса линзы.");
     case NewtonProblem::WavelengthNotPositive:
         return QStringLiteral("Длина волны должна быть больше нуля.");
+    case NewtonProblem::OutOfRange:
+        return QStringLiteral("Радиус кривизны линзы слишком велик или длина волны слишком мала.");
     case NewtonProblem::TooLarge:
         return QStringLiteral("Слишком мелкий шаг расчета: картина из %1 колец не поместится "
                               "в памяти.\nУвеличьте шаг: колец должно быть не больше %2.")
@@ -217,14 +219,9 @@ void TForm7::DrawRings(const std::vector<int> &levels) {
 
 void TForm7::Button1Click() {
     if (isBusy()) return;
-    const auto Rc = readNumberStrict(Edit1->text()), a = readNumberStrict(Edit2->text());
-    const auto h = readNumberStrict(Edit3->text()), lambda = readNumberStrict(Edit4->text());
-    if (!Rc || !a || !h || !lambda) {
-        showFailure(QStringLiteral("Введите числа с точкой в дробной части: радиус кривизны, "
-                                   "радиус линзы, шаг расчета и длину волны."));
-        return;
-    }
-    const NewtonInputs in{*Rc, *a, *h, *lambda};
+    // Read leniently, like every window's inputs, in extended precision.
+    const NewtonInputs in{readNumberExtended(Edit1->text()), readNumberExtended(Edit2->text()),
+                          readNumberExtended(Edit3->text()), readNumberExtended(Edit4->text())};
     if (const NewtonProblem problem = checkNewtonInputs(in); problem != NewtonProblem::None) {
         showFailure(problemText(problem, newtonRingCount(in.a, in.h)));
         return;
