@@ -178,7 +178,10 @@ class TestNewtonRings : public QObject {
         Canvas c(img);
         QList<int> reports;
         const Rgb tintColour = wavelengthToRgb(500);
-        drawNewtonRings(c, levels, coloured, tintColour, [&](int p) { reports << p; });
+        drawNewtonRings(c, levels, coloured, tintColour, [&](int p) {
+            reports << p;
+            return true;
+        });
         // Ring i's 2-pixel outline ends at column n + i - 1; the next ring covers
         // that column, so n + i - 2 keeps ring i.
         for (int i : {10, 100, 200, 280}) {

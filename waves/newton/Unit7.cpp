@@ -71,6 +71,11 @@ QString problemText(NewtonProblem problem, long long n) {
     return {};
 }
 
+// The tint's wavelength: the text as a whole number, 500 when it is not.
+Rgb tintOf(const QString &text) {
+    return wavelengthToRgb(readInteger(text.toStdString()).value_or(500));
+}
+
 } // namespace
 
 TForm7::TForm7(QWidget *parent)
@@ -127,6 +132,8 @@ void TForm7::buildModel() {
             [this](bool on) { setBusy(on); });
     connect(Computation, &TBackgroundComputation::failed, this,
             [this] { showFailure(QStringLiteral("Не хватило памяти для расчета.")); });
+    connect(Computation, &TBackgroundComputation::progressChanged, ProgressBar1,
+            &QProgressBar::setValue);
     connect(Button1, &QPushButton::clicked, this, &TForm7::Button1Click);
 }
 
@@ -204,15 +211,11 @@ void TForm7::Prepare(int n) {
     Image1->update();
 }
 
-void TForm7::DrawRings(const std::vector<int> &levels) {
-    const bool coloured = CheckBox1->isChecked();
-    Rgb colour{255, 255, 255};
-    if (coloured) colour = wavelengthToRgb(readInteger(Edit4->text().toStdString()).value_or(500));
-    Canvas canvas(Image1->Bitmap);
-    drawNewtonRings(canvas, levels, coloured, colour, [this](int p) {
-        ProgressBar1->setValue(p);
-        ProgressBar1->repaint();
-    });
+void TForm7::DrawRings(QImage &picture) {
+    if (picture.isNull())
+        showFailure(problemText(NewtonProblem::TooLarge, RingCount));
+    else
+        Image1->Bitmap = std::move(picture);
     Image1->update();
     setBusy(false);
 }
@@ -232,9 +235,25 @@ void TForm7::Button1Click() {
         showFailure(problemText(NewtonProblem::TooLarge, n));
         return;
     }
-    Computation->start<std::vector<int>>(
-        [in](RunControl &control) { return computeNewtonRings(in, &control); },
-        [this](std::vector<int> &levels) { DrawRings(levels); });
+    // Profile and picture are made on the worker: a 6000 x 6000 picture
+    // would hold the user-interface thread for seconds. The panel is
+    // disabled meanwhile, so the colour read now is the one at the end.
+    const bool coloured = CheckBox1->isChecked();
+    const Rgb colour = coloured ? tintOf(Edit4->text()) : Rgb{255, 255, 255};
+    Computation->start<QImage>(
+        [in, n, coloured, colour](RunControl &control) {
+            const std::vector<int> levels = computeNewtonRings(in);
+            QImage picture(2 * n, 2 * n, QImage::Format_RGB32);
+            if (picture.isNull() || control.cancelled()) return QImage();
+            picture.fill(Qt::black);
+            Canvas canvas(picture);
+            drawNewtonRings(canvas, levels, coloured, colour, [&control](int p) {
+                control.percent(p);
+                return !control.cancelled();
+            });
+            return picture;
+        },
+        [this](QImage &picture) { DrawRings(picture); });
 }
 
 void TForm7::setBusy(bool on) {
