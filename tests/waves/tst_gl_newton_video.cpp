@@ -95,6 +95,15 @@ class TestNewtonVideo : public QObject {
         Form7->PageControl1->setCurrentIndex(0);
         waitFor([&] { return player->playbackState() == QMediaPlayer::PlayingState; });
         QCOMPARE(player->playbackState(), QMediaPlayer::PlayingState);
+        // Hidden, the clip holds its place; shown again, it plays on.
+        Form7->HideNow();
+        const qint64 hiddenAt = player->position();
+        pumpFor(1500);
+        QVERIFY2(player->position() - hiddenAt < 100,
+                 qPrintable(QString::number(player->position() - hiddenAt)));
+        Form7->Show();
+        waitFor([&] { return player->playbackState() == QMediaPlayer::PlayingState; });
+        QCOMPARE(player->playbackState(), QMediaPlayer::PlayingState);
         Form7->close();
         pumpFor(700);
     }

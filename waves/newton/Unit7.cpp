@@ -173,9 +173,18 @@ void TForm7::MediaPlayer1Notify() {
     QMediaPlayer *player = MediaPlayer1->player();
     if (!player || MediaPlayer1->failed()) return;
     if (!isVisible() || PageControl1->currentIndex() != 0) return;
-    if (player->playbackState() != QMediaPlayer::StoppedState) return;
+    if (player->playbackState() == QMediaPlayer::PlayingState) return;
     if (player->mediaStatus() == QMediaPlayer::EndOfMedia) player->setPosition(0);
     player->play();
+}
+
+void TForm7::hideEvent(QHideEvent *event) {
+    TDemoForm::hideEvent(event);
+    // The clip plays only while it can be seen; showing again resumes it.
+    VideoTimer->stop();
+    if (QMediaPlayer *player = MediaPlayer1->player();
+        player && player->playbackState() == QMediaPlayer::PlayingState)
+        player->pause();
 }
 
 void TForm7::placeScrollBars() {

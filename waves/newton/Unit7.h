@@ -59,6 +59,9 @@ class TForm7 : public TDemoForm {
   public slots:
     void Button1Click();
 
+  protected:
+    void hideEvent(QHideEvent *event) override;
+
   private:
     void buildScheme();
     void buildModel();
