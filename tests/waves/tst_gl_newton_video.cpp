@@ -3,6 +3,7 @@
 #include "TestForms.h"
 #include "waves/newton/Unit7.h"
 #include "waves/newton/VideoPanel.h"
+#include "widgets/DataFiles.h"
 
 #include <QLabel>
 #include <QMediaPlayer>
@@ -31,6 +32,9 @@ class TestNewtonVideo : public QObject {
         QTest::addColumn<bool>("create");
         QTest::newRow("missing") << QByteArray() << false;
         QTest::newRow("not a video") << QByteArray(4096, 'x') << true;
+        QFile clip(dataFilePath(QStringLiteral("newton.avi")));
+        QVERIFY(clip.open(QIODevice::ReadOnly));
+        QTest::newRow("cut short") << clip.read(20 * 1024) << true;
     }
     void unplayableClipLeavesANote() {
         QFETCH(QByteArray, contents);
