@@ -85,30 +85,32 @@ bool tooLarge(std::string_view num) {
 
 // Converts a prefix accepted by numberLength. Overflow gives the largest
 // finite value of that sign, underflow gives zero; never infinite or NaN.
-template <class T> T convert(std::string_view num) {
+template <class Real> Real convert(std::string_view num) {
     const bool negative = num.front() == '-';
     if (num.front() == '+' || num.front() == '-') num.remove_prefix(1);
-    T v = 0;
+    Real v = 0;
     const auto r = std::from_chars(num.data(), num.data() + num.size(), v);
     if (r.ec == std::errc::result_out_of_range)
-        v = tooLarge(num) ? std::numeric_limits<T>::max() : T(0);
+        v = tooLarge(num) ? std::numeric_limits<Real>::max() : Real(0);
     else if (r.ec != std::errc())
         v = 0;
     return negative ? -v : v;
 }
 
+template <class Real> Real readLenient(std::string_view text) {
+    text = trimLeft(text);
+    const std::size_t n = numberLength(text);
+    return n == 0 ? Real(0) : convert<Real>(text.substr(0, n));
+}
+
 } // namespace
 
 double readNumber(std::string_view text) {
-    text = trimLeft(text);
-    const std::size_t n = numberLength(text);
-    return n == 0 ? 0.0 : convert<double>(text.substr(0, n));
+    return readLenient<double>(text);
 }
 
 long double readNumberExtended(std::string_view text) {
-    text = trimLeft(text);
-    const std::size_t n = numberLength(text);
-    return n == 0 ? 0.0L : convert<long double>(text.substr(0, n));
+    return readLenient<long double>(text);
 }
 
 std::optional<double> readNumberStrict(std::string_view text) {

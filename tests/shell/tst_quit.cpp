@@ -12,8 +12,8 @@ class TestQuit : public QObject {
   private slots:
     void quitEndsTheProgram_data() {
         QTest::addColumn<QString>("what");
-        for (const char *w : {"interference", "TForm6", "TForm15", "TForm11", "TForm51", "TForm7",
-                              "TForm9", "TForm10"})
+        for (const char *w : {"interference", "newton", "TForm6", "TForm15", "TForm11", "TForm51",
+                              "TForm7", "TForm9", "TForm10"})
             QTest::newRow(w) << QString::fromLatin1(w);
     }
     void quitEndsTheProgram() {

@@ -2,7 +2,9 @@
 // The ring profile computed the straightforward way, one sample after the
 // other, as the algorithm is written down. The window's kernel must give
 // the same levels.
+#include <charconv>
 #include <cmath>
+#include <string_view>
 #include <vector>
 
 inline std::vector<int> newtonReference(long double Rc, long double a, long double h,
@@ -29,4 +31,17 @@ inline std::vector<int> newtonReference(long double Rc, long double a, long doub
         result[static_cast<std::size_t>(j)] =
             static_cast<int>(intensity[static_cast<std::size_t>(j)] * 255 / largest);
     return result;
+}
+
+// The inputs as typed, read straight into extended precision.
+inline long double newtonReferenceInput(std::string_view text) {
+    long double v = 0;
+    std::from_chars(text.data(), text.data() + text.size(), v);
+    return v;
+}
+
+inline std::vector<int> newtonReference(std::string_view Rc, std::string_view a, std::string_view h,
+                                        std::string_view wavelength) {
+    return newtonReference(newtonReferenceInput(Rc), newtonReferenceInput(a),
+                           newtonReferenceInput(h), newtonReferenceInput(wavelength));
 }

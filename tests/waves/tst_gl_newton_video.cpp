@@ -3,6 +3,7 @@
 #include "TestForms.h"
 #include "waves/newton/Unit7.h"
 #include "waves/newton/VideoPanel.h"
+#include "widgets/DataFiles.h"
 
 #include <QLabel>
 #include <QMediaPlayer>
@@ -31,6 +32,9 @@ class TestNewtonVideo : public QObject {
         QTest::addColumn<bool>("create");
         QTest::newRow("missing") << QByteArray() << false;
         QTest::newRow("not a video") << QByteArray(4096, 'x') << true;
+        QFile clip(dataFilePath(QStringLiteral("newton.avi")));
+        QVERIFY(clip.open(QIODevice::ReadOnly));
+        QTest::newRow("cut short") << clip.read(20 * 1024) << true;
     }
     void unplayableClipLeavesANote() {
         QFETCH(QByteArray, contents);
@@ -93,6 +97,15 @@ class TestNewtonVideo : public QObject {
         QCOMPARE(player->playbackState(), QMediaPlayer::StoppedState);
         // Back on the first page it starts again.
         Form7->PageControl1->setCurrentIndex(0);
+        waitFor([&] { return player->playbackState() == QMediaPlayer::PlayingState; });
+        QCOMPARE(player->playbackState(), QMediaPlayer::PlayingState);
+        // Hidden, the clip holds its place; shown again, it plays on.
+        Form7->HideNow();
+        const qint64 hiddenAt = player->position();
+        pumpFor(1500);
+        QVERIFY2(player->position() - hiddenAt < 100,
+                 qPrintable(QString::number(player->position() - hiddenAt)));
+        Form7->Show();
         waitFor([&] { return player->playbackState() == QMediaPlayer::PlayingState; });
         QCOMPARE(player->playbackState(), QMediaPlayer::PlayingState);
         Form7->close();

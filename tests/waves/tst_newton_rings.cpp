@@ -2,6 +2,7 @@
 // straightforward computation, the guards on the inputs, and the drawing.
 #include "NewtonReference.h"
 #include "canvas/Canvas.h"
+#include "canvas/NumberText.h"
 #include "core/RunControl.h"
 #include "waves/newton/NewtonRings.h"
 #include "waves/newton/NewtonScene.h"
@@ -20,6 +21,30 @@ class TestNewtonRings : public QObject {
         const std::vector<int> levels = computeNewtonRings(NewtonInputs{});
         QCOMPARE(int(levels.size()), 285);
         QCOMPARE(newtonRingCount(0.01L, 0.000035L), 285LL);
+    }
+
+    // Inputs held in extended precision from their text: a / h truncates to
+    // the count a double division misses by one.
+    void countFromText_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("h");
+        QTest::addColumn<int>("rings");
+        QTest::newRow("0.01 / 0.00005") << "0.01"
+                                        << "0.00005" << 200;
+        QTest::newRow("0.0149 / 0.00005") << "0.0149"
+                                          << "0.00005" << 298;
+        QTest::newRow("defaults") << "0.01"
+                                  << "0.000035" << 285;
+    }
+    void countFromText() {
+        QFETCH(QString, a);
+        QFETCH(QString, h);
+        QFETCH(int, rings);
+        const NewtonInputs in{10, readNumberExtended(a), readNumberExtended(h), 500};
+        QCOMPARE(newtonRingCount(in.a, in.h), (long long)rings);
+        QCOMPARE(int(computeNewtonRings(in).size()), rings);
+        const std::string as = a.toStdString(), hs = h.toStdString();
+        QVERIFY(computeNewtonRings(in) == newtonReference("10", as, hs, "500"));
     }
 
     void centre() {
@@ -153,7 +178,10 @@ class TestNewtonRings : public QObject {
         Canvas c(img);
         QList<int> reports;
         const Rgb tintColour = wavelengthToRgb(500);
-        drawNewtonRings(c, levels, coloured, tintColour, [&](int p) { reports << p; });
+        drawNewtonRings(c, levels, coloured, tintColour, [&](int p) {
+            reports << p;
+            return true;
+        });
         // Ring i's 2-pixel outline ends at column n + i - 1; the next ring covers
         // that column, so n + i - 2 keeps ring i.
         for (int i : {10, 100, 200, 280}) {

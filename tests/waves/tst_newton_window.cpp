@@ -1,7 +1,9 @@
 // The Newton's rings window: a computation from the inputs to the picture,
 // the tint's wavelength, panning and centring, and inputs that give no picture.
+#include "NewtonReference.h"
 #include "TestForms.h"
 #include "canvas/Canvas.h"
+#include "core/Numbers.h"
 #include "waves/newton/NewtonRings.h"
 #include "waves/newton/NewtonScene.h"
 #include "waves/newton/Unit7.h"
@@ -109,6 +111,41 @@ class TestNewtonWindow : public QObject {
         QCOMPARE(Form7->Image1->Bitmap, expectedPicture(NewtonInputs{}, false, 500));
     }
 
+    // Inputs read leniently and held in extended precision: the picture is
+    // the straightforward computation's for the numbers the texts begin with.
+    void lenientExtendedInputs_data() {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QStringList>("numbers");
+        QTest::addColumn<int>("rings");
+        QTest::newRow("0.01 / 0.00005") << QStringList{"10", "0.01", "0.00005", "500"}
+                                        << QStringList{"10", "0.01", "0.00005", "500"} << 200;
+        QTest::newRow("0.0149 / 0.00005") << QStringList{"10", "0.0149", "0.00005", "500"}
+                                          << QStringList{"10", "0.0149", "0.00005", "500"} << 298;
+        QTest::newRow("trailing letters") << QStringList{" 10abc", "0.01m", "3.5e-5x", "600nm"}
+                                          << QStringList{"10", "0.01", "3.5e-5", "600"} << 285;
+    }
+    void lenientExtendedInputs() {
+        QFETCH(QStringList, texts);
+        QFETCH(QStringList, numbers);
+        QFETCH(int, rings);
+        setInputs(texts[0], texts[1], texts[2], texts[3]);
+        Form7->Button1->click();
+        QVERIFY(waitIdle());
+        QVERIFY(!Form7->MessageBox1);
+        QCOMPARE(Form7->RingCount, rings);
+        QCOMPARE(Form7->Image1->Bitmap.size(), QSize(2 * rings, 2 * rings));
+        const std::vector<int> levels =
+            newtonReference(numbers[0].toStdString(), numbers[1].toStdString(),
+                            numbers[2].toStdString(), numbers[3].toStdString());
+        QImage img(2 * rings, 2 * rings, QImage::Format_RGB32);
+        img.fill(Qt::black);
+        Canvas c(img);
+        // The tint reads the wavelength as a whole number, 500 when it is not.
+        const int tint = readInteger(texts[3].toStdString()).value_or(500);
+        drawNewtonRings(c, levels, true, wavelengthToRgb(tint));
+        QCOMPARE(Form7->Image1->Bitmap, img);
+    }
+
     void smallPictureIsCentred() {
         setInputs("10", "0.001", "0.000035", "600");
         Form7->Button1->click();
@@ -130,6 +167,10 @@ class TestNewtonWindow : public QObject {
                                       << "0.01"
                                       << "abc"
                                       << "500";
+        QTest::newRow("curvature squared overflows") << "1e3000"
+                                                     << "0.01"
+                                                     << "0.000035"
+                                                     << "500";
         QTest::newRow("comma as the point") << "10"
                                             << "0,01"
                                             << "0.000035"

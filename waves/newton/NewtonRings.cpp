@@ -100,6 +100,10 @@ NewtonProblem checkNewtonInputs(const NewtonInputs &in, int maxRings) {
     if (!finite(in.a) || !(in.a >= in.h)) return NewtonProblem::NoRings;
     if (!finite(in.Rc) || !(in.Rc >= in.a)) return NewtonProblem::CurvatureTooSmall;
     if (!(in.wavelength > 0) || !finite(in.wavelength)) return NewtonProblem::WavelengthNotPositive;
+    // The gap needs Rc^2 and the phase stays below Rc * 4 pi / lambda.
+    const long double k = kFourPi / (in.wavelength * 1e-9L);
+    if (!finite(in.Rc * in.Rc) || !finite(k) || !finite(2 * in.Rc * k))
+        return NewtonProblem::OutOfRange;
     const long long n = newtonRingCount(in.a, in.h);
     if (n < 1) return NewtonProblem::NoRings;
     if (n > maxRings) return NewtonProblem::TooLarge;

@@ -20,7 +20,8 @@ enum class NewtonProblem {
     NoRings,           // a < h: not one ring
     CurvatureTooSmall, // Rc < a: the gap is not defined at the rim
     WavelengthNotPositive,
-    TooLarge, // the picture of 2n x 2n pixels would not fit in memory
+    OutOfRange, // Rc squared or the phases beyond extended precision
+    TooLarge,   // the picture of 2n x 2n pixels would not fit in memory
 };
 
 // Rings beyond this make a picture of (2n)^2 pixels too large to hold and

@@ -62,7 +62,7 @@ void arrowHead(QPainter &g, QPointF tip, QPointF from) {
 } // namespace
 
 void drawNewtonRings(Canvas &c, const std::vector<int> &levels, bool coloured, Rgb colour,
-                     const std::function<void(int)> &progress) {
+                     const std::function<bool(int)> &progress) {
     const int n = static_cast<int>(levels.size());
     c.setBrushStyle(BrushStyle::Clear);
     c.setPenStyle(PenStyle::Solid);
@@ -77,7 +77,7 @@ void drawNewtonRings(Canvas &c, const std::vector<int> &levels, bool coloured, R
         const int p = static_cast<int>(static_cast<long long>(i) * 100 / n);
         if (p != shown) {
             shown = p;
-            if (progress) progress(p);
+            if (progress && !progress(p)) return;
         }
     }
 }

@@ -14,9 +14,10 @@ class Canvas;
 // The rings of a profile into a picture of 2n x 2n pixels, from the centre
 // outward: ring i is the outline of the circle through (n - i, n - i) and
 // (n + i, n + i), 2 pixels wide, in grey level i tinted by `colour` when
-// `coloured`. `progress` gets each new whole percentage.
+// `coloured`. `progress` gets each new whole percentage; drawing stops when
+// it returns false.
 void drawNewtonRings(Canvas &canvas, const std::vector<int> &levels, bool coloured, Rgb colour,
-                     const std::function<void(int)> &progress = {});
+                     const std::function<bool(int)> &progress = {});
 
 // The ring pattern of the gap in white light, as the eye sees it: the
 // profiles of several wavelengths tinted and added. Rc and a in metres,

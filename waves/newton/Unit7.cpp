@@ -58,6 +58,8 @@ QString problemText(NewtonProblem problem, long long n) {
         return QStringLiteral("Радиус кривизны линзы не может быть меньше радиуса линзы.");
     case NewtonProblem::WavelengthNotPositive:
         return QStringLiteral("Длина волны должна быть больше нуля.");
+    case NewtonProblem::OutOfRange:
+        return QStringLiteral("Радиус кривизны линзы слишком велик или длина волны слишком мала.");
     case NewtonProblem::TooLarge:
         return QStringLiteral("Слишком мелкий шаг расчета: картина из %1 колец не поместится "
                               "в памяти.\nУвеличьте шаг: колец должно быть не больше %2.")
@@ -67,6 +69,11 @@ QString problemText(NewtonProblem problem, long long n) {
         break;
     }
     return {};
+}
+
+// The tint's wavelength: the text as a whole number, 500 when it is not.
+Rgb tintOf(const QString &text) {
+    return wavelengthToRgb(readInteger(text.toStdString()).value_or(500));
 }
 
 } // namespace
@@ -125,6 +132,8 @@ void TForm7::buildModel() {
             [this](bool on) { setBusy(on); });
     connect(Computation, &TBackgroundComputation::failed, this,
             [this] { showFailure(QStringLiteral("Не хватило памяти для расчета.")); });
+    connect(Computation, &TBackgroundComputation::progressChanged, ProgressBar1,
+            &QProgressBar::setValue);
     connect(Button1, &QPushButton::clicked, this, &TForm7::Button1Click);
 }
 
@@ -164,9 +173,18 @@ void TForm7::MediaPlayer1Notify() {
     QMediaPlayer *player = MediaPlayer1->player();
     if (!player || MediaPlayer1->failed()) return;
     if (!isVisible() || PageControl1->currentIndex() != 0) return;
-    if (player->playbackState() != QMediaPlayer::StoppedState) return;
+    if (player->playbackState() == QMediaPlayer::PlayingState) return;
     if (player->mediaStatus() == QMediaPlayer::EndOfMedia) player->setPosition(0);
     player->play();
+}
+
+void TForm7::hideEvent(QHideEvent *event) {
+    TDemoForm::hideEvent(event);
+    // The clip plays only while it can be seen; showing again resumes it.
+    VideoTimer->stop();
+    if (QMediaPlayer *player = MediaPlayer1->player();
+        player && player->playbackState() == QMediaPlayer::PlayingState)
+        player->pause();
 }
 
 void TForm7::placeScrollBars() {
@@ -202,29 +220,20 @@ void TForm7::Prepare(int n) {
     Image1->update();
 }
 
-void TForm7::DrawRings(const std::vector<int> &levels) {
-    const bool coloured = CheckBox1->isChecked();
-    Rgb colour{255, 255, 255};
-    if (coloured) colour = wavelengthToRgb(readInteger(Edit4->text().toStdString()).value_or(500));
-    Canvas canvas(Image1->Bitmap);
-    drawNewtonRings(canvas, levels, coloured, colour, [this](int p) {
-        ProgressBar1->setValue(p);
-        ProgressBar1->repaint();
-    });
+void TForm7::DrawRings(QImage &picture) {
+    if (picture.isNull())
+        showFailure(problemText(NewtonProblem::TooLarge, RingCount));
+    else
+        Image1->Bitmap = std::move(picture);
     Image1->update();
     setBusy(false);
 }
 
 void TForm7::Button1Click() {
     if (isBusy()) return;
-    const auto Rc = readNumberStrict(Edit1->text()), a = readNumberStrict(Edit2->text());
-    const auto h = readNumberStrict(Edit3->text()), lambda = readNumberStrict(Edit4->text());
-    if (!Rc || !a || !h || !lambda) {
-        showFailure(QStringLiteral("Введите числа с точкой в дробной части: радиус кривизны, "
-                                   "радиус линзы, шаг расчета и длину волны."));
-        return;
-    }
-    const NewtonInputs in{*Rc, *a, *h, *lambda};
+    // Read leniently, like every window's inputs, in extended precision.
+    const NewtonInputs in{readNumberExtended(Edit1->text()), readNumberExtended(Edit2->text()),
+                          readNumberExtended(Edit3->text()), readNumberExtended(Edit4->text())};
     if (const NewtonProblem problem = checkNewtonInputs(in); problem != NewtonProblem::None) {
         showFailure(problemText(problem, newtonRingCount(in.a, in.h)));
         return;
@@ -235,9 +244,25 @@ void TForm7::Button1Click() {
         showFailure(problemText(NewtonProblem::TooLarge, n));
         return;
     }
-    Computation->start<std::vector<int>>(
-        [in](RunControl &control) { return computeNewtonRings(in, &control); },
-        [this](std::vector<int> &levels) { DrawRings(levels); });
+    // Profile and picture are made on the worker: a 6000 x 6000 picture
+    // would hold the user-interface thread for seconds. The panel is
+    // disabled meanwhile, so the colour read now is the one at the end.
+    const bool coloured = CheckBox1->isChecked();
+    const Rgb colour = coloured ? tintOf(Edit4->text()) : Rgb{255, 255, 255};
+    Computation->start<QImage>(
+        [in, n, coloured, colour](RunControl &control) {
+            const std::vector<int> levels = computeNewtonRings(in);
+            QImage picture(2 * n, 2 * n, QImage::Format_RGB32);
+            if (picture.isNull() || control.cancelled()) return QImage();
+            picture.fill(Qt::black);
+            Canvas canvas(picture);
+            drawNewtonRings(canvas, levels, coloured, colour, [&control](int p) {
+                control.percent(p);
+                return !control.cancelled();
+            });
+            return picture;
+        },
+        [this](QImage &picture) { DrawRings(picture); });
 }
 
 void TForm7::setBusy(bool on) {

@@ -52,12 +52,15 @@ class TForm7 : public TDemoForm {
     void Panel1Resize();
     void MediaPlayer1Notify();
     // Hand-overs of a computation: the picture prepared for n rings, then
-    // the profile drawn into it.
+    // the rings drawn (on the worker) shown in its place.
     void Prepare(int n);
-    void DrawRings(const std::vector<int> &levels);
+    void DrawRings(QImage &picture);
 
   public slots:
     void Button1Click();
+
+  protected:
+    void hideEvent(QHideEvent *event) override;
 
   private:
     void buildScheme();

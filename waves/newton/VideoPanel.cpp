@@ -9,6 +9,11 @@
 #include <QVideoSink>
 #include <algorithm>
 
+namespace {
+// Our clip lasts six seconds; one that ends sooner than this is broken.
+constexpr qint64 kShortestRunMs = 1000;
+} // namespace
+
 TVideoPanel::TVideoPanel(QWidget *parent) : QWidget(parent) {
     noteLabel = new QLabel(QStringLiteral("Видеозапись опыта недоступна"), this);
     noteLabel->setObjectName(QStringLiteral("VideoNote"));
@@ -41,7 +46,18 @@ bool TVideoPanel::open(const QString &path) {
         connect(mediaPlayer, &QMediaPlayer::mediaStatusChanged, this,
                 [this](QMediaPlayer::MediaStatus s) {
                     if (s == QMediaPlayer::InvalidMedia) fail();
-                    if (s == QMediaPlayer::EndOfMedia) emit ended();
+                    if (s != QMediaPlayer::EndOfMedia) return;
+                    // A clip that ends at once (cut short, say) would only
+                    // restart again and again: it is as good as missing.
+                    if (sinceStart.isValid() && sinceStart.elapsed() < kShortestRunMs)
+                        fail();
+                    else
+                        emit ended();
+                });
+        connect(mediaPlayer, &QMediaPlayer::playbackStateChanged, this,
+                [this](QMediaPlayer::PlaybackState s) {
+                    if (s == QMediaPlayer::PlayingState && mediaPlayer->position() == 0)
+                        sinceStart.start();
                 });
     }
     mediaPlayer->setSource(QUrl::fromLocalFile(path));

@@ -3,6 +3,7 @@
 // scaled into the panel, so the picture can be grabbed and the frames
 // counted. When the clip cannot be played the panel shows a short note
 // instead, once, without error boxes.
+#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 
@@ -40,4 +41,5 @@ class TVideoPanel : public QWidget {
     QLabel *noteLabel;
     QImage lastFrame;
     bool broken = false;
+    QElapsedTimer sinceStart; // since the clip last started at its beginning
 };
