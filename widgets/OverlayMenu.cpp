@@ -201,10 +201,9 @@ void TOverlay::installKeys(QWidget *window) {
         auto add = [&](const QKeySequence &seq, const char *name, auto act) {
             auto *s = new QShortcut(seq, window);
             s->setObjectName(QLatin1String(name));
-            s->setParent(keys);
             QObject::connect(s, &QShortcut::activated, keys, [window, act] { act(window); });
         };
-        add(QKeySequence(Qt::Key_Space), "Space", [](QWidget *w) {
+        add(QKeySequence(Qt::Key_Space), "OverlaySpace", [](QWidget *w) {
             if (TOverlay *o = pickOverlay(w, [](TOverlay *x) { return x->animation(); }))
                 o->togglePause();
         });
@@ -212,7 +211,7 @@ void TOverlay::installKeys(QWidget *window) {
             auto has = [](TOverlay *x) { return x->provider() && x->provider()->hasTheory(); };
             if (TOverlay *o = pickOverlay(w, has)) o->setTheoryShown(!o->theoryShown());
         });
-        add(QKeySequence::Copy, "Copy", [](QWidget *w) {
+        add(QKeySequence::Copy, "OverlayCopy", [](QWidget *w) {
             if (TOverlay *o = pickOverlay(w, [](TOverlay *) { return true; })) o->copyPicture();
         });
     }
@@ -222,8 +221,8 @@ void TOverlay::installKeys(QWidget *window) {
         animated = animated || o->animation();
         theory = theory || o->provider();
     }
-    for (QShortcut *s : keys->findChildren<QShortcut *>()) {
-        if (s->objectName() == QLatin1String("Space")) s->setEnabled(animated);
-        if (s->objectName() == QLatin1String("T")) s->setEnabled(theory);
+    for (QShortcut *s : window->findChildren<QShortcut *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (s->objectName() == QLatin1String("OverlaySpace")) s->setEnabled(animated);
+        if (s->objectName() == QLatin1String("OverlayT")) s->setEnabled(theory);
     }
 }
