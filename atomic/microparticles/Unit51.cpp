@@ -4,6 +4,7 @@
 #include "core/Numbers.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
+#include "widgets/Overlay.h"
 #include "widgets/Surface.h"
 
 #include <QComboBox>
@@ -123,6 +124,7 @@ void TForm51::buildScreenPage() {
     setAlign(StatusBar1, Align::Bottom);
 
     DifrPanel = addControl(new TDifrPanel(TabSheet2), "DifrPanel");
+    attachOverlay(DifrPanel);
     DifrPanel->setBackground(Qt::black);
     DifrPanel->DotColor = Qt::white;
     setAlign(DifrPanel, Align::Client);

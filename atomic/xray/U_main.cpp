@@ -6,6 +6,7 @@
 #include "canvas/Canvas.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
+#include "widgets/Overlay.h"
 #include "widgets/Surface.h"
 
 #include <QComboBox>
@@ -192,6 +193,7 @@ void Tform_Main::buildPicture(QWidget *parent) {
     setHint(ScrollBar, QStringLiteral("Измерение длины волны."));
     setAlign(ScrollBar, Align::Bottom);
     im_Graphics = addControl(new TImage(parent), "im_Graphics");
+    attachOverlay(im_Graphics);
     setAlign(im_Graphics, Align::Client);
     im_Graphics->installEventFilter(this);
     im_Y = addControl(new TransparentImage(drawIntensitySymbol(), parent), "im_Y",

@@ -7,6 +7,7 @@
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/Csafespinedit.h"
+#include "widgets/Overlay.h"
 #include "widgets/Surface.h"
 
 #include <QLabel>
@@ -81,6 +82,7 @@ TForm15::TForm15(QWidget *parent)
     Timer1->setInterval(50);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(Image1, &TImage::doubleClicked, this, [this] { Image1DblClick(); });
+    attachOverlay(Image1)->setHint(QStringLiteral("Дважды щёлкните по рисунку, чтобы запустить"));
 }
 
 void TForm15::createInputs() {
@@ -131,6 +133,7 @@ huygens::Inputs TForm15::readInputs() {
 void TForm15::Image1DblClick() {
     t = 0;
     Timer1->start();
+    TOverlay::of(Image1)->setHint({});
 }
 
 void TForm15::Timer1Timer() {
@@ -157,4 +160,5 @@ void TForm15::FormCloseAfter() {
                 QImage::Format_RGB32);
     view.fill(Qt::black);
     Image1->update();
+    TOverlay::of(Image1)->setHint(QStringLiteral("Дважды щёлкните по рисунку, чтобы запустить"));
 }

@@ -4,6 +4,7 @@
 #include "canvas/NumberText.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
+#include "widgets/Overlay.h"
 
 #include <QMouseEvent>
 #include <QToolTip>
@@ -64,6 +65,7 @@ TForm3::TForm3(QWidget *parent)
     surface = new RaySurface(this, RaySurface::SizeFrom::Image);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
+    attachOverlay(Image1);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     createLegend();
     createInputs();

@@ -5,6 +5,7 @@
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/MouseRelay.h"
+#include "widgets/Overlay.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +73,7 @@ void TForm4::createFirstPage() {
     movie = new QMovie(QStringLiteral(":/prism/spectrum.gif"), QByteArray(), RxGIFAnimator1);
     movie->setScaledSize(RxGIFAnimator1->size());
     RxGIFAnimator1->setMovie(movie);
+    attachOverlay(RxGIFAnimator1);
     movie->jumpToFrame(0);
 }
 
@@ -82,6 +84,7 @@ void TForm4::createSecondPage() {
     surface = new RaySurface(TabSheet2, RaySurface::SizeFrom::Panel);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
+    attachOverlay(Image1);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Label2 = addLabel(Panel1, "Label2",
                       QStringLiteral("Часть лучей испытала полное внутреннее отражение"),

@@ -4,6 +4,7 @@
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/MouseRelay.h"
+#include "widgets/Overlay.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@ TForm2::TForm2(QWidget *parent)
     surface = new RaySurface(this, RaySurface::SizeFrom::Panel);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
+    attachOverlay(Image1);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     createLamp();
     createInputs();

@@ -5,6 +5,7 @@
 #include "polarisation/anisotropic/AnisotropicScene.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
+#include "widgets/Overlay.h"
 #include "widgets/Surface.h"
 
 #include <QCoreApplication>
@@ -136,6 +137,8 @@ void TForm11::buildSecondPage() {
     Image2 = addControl(new TImage(GroupBox2), "Image2");
     setAlign(Image1, Align::Client);
     setAlign(Image2, Align::Client);
+    attachOverlay(Image1);
+    attachOverlay(Image2);
     connect(Panel2, &TPanel::resized, this, &TForm11::Panel2Resize);
     buildInputs();
 }

@@ -4,6 +4,7 @@
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/Csafespinedit.h"
+#include "widgets/Overlay.h"
 #include "widgets/Surface.h"
 
 #include <QCheckBox>
@@ -62,6 +63,7 @@ TForm14::TForm14(QWidget *parent)
     Panel2 = addControl(new TPanel(this), "Panel2");
     setAlign(Panel2, Align::Client);
     connect(Panel2, &TPanel::resized, this, [this] { fitBench(); });
+    attachOverlay(Panel2); // over the OpenGL view made on show
     buildChecks();
     buildInputs();
 }

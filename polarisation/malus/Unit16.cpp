@@ -4,6 +4,7 @@
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/Csafespinedit.h"
+#include "widgets/Overlay.h"
 #include "widgets/Surface.h"
 
 #include <QCheckBox>
@@ -31,6 +32,7 @@ TForm16::TForm16(QWidget *parent)
     Panel2->setObjectName(QStringLiteral("Panel2"));
     setAlign(Panel2, Align::Client);
     connect(Panel2, &TPanel::resized, this, [this] { fitBench(); });
+    attachOverlay(Panel2); // over the OpenGL view made on show
 
     Label3 = new QLabel(
         QStringLiteral("Угол между разрешенными направлениями поляроидов, градусов:"), Panel1);

@@ -7,6 +7,7 @@
 #include "widgets/Controls.h"
 #include "widgets/Csafespinedit.h"
 #include "widgets/Messages.h"
+#include "widgets/Overlay.h"
 #include "widgets/Surface.h"
 
 #include <QCheckBox>
@@ -60,6 +61,7 @@ TForm9::TForm9(QWidget *parent)
     Image1->Bitmap = QImage(kFraunhoferSide, kFraunhoferSide, QImage::Format_RGB32);
     Image1->Bitmap.fill(Qt::white);
     setAlign(Image1, Align::Client);
+    attachOverlay(Image1)->setHint(QStringLiteral("Нажмите «Построить»"));
     buildControls();
     Computation = new TBackgroundComputation(this);
     showRunOn(Computation, ProgressBar1, {Panel2});
@@ -137,6 +139,7 @@ void TForm9::DrawResult() {
     view.halfWidth = fraunhoferOutlineSpan(readNumber(Edit3->text()), screen);
     view.halfHeight = fraunhoferOutlineSpan(readNumber(Edit4->text()), screen);
     drawFraunhoferScene(Image1->Bitmap, Result, view);
+    TOverlay::of(Image1)->setHint({});
     Image1->update();
 }
 

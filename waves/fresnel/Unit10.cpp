@@ -7,6 +7,7 @@
 #include "widgets/Controls.h"
 #include "widgets/Csafespinedit.h"
 #include "widgets/Messages.h"
+#include "widgets/Overlay.h"
 #include "widgets/Surface.h"
 
 #include <QCheckBox>
@@ -73,6 +74,8 @@ void TForm10::buildPages() {
     PageControl1->addTab(TabSheet2, QStringLiteral("График"));
     Image1 = picture(TabSheet1, "Image1");
     Image2 = picture(TabSheet2, "Image2");
+    for (TImage *image : {Image1, Image2})
+        attachOverlay(image)->setHint(QStringLiteral("Нажмите «Построить»"));
 }
 
 void TForm10::buildControls() {
@@ -159,6 +162,8 @@ void TForm10::DrawResult() {
     drawFresnelRings(Image1->Bitmap, Result, view);
     Image1->update();
     Image2->update();
+    for (TImage *image : {Image1, Image2})
+        TOverlay::of(image)->setHint({});
 }
 
 void TForm10::showProblem(FresnelProblem problem) {

@@ -43,6 +43,7 @@ void TSourcePanel::apply(int a, int b) {
     // Only the columns touched, and the one to their left.
     const int w2 = width() / 2;
     update(QRect(a + w2 - 1, 0, b - a + 2, height()));
+    emit sourcesChanged();
 }
 
 void TSourcePanel::mousePressEvent(QMouseEvent *event) {

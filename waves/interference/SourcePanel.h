@@ -26,6 +26,8 @@ class TSourcePanel : public QWidget {
     void statusChanged(const QString &text);
     // The wheel stepped the brightness, within 0..255.
     void brightnessChanged(int value);
+    // A drag added or removed sources.
+    void sourcesChanged();
 
   protected:
     void paintEvent(QPaintEvent *event) override;

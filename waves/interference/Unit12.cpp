@@ -9,6 +9,7 @@
 #include "widgets/Controls.h"
 #include "widgets/Csafespinedit.h"
 #include "widgets/Messages.h"
+#include "widgets/Overlay.h"
 #include "widgets/Surface.h"
 
 #include <QComboBox>
@@ -60,6 +61,10 @@ void TForm12::buildScheme() {
     setAlign(Image1, Align::Client);
 }
 
+namespace {
+const QString kStripHint = QStringLiteral("Щёлкните по полоске, чтобы поставить источник");
+} // namespace
+
 void TForm12::buildControls() {
     SourcePanel1 = new TSourcePanel(TabSheet2);
     SourcePanel1->setObjectName(QStringLiteral("SourcePanel1"));
@@ -78,6 +83,13 @@ void TForm12::buildControls() {
     buildInputs();
 
     connect(SourcePanel1, &TSourcePanel::statusChanged, Label1, &QLabel::setText);
+    attachOverlay(GraphPanel1);
+    // The empty strip says how to start.
+    attachOverlay(SourcePanel1)->setHint(kStripHint);
+    connect(SourcePanel1, &TSourcePanel::sourcesChanged, this, [this] {
+        TOverlay::of(SourcePanel1)
+            ->setHint(SourcePanel1->Sources.items().empty() ? kStripHint : QString());
+    });
     bindBrightness(SourcePanel1, CSpinEdit1);
     connect(GraphPanel1, &TGraphPanel::statusChanged, Label2, &QLabel::setText);
     connect(GraphPanel1, &TGraphPanel::verticalScaleChanged, Edit4, &QLineEdit::setText);

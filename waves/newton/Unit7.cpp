@@ -10,6 +10,7 @@
 #include "widgets/Controls.h"
 #include "widgets/DataFiles.h"
 #include "widgets/Messages.h"
+#include "widgets/Overlay.h"
 #include "widgets/Surface.h"
 
 #include <QCheckBox>
@@ -121,6 +122,7 @@ void TForm7::buildModel() {
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAlign(Panel1, Align::Client);
     Image1 = addControl(new TImage(Panel1), "Image1");
+    attachOverlay(Image1)->setHint(QStringLiteral("Нажмите «Расчет»"));
     ScrollBar1 = scrollBar(Panel1, "ScrollBar1", Qt::Horizontal);
     ScrollBar2 = scrollBar(Panel1, "ScrollBar2", Qt::Vertical);
     connect(Panel1, &TPanel::resized, this, &TForm7::Panel1Resize);
@@ -200,6 +202,8 @@ void TForm7::placeScrollBars() {
 void TForm7::Panel1Resize() {
     placeScrollBars();
     const int W = Panel1->width(), H = Panel1->height();
+    // Before the first rings the empty picture fills the panel, for its hint.
+    if (Image1->Bitmap.isNull()) return Image1->setGeometry(Panel1->contentsRect());
     const int w = Image1->Bitmap.width(), h = Image1->Bitmap.height();
     int left = (W - w) / 2, top = (H - h) / 2;
     if (w > W) left -= (ScrollBar1->value() - 500) * (w - W) / 1000;
@@ -221,10 +225,12 @@ void TForm7::Prepare(int n) {
 }
 
 void TForm7::DrawRings(QImage &picture) {
-    if (picture.isNull())
+    if (picture.isNull()) {
         showFailure(problemText(NewtonProblem::TooLarge, RingCount));
-    else
+    } else {
         Image1->Bitmap = std::move(picture);
+        TOverlay::of(Image1)->setHint({});
+    }
     Image1->update();
     setBusy(false);
 }

@@ -7,6 +7,7 @@
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/DataFiles.h"
+#include "widgets/Overlay.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -106,6 +107,7 @@ void TForm8::buildControls() {
     surface = new RaySurface(TabSheet2, RaySurface::SizeFrom::Panel);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
+    attachOverlay(Image1);
     surface->setDeferred(true);
     surface->redraw = [this] { DrawScene(); };
     Timer1 = surface->redrawTimer();

@@ -1,0 +1,362 @@
+#include "widgets/Overlay.h"
+
+#include "widgets/DemoForm.h"
+#include "widgets/Surface.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QEnterEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTimer>
+#include <cmath>
+
+namespace {
+
+constexpr int kButton = 22;   // side of a pause or step control
+constexpr int kMargin = 6;    // from the picture's edge
+constexpr int kPad = 4;       // inside the text boxes
+constexpr int kClickSlop = 4; // a right "click" may move this far
+const QColor kBoxFill(0, 0, 0, 170);
+
+void fillBox(QPainter &p, const QRect &r, const QColor &border) {
+    p.setPen(border);
+    p.setBrush(kBoxFill);
+    p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+}
+
+bool isMouse(QEvent::Type t) {
+    return t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease ||
+           t == QEvent::MouseButtonDblClick || t == QEvent::MouseMove;
+}
+
+} // namespace
+
+TOverlay::TOverlay(QWidget *picture) : QWidget(picture), target(picture) {
+    setObjectName(QStringLiteral("Overlay"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    setFont(picture->font());
+    picture->installEventFilter(this);
+    for (QObject *child : picture->children())
+        watch(child);
+    follow();
+    show();
+    if (qobject_cast<TDemoForm *>(picture->window())) installKeys(picture->window());
+}
+
+TOverlay *TOverlay::of(const QWidget *picture) {
+    return picture ? picture->findChild<TOverlay *>(QString(), Qt::FindDirectChildrenOnly)
+                   : nullptr;
+}
+
+TOverlay *attachOverlay(QWidget *picture) {
+    if (TOverlay *o = TOverlay::of(picture)) return o;
+    return new TOverlay(picture);
+}
+
+void TOverlay::watch(QObject *child) {
+    auto *w = qobject_cast<QWidget *>(child);
+    if (w && w != this) w->installEventFilter(this);
+}
+
+void TOverlay::follow() {
+    if (!target) return;
+    setGeometry(target->rect());
+    raise();
+}
+
+void TOverlay::setHint(const QString &text) {
+    if (text == hintText) return;
+    hintText = text;
+    update();
+}
+
+void TOverlay::setAnimation(TAnimationControl *animation) {
+    anim = animation;
+    installKeys(window());
+    update();
+}
+
+void TOverlay::setProvider(TPictureProvider *provider) {
+    source = provider;
+    installKeys(window());
+    update();
+}
+
+void TOverlay::setFocusFrame(const QRect &frame) {
+    focusRect = frame;
+    update();
+}
+
+void TOverlay::setTheoryShown(bool on) {
+    if (on == theoryOn) return;
+    theoryOn = on;
+    update();
+    emit theoryToggled(on);
+}
+
+QColor TOverlay::theoryColour() {
+    // Magenta is no colour of the spectrum, so it is never taken for light,
+    // and it reads on black and on white.
+    return QColor(255, 0, 255);
+}
+
+bool TOverlay::controlsShown() const {
+    return anim && (hovered || (target && target->underMouse()));
+}
+
+QRect TOverlay::pauseButtonRect() const {
+    return QRect(kMargin, height() - kMargin - kButton, kButton, kButton);
+}
+
+QRect TOverlay::stepButtonRect() const {
+    return pauseButtonRect().translated(kButton + 4, 0);
+}
+
+void TOverlay::togglePause() {
+    if (!anim) return;
+    anim->setPaused(!anim->isPaused());
+    update(pauseButtonRect() | stepButtonRect());
+}
+
+void TOverlay::stepOnce() {
+    if (anim && anim->isPaused()) anim->step();
+}
+
+QTransform TOverlay::bitmapToWidget() const {
+    const auto *image = qobject_cast<const TImage *>(target.data());
+    if (!image || !image->Stretch || image->Bitmap.isNull()) return {};
+    return QTransform::fromScale(double(width()) / image->Bitmap.width(),
+                                 double(height()) / image->Bitmap.height());
+}
+
+void TOverlay::setProbe(const QPoint &pixel) {
+    probe = pixel;
+    const QRect old = drawnReadout;
+    drawnReadout = readoutRect(readout());
+    update(old | drawnReadout);
+}
+
+void TOverlay::clearProbe() {
+    probe = QPoint(-1, -1);
+    update(drawnReadout);
+    drawnReadout = QRect();
+}
+
+QStringList TOverlay::readout() const {
+    if (!source || !hasProbe()) return {};
+    return source->readoutAt(probe);
+}
+
+void TOverlay::moveProbe(QPoint overlayPos) {
+    if (!source) return;
+    const QPointF at = bitmapToWidget().inverted().map(QPointF(overlayPos) + QPointF(0.5, 0.5));
+    const QPoint pixel(int(std::floor(at.x())), int(std::floor(at.y())));
+    if (rect().contains(overlayPos))
+        setProbe(pixel);
+    else
+        clearProbe();
+}
+
+bool TOverlay::pictureHasFocus() const {
+    const QWidget *focus = QApplication::focusWidget();
+    return target && focus && (focus == target || target->isAncestorOf(focus));
+}
+
+bool TOverlay::eventFilter(QObject *watched, QEvent *event) {
+    if (!target) return false;
+    if (watched == target && pictureEvent(watched, event)) return true;
+    auto *from = qobject_cast<QWidget *>(watched);
+    if (!from || from == this) return false;
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) update();
+    if (isMouse(event->type())) return pictureMouse(from, event);
+    if (event->type() == QEvent::ContextMenu) {
+        auto *e = static_cast<QContextMenuEvent *>(event);
+        // The mouse opens the menu on a right click's release (right drags
+        // stay drags); the menu key opens it here.
+        if (e->reason() != QContextMenuEvent::Mouse)
+            contextMenu()->popup(mapToGlobal(rect().center()));
+        return true;
+    }
+    return false;
+}
+
+// Events of the picture itself (not its children); true: consumed.
+bool TOverlay::pictureEvent(QObject *watched, QEvent *event) {
+    (void)watched;
+    switch (event->type()) {
+    case QEvent::Resize:
+        follow();
+        break;
+    case QEvent::ChildAdded:
+        watch(static_cast<QChildEvent *>(event)->child());
+        break;
+    case QEvent::ChildPolished: // a new child (an OpenGL view) stays below
+        raise();
+        break;
+    case QEvent::Show:
+        if (qobject_cast<TDemoForm *>(target->window())) installKeys(target->window());
+        break;
+    case QEvent::Enter:
+        hovered = true;
+        if (anim) update(pauseButtonRect() | stepButtonRect());
+        break;
+    case QEvent::Leave:
+        hovered = false;
+        if (anim) update(pauseButtonRect() | stepButtonRect());
+        if (source) clearProbe();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+// A mouse event of the picture or a child; true: it was meant for the
+// controls and the picture does not see it.
+bool TOverlay::pictureMouse(QWidget *from, QEvent *event) {
+    auto *e = static_cast<QMouseEvent *>(event);
+    const QPoint at = mapFromGlobal(from->mapToGlobal(e->position().toPoint()));
+    if (event->type() == QEvent::MouseMove) {
+        if (!hovered && anim) update(pauseButtonRect() | stepButtonRect());
+        hovered = true;
+        moveProbe(at);
+        return false;
+    }
+    const bool onPause = pauseButtonRect().contains(at), onStep = stepButtonRect().contains(at);
+    if (controlsShown() && (onPause || onStep) && e->button() == Qt::LeftButton) {
+        if (event->type() == QEvent::MouseButtonPress) onPause ? togglePause() : stepOnce();
+        return true;
+    }
+    if (e->button() != Qt::RightButton) return false;
+    if (event->type() == QEvent::MouseButtonPress) {
+        rightPress = at;
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        const bool click = rightPress.x() >= 0 && (at - rightPress).manhattanLength() <= kClickSlop;
+        rightPress = QPoint(-1, -1);
+        const QPoint global = e->globalPosition().toPoint();
+        // After the picture has seen its release.
+        if (click) QTimer::singleShot(0, this, [this, global] { contextMenu()->popup(global); });
+    }
+    return false;
+}
+
+void TOverlay::paintEvent(QPaintEvent *event) {
+    (void)event;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintTheory(p);
+    paintFocus(p);
+    paintReadout(p);
+    paintHint(p);
+    paintControls(p);
+}
+
+void TOverlay::paintHint(QPainter &p) const {
+    if (hintText.isEmpty()) return;
+    const QFontMetrics fm(font());
+    const QString text = fm.elidedText(hintText, Qt::ElideRight, std::max(0, width() - 4 * kPad));
+    QRect box(0, 0, fm.horizontalAdvance(text) + 4 * kPad, fm.height() + 2 * kPad);
+    box.moveCenter(rect().center());
+    fillBox(p, box, QColor(255, 255, 255, 120));
+    p.setPen(Qt::white);
+    p.drawText(box, Qt::AlignCenter, text);
+}
+
+void TOverlay::paintControls(QPainter &p) const {
+    if (!controlsShown()) return;
+    const bool paused = anim->isPaused();
+    const QRect pause = pauseButtonRect(), step = stepButtonRect();
+    fillBox(p, pause, Qt::white);
+    fillBox(p, step, paused ? Qt::white : Qt::gray);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    const QPointF c = QRectF(pause).center();
+    if (paused) { // a play triangle: resume
+        p.drawPolygon(QPolygonF({c + QPointF(-4, -6), c + QPointF(6, 0), c + QPointF(-4, 6)}));
+    } else { // two bars: pause
+        p.drawRect(QRectF(c.x() - 5, c.y() - 6, 3.5, 12));
+        p.drawRect(QRectF(c.x() + 1.5, c.y() - 6, 3.5, 12));
+    }
+    p.setBrush(paused ? Qt::white : Qt::gray);
+    const QPointF s = QRectF(step).center();
+    p.drawPolygon(QPolygonF({s + QPointF(-6, -6), s + QPointF(3, 0), s + QPointF(-6, 6)}));
+    p.drawRect(QRectF(s.x() + 3, s.y() - 6, 3, 12));
+}
+
+void TOverlay::paintFocus(QPainter &p) const {
+    if (focusRect.isEmpty() || !pictureHasFocus()) return;
+    const QRectF r = bitmapToWidget().mapRect(QRectF(focusRect)).adjusted(-2.5, -2.5, 2.5, 2.5);
+    // Black under white dashes: seen on any background.
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(r);
+    p.setPen(QPen(Qt::white, 1, Qt::DotLine));
+    p.drawRect(r);
+    p.restore();
+}
+
+QRect TOverlay::readoutRect(const QStringList &lines) const {
+    if (lines.isEmpty()) return {};
+    const QFontMetrics fm(font());
+    int w = 0;
+    for (const QString &l : lines)
+        w = std::max(w, fm.horizontalAdvance(l));
+    const QSize size(w + 2 * kPad, int(lines.size()) * fm.height() + 2 * kPad);
+    const QPoint at = bitmapToWidget().map(QPointF(probe)).toPoint();
+    QRect box(at + QPoint(14, 16), size);
+    // Beside the pointer, on the side where it fits, and inside the picture.
+    if (box.right() > width() - 2) box.moveRight(at.x() - 10);
+    if (box.bottom() > height() - 2) box.moveBottom(at.y() - 10);
+    box.moveLeft(std::clamp(box.left(), 0, std::max(0, width() - box.width())));
+    box.moveTop(std::clamp(box.top(), 0, std::max(0, height() - box.height())));
+    return box;
+}
+
+void TOverlay::paintReadout(QPainter &p) const {
+    const QStringList lines = readout();
+    if (lines.isEmpty()) return;
+    const QRect box = readoutRect(lines);
+    fillBox(p, box, QColor(255, 255, 255, 160));
+    p.setPen(Qt::white);
+    const QFontMetrics fm(font());
+    for (int i = 0; i < lines.size(); ++i)
+        p.drawText(box.left() + kPad, box.top() + kPad + i * fm.height() + fm.ascent(), lines[i]);
+}
+
+void TOverlay::paintTheory(QPainter &p) const {
+    if (!theoryOn || !source || !source->hasTheory()) return;
+    const OverlayMarks marks = source->theory();
+    const QTransform t = bitmapToWidget();
+    p.setPen(QPen(theoryColour(), 2));
+    p.setBrush(Qt::NoBrush);
+    for (const QLineF &l : marks.lines)
+        p.drawLine(t.map(l));
+    for (const QPointF &pt : marks.points) {
+        const QPointF c = t.map(pt);
+        p.drawLine(c + QPointF(-5, -5), c + QPointF(5, 5));
+        p.drawLine(c + QPointF(-5, 5), c + QPointF(5, -5));
+    }
+    for (const QRectF &r : marks.ellipses)
+        p.drawEllipse(t.mapRect(r));
+    for (const OverlayMarks::Label &l : marks.labels)
+        p.drawText(t.map(l.at), l.text);
+    if (marks.legend.isEmpty()) return;
+    const QFontMetrics fm(font());
+    int w = 0;
+    for (const QString &l : marks.legend)
+        w = std::max(w, fm.horizontalAdvance(l));
+    const QRect box(kMargin, kMargin, w + 2 * kPad,
+                    int(marks.legend.size()) * fm.height() + 2 * kPad);
+    fillBox(p, box, theoryColour());
+    p.setPen(theoryColour());
+    for (int i = 0; i < marks.legend.size(); ++i)
+        p.drawText(box.left() + kPad, box.top() + kPad + i * fm.height() + fm.ascent(),
+                   marks.legend[i]);
+}
