@@ -88,6 +88,8 @@ TForm51::TForm51(QWidget *parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &TForm51::Timer1Timer);
+    animation = new TTimerAnimation(Timer1, [this] { Timer1Timer(); });
+    addPauseKeys(this, animation);
     showStatus();
 }
 
@@ -159,11 +161,11 @@ void TForm51::buildControls() {
 }
 
 void TForm51::FormShow() {
-    Timer1->start();
+    animation->start();
 }
 
 void TForm51::FormClose() {
-    Timer1->stop();
+    animation->stop();
 }
 
 void TForm51::Button1Click() {

@@ -5,6 +5,7 @@
 // set-up.
 #include "atomic/microparticles/ElectronEmission.h"
 #include "atomic/microparticles/ElectronSampler.h"
+#include "widgets/Animation.h"
 #include "widgets/DemoForm.h"
 
 class QComboBox;
@@ -37,6 +38,8 @@ class TForm51 : public TDemoForm {
     QLabel *Label1, *Label2;
     QStatusBar *StatusBar1;
     QTimer *Timer1;
+    TTimerAnimation *animation = nullptr;
+    TAnimationControl *animationControl() const { return animation; }
 
     electrons::EmissionState state;
     electrons::ElectronSampler sampler;

@@ -1,6 +1,7 @@
 #include "geometric/focal/Unit6.h"
 
 #include "geometric/focal/FocalLength.h"
+#include "widgets/KeyboardDrag.h"
 #include "widgets/Overlay.h"
 
 #include <QMouseEvent>
@@ -27,6 +28,8 @@ TForm6::TForm6(QWidget *parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(50);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    animation = new TTimerAnimation(Timer1, [this] { Timer1Timer(); });
+    addPauseKeys(this, animation);
     connect(Image1, &TImage::doubleClicked, this, [this] { Image1DblClick(); });
     connect(Image1, &TImage::mouseDown, this,
             [this](QMouseEvent *e) { Image1MouseDown(pointerX(e)); });
@@ -34,6 +37,11 @@ TForm6::TForm6(QWidget *parent)
             [this](QMouseEvent *e) { Image1MouseMove(pointerX(e)); });
     connect(Image1, &TImage::mouseUp, this, [this] { Image1MouseUp(); });
     surface->redraw = [this] { DrawScene(); };
+    TKeyboardDrag::Object line;
+    line.target = Image1;
+    line.anchor = [this] { return QPoint(focalLineX(readParams()), Image1->height() / 2); };
+    line.frame = [this] { return QRect(focalLineX(readParams()) - 3, 0, 7, Image1->height()); };
+    keys = new TKeyboardDrag(Image1, {line});
     FormCreate();
 }
 
@@ -63,7 +71,7 @@ void TForm6::DrawScene() {
 
 void TForm6::FormShow() {
     P = 0;
-    Timer1->start();
+    animation->start();
     DrawScene();
 }
 
@@ -72,7 +80,7 @@ void TForm6::Image1DblClick() {
 }
 
 void TForm6::FormClose() {
-    Timer1->stop();
+    animation->stop();
 }
 
 void TForm6::Timer1Timer() {

@@ -4,10 +4,12 @@
 // focal line is dragged with the mouse, the wheel tilts the beam and a
 // double-click runs the animation again.
 #include "geometric/focal/FocalScene.h"
+#include "widgets/Animation.h"
 #include "widgets/DemoForm.h"
 #include "widgets/Surface.h"
 
 class QTimer;
+class TKeyboardDrag;
 class QWheelEvent;
 
 class TForm6 : public TDemoForm {
@@ -19,6 +21,9 @@ class TForm6 : public TDemoForm {
     TPanel *Panel1;
     TImage *Image1;
     QTimer *Timer1;
+    TTimerAnimation *animation = nullptr;
+    TAnimationControl *animationControl() const { return animation; }
+    TKeyboardDrag *keys = nullptr; // the focal line
 
     int F = 100; // focal length, pixels from the lens plane
     int P = 0;   // how far the beam's front has travelled

@@ -81,6 +81,9 @@ TForm15::TForm15(QWidget *parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(50);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    animation = new TTimerAnimation(Timer1, [this] { Timer1Timer(); });
+    addPauseKeys(this, animation);
+    Image1->setFocusPolicy(Qt::StrongFocus);
     connect(Image1, &TImage::doubleClicked, this, [this] { Image1DblClick(); });
     attachOverlay(Image1)->setHint(QStringLiteral("Дважды щёлкните по рисунку, чтобы запустить"));
 }
@@ -132,7 +135,7 @@ huygens::Inputs TForm15::readInputs() {
 
 void TForm15::Image1DblClick() {
     t = 0;
-    Timer1->start();
+    animation->start();
     TOverlay::of(Image1)->setHint({});
 }
 
@@ -149,7 +152,7 @@ void TForm15::Timer1Timer() {
 }
 
 void TForm15::FormClose() {
-    Timer1->stop();
+    animation->stop();
 }
 
 void TForm15::FormCloseAfter() {

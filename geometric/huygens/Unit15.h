@@ -4,6 +4,7 @@
 // construction, animated from a double-click on. The angle, the spacing and
 // width of the beam and two refractive indices are read on every tick.
 #include "geometric/huygens/HuygensBeam.h"
+#include "widgets/Animation.h"
 #include "widgets/DemoForm.h"
 
 class QLabel;
@@ -25,6 +26,8 @@ class TForm15 : public TDemoForm {
     TCSafeSpinEdit *CSafeSpinEdit1, *CSafeSpinEdit2, *CSafeSpinEdit3;
     QLineEdit *Edit1, *Edit2;
     QTimer *Timer1;
+    TTimerAnimation *animation = nullptr;
+    TAnimationControl *animationControl() const { return animation; }
 
     int t = 0; // ticks since the animation started
 

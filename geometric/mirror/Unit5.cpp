@@ -1,5 +1,6 @@
 #include "geometric/mirror/Unit5.h"
 #include "widgets/Controls.h"
+#include "widgets/KeyboardDrag.h"
 
 #include "widgets/Align.h"
 #include "widgets/Overlay.h"
@@ -75,6 +76,8 @@ TForm5::TForm5(QWidget *parent)
     connect(Image3, &TSprite::mouseDown, this, &TForm5::Image3MouseDown);
     connect(Image3, &TSprite::mouseMove, this, &TForm5::Image3MouseMove);
     connect(Image3, &TSprite::mouseUp, this, [this] { Image3MouseUp(); });
+    keys = new TKeyboardDrag(
+        Image1, {TKeyboardDrag::Object::of(Image2), TKeyboardDrag::Object::of(Image3)});
     // The surface calls this on every size change of Panel1 and at set-up.
     surface->redraw = [this] { Panel1Resize(); };
     FormCreate();

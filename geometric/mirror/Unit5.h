@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QWidget>
 
+class TKeyboardDrag;
+
 // A picture that lets the surface show through its transparent parts and
 // reports the mouse in screen coordinates.
 class TSprite : public QWidget {
@@ -41,6 +43,8 @@ class TForm5 : public TDemoForm {
     TSprite *Image2; // the lamp
     TSprite *Image3; // the eye
     TSprite *Image4; // the lamp's image, placed by DrawScene
+
+    TKeyboardDrag *keys = nullptr; // the lamp, then the eye
 
     bool LampDragging = false;
     bool EyeDragging = false;

@@ -4,6 +4,7 @@
 #include "canvas/NumberText.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
+#include "widgets/KeyboardDrag.h"
 #include "widgets/MouseRelay.h"
 #include "widgets/Overlay.h"
 
@@ -135,6 +136,7 @@ void TForm4::wireEvents() {
             Image1Click();
     });
     connect(Panel1, &TPanel::resized, this, &TForm4::Panel1Resize);
+    keys = new TKeyboardDrag(Image1, {TKeyboardDrag::Object::of(Image2)});
 }
 
 void TForm4::FormCreate() {

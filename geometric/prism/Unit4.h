@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QMovie;
 class QTabWidget;
+class TKeyboardDrag;
 
 class TForm4 : public TDemoForm {
     Q_OBJECT
@@ -30,6 +31,7 @@ class TForm4 : public TDemoForm {
     TImage *Image1;
     QLabel *Label2; // the total-reflection warning
     QLabel *Image2; // the lamp
+    TKeyboardDrag *keys = nullptr;
     TPanel *Panel2;
     QLabel *Label1, *Label3;
     QLineEdit *Edit1, *Edit2;

@@ -3,6 +3,7 @@
 #include "canvas/NumberText.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
+#include "widgets/KeyboardDrag.h"
 #include "widgets/MouseRelay.h"
 #include "widgets/Overlay.h"
 
@@ -73,6 +74,7 @@ void TForm2::wireEvents() {
             Image2MouseUp();
     });
     connect(Panel1, &TPanel::resized, this, &TForm2::Panel1Resize);
+    keys = new TKeyboardDrag(Image1, {TKeyboardDrag::Object::of(Image2)});
 }
 
 void TForm2::FormCreate() {

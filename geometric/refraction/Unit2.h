@@ -9,6 +9,7 @@
 
 class QLabel;
 class QLineEdit;
+class TKeyboardDrag;
 
 class TForm2 : public TDemoForm {
     Q_OBJECT
@@ -19,6 +20,7 @@ class TForm2 : public TDemoForm {
     TPanel *Panel1;
     TImage *Image1;
     QLabel *Image2; // the lamp
+    TKeyboardDrag *keys = nullptr;
     TPanel *Panel2;
     QLabel *Label1, *Label2, *Label3, *Label4;
     QLineEdit *Edit1, *Edit2, *Edit3, *Edit4;
