@@ -42,8 +42,3 @@ class TTimerAnimation : public TAnimationControl {
     bool running = false;
     bool paused = false;
 };
-
-// Space pauses and resumes `animation` (not while a text box has the
-// focus); the right arrow steps it while paused, when no control of the
-// window wants the key for itself.
-void addPauseKeys(QWidget *window, TAnimationControl *animation);

@@ -1,5 +1,7 @@
 #include "widgets/KeyboardDrag.h"
 
+#include "widgets/Overlay.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -36,6 +38,9 @@ TKeyboardDrag::TKeyboardDrag(QWidget *p, QList<Object> list)
     picture->installEventFilter(this);
     for (const Object &o : objects)
         if (o.target && o.target != picture) o.target->installEventFilter(this);
+    // The picture's overlay shows which object the arrows move.
+    connect(this, &TKeyboardDrag::focusFrameChanged, attachOverlay(picture),
+            &TOverlay::setFocusFrame);
 }
 
 void TKeyboardDrag::select(int index) {

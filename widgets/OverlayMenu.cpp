@@ -207,7 +207,7 @@ void TOverlay::installKeys(QWidget *window) {
             if (TOverlay *o = pickOverlay(w, [](TOverlay *x) { return x->animation(); }))
                 o->togglePause();
         });
-        add(QKeySequence(Qt::Key_T), "T", [](QWidget *w) {
+        add(QKeySequence(Qt::Key_T), "OverlayT", [](QWidget *w) {
             auto has = [](TOverlay *x) { return x->provider() && x->provider()->hasTheory(); };
             if (TOverlay *o = pickOverlay(w, has)) o->setTheoryShown(!o->theoryShown());
         });

@@ -89,7 +89,7 @@ TForm51::TForm51(QWidget *parent)
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &TForm51::Timer1Timer);
     animation = new TTimerAnimation(Timer1, [this] { Timer1Timer(); });
-    addPauseKeys(this, animation);
+    attachOverlay(DifrPanel)->setAnimation(animation);
     showStatus();
 }
 

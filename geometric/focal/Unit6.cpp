@@ -29,7 +29,7 @@ TForm6::TForm6(QWidget *parent)
     Timer1->setInterval(50);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     animation = new TTimerAnimation(Timer1, [this] { Timer1Timer(); });
-    addPauseKeys(this, animation);
+    attachOverlay(Image1)->setAnimation(animation);
     connect(Image1, &TImage::doubleClicked, this, [this] { Image1DblClick(); });
     connect(Image1, &TImage::mouseDown, this,
             [this](QMouseEvent *e) { Image1MouseDown(pointerX(e)); });

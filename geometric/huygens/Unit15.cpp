@@ -82,7 +82,7 @@ TForm15::TForm15(QWidget *parent)
     Timer1->setInterval(50);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     animation = new TTimerAnimation(Timer1, [this] { Timer1Timer(); });
-    addPauseKeys(this, animation);
+    attachOverlay(Image1)->setAnimation(animation);
     Image1->setFocusPolicy(Qt::StrongFocus);
     connect(Image1, &TImage::doubleClicked, this, [this] { Image1DblClick(); });
     attachOverlay(Image1)->setHint(QStringLiteral("Дважды щёлкните по рисунку, чтобы запустить"));
