@@ -95,17 +95,18 @@ void TDemoForm::finishFade() {
 }
 
 void TDemoForm::setKeyPreview(bool on) {
+    // Watched at the application, so that controls made later (the tab bar
+    // of a page control, a spin edit's inner box) are seen as well.
     keyPreview = on;
-    for (QWidget *child : findChildren<QWidget *>()) {
-        if (on)
-            child->installEventFilter(this);
-        else
-            child->removeEventFilter(this);
-    }
+    if (on)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
 }
 
 bool TDemoForm::eventFilter(QObject *watched, QEvent *event) {
-    if (keyPreview && event->type() == QEvent::KeyPress) {
+    if (keyPreview && event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->window() == this) {
         auto *key = static_cast<QKeyEvent *>(event);
         const QString text = key->text();
         if (text.size() == 1 && (text[0] == QChar(27) || text[0] == QChar(13))) {

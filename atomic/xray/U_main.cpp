@@ -125,8 +125,10 @@ void Tform_Main::buildSpectrumPage() {
 void Tform_Main::buildControls(QWidget *parent) {
     GroupBox1 = addControl(new QGroupBox(QStringLiteral("Получить спектр"), parent), "GroupBox1",
                            QRect(3, 5, 164, 204));
-    // A label keeps a new widget's size here, 100 x 30, as it always had.
-    Label1 = addLabel(GroupBox1, "Label1", QStringLiteral("Элемент"), QRect(16, 20, 100, 30));
+    // One line high and on its top, so the caption stays clear of the box
+    // below it.
+    Label1 = addLabel(GroupBox1, "Label1", QStringLiteral("Элемент"), QRect(16, 20, 100, 13));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     cb_Elements = addControl(new QComboBox(GroupBox1), "cb_Elements", QRect(16, 33, 131, 21));
     setHint(cb_Elements, QStringLiteral("Элемент"));
 

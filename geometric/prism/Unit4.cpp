@@ -55,6 +55,9 @@ TForm4::TForm4(QWidget *parent)
     new ResizeWatch(PageControl1, [this] { layOutHiddenPage(); });
     layOutHiddenPage();
     FormCreate();
+    // Some control always has the focus here (the page tabs at first), so
+    // Esc and Enter are seen before the controls, or they would never work.
+    setKeyPreview(true);
 }
 
 void TForm4::createFirstPage() {

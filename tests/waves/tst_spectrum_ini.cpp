@@ -57,6 +57,33 @@ class TestSpectrumIni : public QObject {
         QCOMPARE(int(s.ranges.size()), kMaxRanges);
     }
 
+    // Hundreds of thousands of sections and a source with every range it may
+    // have: read whole, and in linear time (the test's time-out is a few
+    // seconds of work here, hours for a search per header or key).
+    void largeFileReadsWhole() {
+        constexpr int kSections = 300000;
+        std::string text;
+        text.reserve(std::size_t(kSections) * 36);
+        for (int n = kSections; n >= 1; --n)
+            text += "[Spectrum_" + std::to_string(n) + "]\nTitle=T" + std::to_string(n) + "\n";
+        text += "[spectrum_7]\nRange_count=" + std::to_string(kMaxRanges) + "\n";
+        for (int k = 1; k <= kMaxRanges; ++k) {
+            const std::string i = std::to_string(k);
+            text += "Begin_range_" + i + "=" + i + "\nEnd_range_" + i + "=" + i +
+                    "\nBrightness_range_" + i + "_l1=1\nBrightness_range_" + i + "_l2=2\n";
+        }
+        text += "[SPECTRUM]\nCount=" + std::to_string(kSections) + "\n";
+        const IniFile ini(text);
+        const std::vector<std::string> titles = readSpectrumTitles(ini);
+        QCOMPARE(int(titles.size()), kMaxSpectra);
+        QCOMPARE(titles.back(), "T" + std::to_string(kMaxSpectra));
+        const SpectrumSource seven = readSpectrumSource(ini, 7);
+        QCOMPARE(int(seven.ranges.size()), kMaxRanges);
+        QCOMPARE(seven.ranges.back().end, kMaxRanges);
+        QCOMPARE(seven.ranges.back().secondOrder, 2);
+        QVERIFY(ini.hasSection("Spectrum_" + std::to_string(kSections)));
+    }
+
     void sourceColour_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<uint>("expected");

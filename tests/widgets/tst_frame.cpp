@@ -101,6 +101,36 @@ class TestFrame : public QObject {
         Form3->HideNow();
     }
 
+    // Esc hides a window with key preview wherever the focus is, the page
+    // tabs included, and Enter stops at the window too.
+    void escHidesWhereverTheFocusIs_data() {
+        QTest::addColumn<QString>("className");
+        QTest::newRow("lens") << "TForm3";
+        QTest::newRow("prism") << "TForm4";
+    }
+    void escHidesWhereverTheFocusIs() {
+        QFETCH(QString, className);
+        auto *form = qobject_cast<TDemoForm *>(windowOfClass(className.toLatin1().constData()));
+        QVERIFY(form);
+        form->Show();
+        QList<QWidget *> targets{form};
+        for (QWidget *w : form->findChildren<QWidget *>())
+            if (w->focusPolicy() != Qt::NoFocus && w->isVisibleTo(form)) targets << w;
+        QVERIFY(targets.size() > 2);
+        for (QWidget *target : targets) {
+            form->Show();
+            QApplication::setActiveWindow(form);
+            target->setFocus();
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus && focus->window() == form);
+            const QString name = QString::fromLatin1(focus->metaObject()->className());
+            QTest::sendKeyEvent(QTest::Click, focus, Qt::Key_Return, QChar(13), Qt::NoModifier);
+            QVERIFY2(form->isVisible(), qPrintable(name));
+            QTest::sendKeyEvent(QTest::Click, focus, Qt::Key_Escape, QChar(27), Qt::NoModifier);
+            QVERIFY2(form->isHidden(), qPrintable(name));
+        }
+    }
+
     void deferredRedrawOnceAfterLastResize() {
         Form8->Show();
         pumpFor(700);

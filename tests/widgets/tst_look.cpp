@@ -130,27 +130,54 @@ void checkTabs(QTabBar *bar, QStringList &faults) {
         faults << where(bar) + QStringLiteral(" tabs run past the page control");
 }
 
-bool isInput(const QWidget *w) {
-    return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QComboBox *>(w) ||
-           qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const TCSpinEdit *>(w) ||
-           qobject_cast<const QAbstractSlider *>(w) || qobject_cast<const QPushButton *>(w);
+// Shown with its window, on whichever page of a page control it stands.
+bool shownWithWindow(const QWidget *w) {
+    for (; w && !w->isWindow(); w = w->parentWidget())
+        if (w->isHidden() && !qobject_cast<const QStackedWidget *>(w->parentWidget())) return false;
+    return true;
 }
 
-// A caption that sizes itself to its text must end before the boxes beside
-// it and inside its parent.
+// Pictures and drawing surfaces carry captions on purpose; anything else
+// beside a caption is a control it must keep clear of.
+bool isControl(const QWidget *w) {
+    if (w->inherits("QOpenGLWidget") || w->inherits("QVideoWidget") || w->inherits("TImage"))
+        return false;
+    const auto *l = qobject_cast<const QLabel *>(w);
+    return !l || !l->text().isEmpty();
+}
+
+// Where a caption's text is painted, in its parent's coordinates.
+QRect textArea(QWidget *caption) {
+    auto *l = qobject_cast<QLabel *>(caption);
+    if (!l) {
+        // A check box: its mark and one line of text, centred in its height.
+        const int h = caption->fontMetrics().height();
+        const int w = std::min(caption->sizeHint().width(), caption->width());
+        return QRect(caption->x(), caption->y() + (caption->height() - h) / 2, w, h);
+    }
+    const QRect room =
+        l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+    const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+    return l->fontMetrics().boundingRect(room, flags, l->text()).translated(l->pos());
+}
+
+// A caption must end inside its parent and stay clear of the controls
+// beside it (its siblings: a label on a panel lies on it by design).
 void checkRoom(QWidget *caption, QStringList &faults) {
     QWidget *parent = caption->parentWidget();
-    if (!parent || !caption->isVisibleTo(caption->window())) return;
+    if (!parent || !shownWithWindow(caption)) return;
     const QRect r = caption->geometry();
     if (r.right() >= parent->width() && parent->width() > 0)
         faults << where(caption) + QStringLiteral(" runs past its parent (%1 > %2)")
                                        .arg(r.right())
                                        .arg(parent->width());
+    const QRect text = textArea(caption) & r;
     for (QObject *o : parent->children()) {
         auto *other = qobject_cast<QWidget *>(o);
-        if (!other || other == caption || !isInput(other) || !other->isVisibleTo(caption->window()))
+        if (!other || other == caption || other->isWindow() || !isControl(other) ||
+            !shownWithWindow(other))
             continue;
-        if (r.intersects(other->geometry()))
+        if (text.intersects(other->geometry()))
             faults << where(caption) + QStringLiteral(" runs under ") + other->objectName();
     }
 }

@@ -23,11 +23,11 @@ char lower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
-    return true;
+std::string lowered(std::string_view s) {
+    std::string out(s);
+    for (char &c : out)
+        c = lower(c);
+    return out;
 }
 
 int hexDigit(char c) {
@@ -46,7 +46,7 @@ std::string rangeKey(const char *stem, int k, const char *suffix = "") {
 IniFile::IniFile(std::string_view text) {
     // A file saved by an editor that marks UTF-8 starts with the byte-order mark.
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-    Section *current = nullptr;
+    Entries *current = nullptr;
     while (!text.empty()) {
         const std::size_t eol = text.find('\n');
         std::string_view line = trim(text.substr(0, eol));
@@ -56,20 +56,15 @@ IniFile::IniFile(std::string_view text) {
             const std::size_t close = line.find(']');
             if (close == std::string_view::npos) continue; // malformed header
             const std::string_view name = trim(line.substr(1, close - 1));
-            auto found = std::find_if(sections.begin(), sections.end(),
-                                      [&](const Section &s) { return sameName(s.name, name); });
-            if (found == sections.end()) {
-                sections.push_back({std::string(name), {}});
-                found = sections.end() - 1;
-            }
-            current = &*found;
+            current = &sections[lowered(name)];
             continue;
         }
         const std::size_t eq = line.find('=');
         if (!current || eq == std::string_view::npos) continue; // not key=value
         const std::string_view key = trim(line.substr(0, eq));
         if (key.empty()) continue;
-        current->entries.emplace_back(std::string(key), std::string(trim(line.substr(eq + 1))));
+        // The first of two equal keys wins: emplace keeps it.
+        current->emplace(lowered(key), std::string(trim(line.substr(eq + 1))));
     }
 }
 
@@ -82,18 +77,14 @@ IniFile IniFile::load(const std::string &path) {
 }
 
 bool IniFile::hasSection(std::string_view section) const {
-    return std::any_of(sections.begin(), sections.end(),
-                       [&](const Section &s) { return sameName(s.name, section); });
+    return sections.count(lowered(section)) != 0;
 }
 
 const std::string *IniFile::find(std::string_view section, std::string_view key) const {
-    for (const Section &s : sections) {
-        if (!sameName(s.name, section)) continue;
-        for (const auto &[k, v] : s.entries)
-            if (sameName(k, key)) return &v;
-        return nullptr;
-    }
-    return nullptr;
+    const auto s = sections.find(lowered(section));
+    if (s == sections.end()) return nullptr;
+    const auto v = s->second.find(lowered(key));
+    return v == s->second.end() ? nullptr : &v->second;
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key,

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -26,12 +27,11 @@ class IniFile {
     int readInteger(std::string_view section, std::string_view key, int fallback) const;
 
   private:
-    struct Section {
-        std::string name;
-        std::vector<std::pair<std::string, std::string>> entries;
-    };
+    // Keyed by the lower-case name, so that a header or a key costs one
+    // lookup however large the file: reading stays linear in its length.
+    using Entries = std::unordered_map<std::string, std::string>;
     const std::string *find(std::string_view section, std::string_view key) const;
-    std::vector<Section> sections;
+    std::unordered_map<std::string, Entries> sections;
 };
 
 // One wavelength range of a source: nanometres, both ends included, with

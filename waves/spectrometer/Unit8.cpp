@@ -11,7 +11,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStyleOptionProgressBar>
@@ -161,7 +163,8 @@ void TForm8::FormCreate() {
 
 void TForm8::OpenSpectra(const QString &path) {
     spectraPath = path;
-    const IniFile ini = IniFile::load(path.toStdString());
+    spectraStamp.clear();
+    const IniFile &ini = currentSpectra();
     const QSignalBlocker quiet(ComboBox1);
     ComboBox1->clear();
     ComboBox1->addItem(QStringLiteral("Белый"));
@@ -172,10 +175,24 @@ void TForm8::OpenSpectra(const QString &path) {
     SourceColor = kWhiteColourNumber;
 }
 
+const IniFile &TForm8::currentSpectra() {
+    // A file of megabytes takes a while to read: choosing a source reads it
+    // again only when its size or time stamp says it was changed since.
+    const QFileInfo info(spectraPath);
+    const QString stamp =
+        info.exists()
+            ? QStringLiteral("%1 %2").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch())
+            : QString();
+    if (stamp != spectraStamp || stamp.isEmpty()) {
+        spectra = IniFile::load(spectraPath.toStdString());
+        spectraStamp = stamp;
+    }
+    return spectra;
+}
+
 void TForm8::ComboBox1Change() {
-    // The ranges are read afresh each time a source is chosen.
-    const IniFile ini = IniFile::load(spectraPath.toStdString());
-    Source = readSpectrumSource(ini, std::max(0, ComboBox1->currentIndex()));
+    // The ranges are those of the file as it is now.
+    Source = readSpectrumSource(currentSpectra(), std::max(0, ComboBox1->currentIndex()));
     SourceColor = Source.colour;
     DrawScene();
     Image1->update();

@@ -49,7 +49,11 @@ class TForm8 : public TDemoForm {
     void buildControls();
     void sizeHiddenPage(QSize size);
     void drawAtFirstLayout();
+    // Reads the spectra file again only when it has changed on disk.
+    const IniFile &currentSpectra();
     QString spectraPath;
+    IniFile spectra;
+    QString spectraStamp;
     bool drawnOnce = false;
     bool laidOut = false;
 };
