@@ -2,6 +2,7 @@
 
 #include "atomic/microparticles/DifrPanel.h"
 #include "core/Numbers.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/Surface.h"
@@ -88,6 +89,8 @@ TForm51::TForm51(QWidget *parent)
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &TForm51::Timer1Timer);
     showStatus();
+    describePicture(DifrPanel, QStringLiteral("Экран, на котором по одному накапливаются следы "
+                                              "электронов и складывается дифракционная картина."));
 }
 
 void TForm51::buildSetupPage() {

@@ -1,6 +1,7 @@
 #include "geometric/focal/Unit6.h"
 
 #include "geometric/focal/FocalLength.h"
+#include "widgets/Accessible.h"
 
 #include <QMouseEvent>
 #include <QTimer>
@@ -33,6 +34,9 @@ TForm6::TForm6(QWidget *parent)
     connect(Image1, &TImage::mouseUp, this, [this] { Image1MouseUp(); });
     surface->redraw = [this] { DrawScene(); };
     FormCreate();
+    describePicture(
+        Image1, QStringLiteral("Линза и фронт света, сходящийся в фокусе; фокальную линию можно "
+                               "перетащить мышью, двойной щелчок запускает свет заново."));
 }
 
 void TForm6::FormCreate() {

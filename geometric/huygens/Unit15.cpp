@@ -4,6 +4,7 @@
 #include "canvas/NumberText.h"
 #include "core/Numbers.h"
 #include "geometric/huygens/HuygensScene.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/Csafespinedit.h"
@@ -81,6 +82,8 @@ TForm15::TForm15(QWidget *parent)
     Timer1->setInterval(50);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(Image1, &TImage::doubleClicked, this, [this] { Image1DblClick(); });
+    describePicture(Image1, QStringLiteral("Волновой фронт, преломляющийся на границе сред по "
+                                           "Гюйгенсу; двойной щелчок по рисунку запускает волну."));
 }
 
 void TForm15::createInputs() {

@@ -2,6 +2,7 @@
 
 #include "canvas/Colours.h"
 #include "canvas/NumberText.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/MouseRelay.h"
@@ -53,6 +54,10 @@ TForm4::TForm4(QWidget *parent)
     new ResizeWatch(PageControl1, [this] { layOutHiddenPage(); });
     layOutHiddenPage();
     FormCreate();
+    describePicture(
+        Image1,
+        QStringLiteral(
+            "Луч белого света, разложенный призмой в спектр; источник перетаскивается мышью."));
 }
 
 void TForm4::createFirstPage() {
