@@ -1,11 +1,14 @@
 #include "widgets/DemoForm.h"
 
+#include "widgets/Accessible.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPropertyAnimation>
 #include <QScreen>
+#include <QShortcut>
 
 QPropertyAnimation *fadeOut(QWidget *w, int ms, std::function<void()> done) {
     auto *fade = new QPropertyAnimation(w, "windowOpacity", w);
@@ -35,6 +38,11 @@ TDemoForm::TDemoForm(const FrameInfo &info, QWidget *parent) : QWidget(parent, Q
         setMinimumWidth(client.width());
         setMaximumWidth(client.width());
     }
+    auto *f11 = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(f11, &QShortcut::activated, this, &TDemoForm::toggleFullScreen);
+    leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    leaveFullScreen->setEnabled(false);
+    connect(leaveFullScreen, &QShortcut::activated, this, &TDemoForm::toggleFullScreen);
     switch (info.placement) {
     case Placement::DesktopCentre:
         centreOnDesktop(this);
@@ -66,9 +74,51 @@ void TDemoForm::HideNow() {
     hide();
 }
 
+void TDemoForm::toggleFullScreen() {
+    if (isFullScreen()) {
+        leaveFullScreen->setEnabled(false);
+        showNormal();
+        setMinimumSize(designMinimum);
+        setMaximumSize(designMaximum);
+        setGeometry(windowed);
+        if (centred) centred->setGeometry(centredDesign);
+        return;
+    }
+    // A fixed width (the reading page) would keep the window from the screen.
+    windowed = geometry();
+    designMinimum = minimumSize();
+    designMaximum = maximumSize();
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (centred) centredDesign = centred->geometry();
+    leaveFullScreen->setEnabled(true);
+    showFullScreen();
+    placeCentredContent();
+}
+
+void TDemoForm::setCentredContent(QWidget *content) {
+    centred = content;
+}
+
+void TDemoForm::placeCentredContent() {
+    if (!centred || !isFullScreen()) return;
+    const QWidget *room = centred->parentWidget();
+    const QSize size = centredDesign.size();
+    centred->setGeometry(QRect(
+        QPoint((room->width() - size.width()) / 2, (room->height() - size.height()) / 2), size));
+}
+
+void TDemoForm::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    placeCentredContent();
+}
+
 void TDemoForm::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+    if (event->spontaneous()) return;
+    FormShow();
+    // Views made on show (the 3D bench) get their names too.
+    nameControls(this);
 }
 
 void TDemoForm::closeEvent(QCloseEvent *event) {

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QPropertyAnimation;
+class QShortcut;
 
 enum class Placement { DesktopCentre, Fixed, TopLeft };
 
@@ -63,6 +64,13 @@ class TDemoForm : public QWidget {
     // A character key reaching the window (see setKeyPreview).
     virtual void FormKeyPress(QChar key) { (void)key; }
 
+    // F11: full screen and back. A window whose layout does not follow its
+    // size keeps its design size, centred (see setCentredContent). Esc in
+    // full screen only leaves it; the next Esc does what it always does.
+    void toggleFullScreen();
+    // The one child that keeps its design size: centred while full screen.
+    void setCentredContent(QWidget *content);
+
     // With key preview the window sees keys before its controls; without it
     // FormKeyPress runs only while no control has the keyboard focus.
     void setKeyPreview(bool on);
@@ -76,12 +84,19 @@ class TDemoForm : public QWidget {
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Windows without a close fade (the X-ray window) turn this off.
     bool fadeOnClose = true;
 
   private:
     void finishFade();
+    void placeCentredContent();
+    QShortcut *leaveFullScreen;
+    QPointer<QWidget> centred;
+    QRect centredDesign; // its place outside full screen
+    QSize designMinimum, designMaximum;
+    QRect windowed; // the window's place outside full screen
     QPointer<QPropertyAnimation> fade;
     bool fading = false;
     bool keyPreview = false;

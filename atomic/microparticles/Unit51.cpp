@@ -2,6 +2,7 @@
 
 #include "atomic/microparticles/DifrPanel.h"
 #include "core/Numbers.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/Overlay.h"
@@ -91,6 +92,8 @@ TForm51::TForm51(QWidget *parent)
     animation = new TTimerAnimation(Timer1, [this] { Timer1Timer(); });
     attachOverlay(DifrPanel)->setAnimation(animation);
     showStatus();
+    describePicture(DifrPanel, QStringLiteral("Экран, на котором по одному накапливаются следы "
+                                              "электронов и складывается дифракционная картина."));
 }
 
 void TForm51::buildSetupPage() {

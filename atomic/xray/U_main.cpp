@@ -4,6 +4,7 @@
 #include "atomic/xray/XrayPictures.h"
 #include "atomic/xray/XraySpectrumPlot.h"
 #include "canvas/Canvas.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/Overlay.h"
@@ -89,6 +90,9 @@ Tform_Main::Tform_Main(QWidget *parent) : TDemoForm(frameInfo(), parent) {
     buildTubePage();
     buildSpectrumPage();
     FormCreate();
+    describePicture(im_Graphics,
+                    QStringLiteral("График тормозного и характеристического рентгеновского спектра "
+                                   "выбранного анода при заданном напряжении."));
 }
 
 void Tform_Main::buildTubePage() {

@@ -1,6 +1,7 @@
 #include "geometric/focal/Unit6.h"
 
 #include "geometric/focal/FocalLength.h"
+#include "widgets/Accessible.h"
 #include "widgets/KeyboardDrag.h"
 #include "widgets/Overlay.h"
 
@@ -43,6 +44,9 @@ TForm6::TForm6(QWidget *parent)
     line.frame = [this] { return QRect(focalLineX(readParams()) - 3, 0, 7, Image1->height()); };
     keys = new TKeyboardDrag(Image1, {line});
     FormCreate();
+    describePicture(
+        Image1, QStringLiteral("Линза и фронт света, сходящийся в фокусе; фокальную линию можно "
+                               "перетащить мышью, двойной щелчок запускает свет заново."));
 }
 
 void TForm6::FormCreate() {

@@ -4,6 +4,7 @@
 #include "canvas/NumberText.h"
 #include "core/Numbers.h"
 #include "geometric/huygens/HuygensScene.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/Csafespinedit.h"
@@ -86,6 +87,8 @@ TForm15::TForm15(QWidget *parent)
     Image1->setFocusPolicy(Qt::StrongFocus);
     connect(Image1, &TImage::doubleClicked, this, [this] { Image1DblClick(); });
     attachOverlay(Image1)->setHint(QStringLiteral("Дважды щёлкните по рисунку, чтобы запустить"));
+    describePicture(Image1, QStringLiteral("Волновой фронт, преломляющийся на границе сред по "
+                                           "Гюйгенсу; двойной щелчок по рисунку запускает волну."));
 }
 
 void TForm15::createInputs() {

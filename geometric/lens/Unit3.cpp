@@ -2,6 +2,7 @@
 
 #include "canvas/Colours.h"
 #include "canvas/NumberText.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/Overlay.h"
@@ -74,6 +75,9 @@ TForm3::TForm3(QWidget *parent)
     surface->redraw = [this] { DrawScene(); };
     FormCreate();
     setKeyPreview(true);
+    describePicture(Image1,
+                    QStringLiteral("Построение изображения предмета в тонкой линзе; предмет и "
+                                   "линзу можно перетаскивать мышью, значения задаются внизу."));
 }
 
 void TForm3::createLegend() {

@@ -2,6 +2,7 @@
 #include "widgets/Controls.h"
 #include "widgets/KeyboardDrag.h"
 
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Overlay.h"
 
@@ -81,6 +82,8 @@ TForm5::TForm5(QWidget *parent)
     // The surface calls this on every size change of Panel1 and at set-up.
     surface->redraw = [this] { Panel1Resize(); };
     FormCreate();
+    describePicture(Image1, QStringLiteral("Предмет, плоское зеркало и его изображение с лучами к "
+                                           "глазу; предмет и глаз перетаскиваются мышью."));
 }
 
 void TForm5::FormCreate() {

@@ -2,6 +2,7 @@
 
 #include "canvas/Colours.h"
 #include "canvas/NumberText.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/KeyboardDrag.h"
@@ -58,6 +59,10 @@ TForm4::TForm4(QWidget *parent)
     // Some control always has the focus here (the page tabs at first), so
     // Esc and Enter are seen before the controls, or they would never work.
     setKeyPreview(true);
+    describePicture(
+        Image1,
+        QStringLiteral(
+            "Луч белого света, разложенный призмой в спектр; источник перетаскивается мышью."));
 }
 
 void TForm4::createFirstPage() {

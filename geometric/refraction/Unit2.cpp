@@ -1,6 +1,7 @@
 #include "geometric/refraction/Unit2.h"
 
 #include "canvas/NumberText.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/KeyboardDrag.h"
@@ -25,6 +26,8 @@ TForm2::TForm2(QWidget *parent)
     createInputs();
     wireEvents();
     FormCreate();
+    describePicture(Image1, QStringLiteral("Луч, отражённый и преломлённый на границе двух сред; "
+                                           "источник перетаскивается мышью."));
 }
 
 void TForm2::createLamp() {

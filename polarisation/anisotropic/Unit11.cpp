@@ -3,6 +3,7 @@
 #include "canvas/Canvas.h"
 #include "canvas/NumberText.h"
 #include "polarisation/anisotropic/AnisotropicScene.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/Overlay.h"
@@ -71,6 +72,9 @@ TForm11::TForm11(QWidget *parent)
     animation.t = 0;
     Pacer.setPosition(TrackBar1->value());
     Pacer.start();
+    describePicture(
+        Image1, QStringLiteral(
+                    "Волна, проходящая через анизотропную пластинку; параметры задаются справа."));
 }
 
 TForm11::~TForm11() {

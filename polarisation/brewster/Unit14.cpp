@@ -1,6 +1,7 @@
 #include "polarisation/brewster/Unit14.h"
 
 #include "core/Numbers.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/Csafespinedit.h"
@@ -66,6 +67,9 @@ TForm14::TForm14(QWidget *parent)
     attachOverlay(Panel2); // over the OpenGL view made on show
     buildChecks();
     buildInputs();
+    describePicture(Panel2,
+                    QStringLiteral("Объёмная сцена: отражение и преломление поляризованного света; "
+                                   "сцена поворачивается мышью, угол падения меняется колёсиком."));
 }
 
 void TForm14::buildChecks() {

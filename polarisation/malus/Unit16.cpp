@@ -1,6 +1,7 @@
 #include "polarisation/malus/Unit16.h"
 
 #include "polarisation/malus/MalusModel.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/Csafespinedit.h"
@@ -51,6 +52,8 @@ TForm16::TForm16(QWidget *parent)
                             QPoint(216, 34));
     CheckBox2 = addCheckBox(Panel1, "CheckBox2", QStringLiteral("Рисовать поляризованные волны"),
                             QPoint(416, 34));
+    describePicture(Panel2, QStringLiteral("Объёмная сцена: свет через поляризатор и анализатор; "
+                                           "сцена поворачивается мышью, угол меняется колёсиком."));
 }
 
 // The bench draws our scene member, so it must go before the members do;

@@ -1,6 +1,7 @@
 #include "waves/diffraction/Unit13.h"
 
 #include "canvas/Colours.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 
@@ -69,6 +70,9 @@ TForm13::TForm13(QWidget *parent)
     ScrollBox1->installEventFilter(this);
     for (QWidget *w : ScrollBox1->findChildren<QWidget *>())
         w->installEventFilter(this);
+    describePicture(
+        Image1, QStringLiteral(
+                    "Иллюстрация к тексту о дифракции; страница прокручивается колёсиком мыши."));
 }
 
 void TForm13::createTexts() {

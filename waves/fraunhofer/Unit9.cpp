@@ -2,6 +2,7 @@
 
 #include "canvas/NumberText.h"
 #include "waves/fraunhofer/FraunhoferScene.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/BackgroundComputation.h"
 #include "widgets/Controls.h"
@@ -66,6 +67,8 @@ TForm9::TForm9(QWidget *parent)
     Computation = new TBackgroundComputation(this);
     showRunOn(Computation, ProgressBar1, {Panel2});
     connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
+    describePicture(Image1, QStringLiteral("Дифракционная картина Фраунгофера от прямоугольного "
+                                           "отверстия; строится кнопкой «Построить»."));
 }
 
 void TForm9::buildControls() {

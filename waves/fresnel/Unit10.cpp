@@ -2,6 +2,7 @@
 
 #include "canvas/NumberText.h"
 #include "waves/fresnel/FresnelScene.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/BackgroundComputation.h"
 #include "widgets/Controls.h"
@@ -60,6 +61,10 @@ TForm10::TForm10(QWidget *parent)
     Computation = new TBackgroundComputation(this);
     showRunOn(Computation, ProgressBar1, {Panel2});
     connect(Button1, &QPushButton::clicked, this, &TForm10::Button1Click);
+    describePicture(
+        Image1,
+        QStringLiteral(
+            "Дифракционная картина Френеля от круглого отверстия; строится кнопкой «Построить»."));
 }
 
 void TForm10::buildPages() {

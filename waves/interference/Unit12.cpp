@@ -4,6 +4,7 @@
 #include "waves/interference/GraphPanel.h"
 #include "waves/interference/InterferenceScheme.h"
 #include "waves/interference/SourcePanel.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/BackgroundComputation.h"
 #include "widgets/Controls.h"
@@ -51,6 +52,9 @@ TForm12::TForm12(QWidget *parent)
     PageControl1->addTab(TabSheet2, QStringLiteral("Моделирование"));
     buildScheme();
     buildControls();
+    describePicture(SourcePanel1,
+                    QStringLiteral("Полоска источников света: щелчок ставит источник, по ней "
+                                   "строится интерференционная картина."));
 }
 
 void TForm12::buildScheme() {

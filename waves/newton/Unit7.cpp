@@ -5,6 +5,7 @@
 #include "waves/newton/NewtonRings.h"
 #include "waves/newton/NewtonScene.h"
 #include "waves/newton/VideoPanel.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/BackgroundComputation.h"
 #include "widgets/Controls.h"
@@ -97,6 +98,9 @@ TForm7::TForm7(QWidget *parent)
     connect(VideoTimer, &QTimer::timeout, this, &TForm7::MediaPlayer1Notify);
     connect(PageControl1, &QTabWidget::currentChanged, VideoTimer, qOverload<>(&QTimer::start));
     connect(MediaPlayer1, &TVideoPanel::ended, this, &TForm7::MediaPlayer1Notify);
+    describePicture(
+        Image1,
+        QStringLiteral("Кольца Ньютона в отражённом свете; рассчитываются кнопкой «Расчет»."));
 }
 
 void TForm7::buildScheme() {

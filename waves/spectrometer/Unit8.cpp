@@ -4,6 +4,7 @@
 #include "canvas/Colours.h"
 #include "waves/spectrometer/GratingPictures.h"
 #include "waves/spectrometer/SpectrometerScene.h"
+#include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/DataFiles.h"
@@ -78,6 +79,10 @@ TForm8::TForm8(QWidget *parent)
     buildPictures();
     buildControls();
     FormCreate();
+    describePicture(
+        Image1,
+        QStringLiteral(
+            "Спектрометр с дифракционной решёткой и линейчатый спектр выбранного источника."));
 }
 
 void TForm8::buildPictures() {
