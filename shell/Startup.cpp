@@ -2,7 +2,10 @@
 
 #include "canvas/Colours.h"
 #include "shell/Registry.h"
+#include "shell/Scale.h"
 #include "shell/Unit1.h"
+#include "widgets/Accessible.h"
+#include "widgets/Surface.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -58,6 +61,10 @@ void createAllForms() {
     prepareApplication();
     for (const WindowEntry &w : windowRegistry())
         w.create();
+    for (const WindowEntry &w : windowRegistry()) {
+        nameControls(w.window());
+        showPicturesSharp(w.window());
+    }
 }
 
 void destroyAllForms() {
@@ -67,6 +74,7 @@ void destroyAllForms() {
 }
 
 int runProgram(int argc, char **argv) {
+    chooseScale(argc, argv);
     try {
         QApplication app(argc, argv);
         createAllForms();

@@ -4,15 +4,20 @@
 #include "core/WavelengthWalk.h"
 #include "shell/Help.h"
 #include "shell/Registry.h"
+#include "shell/Scale.h"
 #include "widgets/DataFiles.h"
 #include "widgets/DemoForm.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
 #include <QUrl>
 #include <cstdlib>
 #include <unistd.h>
@@ -24,6 +29,10 @@ const QString TForm1::kSiteUrl = QStringLiteral("https://lumivista.example/");
 const QString TForm1::kTeamUrl = QStringLiteral("https://lumivista.example/team");
 
 void (*TForm1::exitProcess)(int) = [](int code) { ::_exit(code); };
+bool (*TForm1::startProgram)(const QString &, const QStringList &) =
+    [](const QString &program, const QStringList &arguments) {
+        return QProcess::startDetached(program, arguments);
+    };
 
 namespace {
 
@@ -82,6 +91,7 @@ TForm1::TForm1(QWidget *parent)
     Image1->Bitmap = QImage(QStringLiteral(":/launcher/background.bmp"));
     buildLabels();
     buildButtons();
+    buildScaleChoice();
     centreOnDesktop(this);
 }
 
@@ -155,6 +165,43 @@ void TForm1::buildButtons() {
         this->*r.button = addButton(this, r.name, r.caption, r.colour, r.top);
         connect(this->*r.button, &QToolButton::clicked, this, r.click);
     }
+}
+
+// A link-like line in the gap between the credits and the demonstrations.
+void TForm1::buildScaleChoice() {
+    ScaleButton = new QToolButton(this);
+    ScaleButton->setObjectName(QStringLiteral("ScaleButton"));
+    ScaleButton->setText(QStringLiteral("Масштаб: %1").arg(scaleCaption(programScale())));
+    ScaleButton->setGeometry(16, 78, 297, 18);
+    ScaleButton->setAutoRaise(true);
+    ScaleButton->setCursor(Qt::PointingHandCursor);
+    ScaleButton->setFocusPolicy(Qt::NoFocus);
+    ScaleButton->setFont(linkFont());
+    ScaleButton->setStyleSheet(
+        QStringLiteral("QToolButton { color: %1; background: transparent; border: none; }"
+                       "QToolButton::menu-indicator { image: none; width: 0; }")
+            .arg(clHotLight.name()));
+    auto *menu = new QMenu(ScaleButton);
+    auto *group = new QActionGroup(menu);
+    for (double f : programScales()) {
+        QAction *a = group->addAction(scaleCaption(f));
+        a->setCheckable(true);
+        a->setChecked(f == programScale());
+        connect(a, &QAction::triggered, this, [this, f] { ScaleChosen(f); });
+    }
+    menu->addActions(group->actions());
+    ScaleButton->setMenu(menu);
+    ScaleButton->setPopupMode(QToolButton::InstantPopup);
+}
+
+void TForm1::ScaleChosen(double factor) {
+    if (factor == programScale()) return;
+    if (!startProgram(QCoreApplication::applicationFilePath(), scaleArguments(factor))) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Не удалось перезапустить программу."));
+        return;
+    }
+    SpeedButton3Click();
 }
 
 void TForm1::SpeedButton16Click() {

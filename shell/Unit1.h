@@ -24,17 +24,24 @@ class TForm1 : public QWidget {
     // The demonstration buttons come from the window registry; these two
     // are the launcher's own.
     TSpeedButton *SpeedButton16, *SpeedButton3;
+    // Restarts the program at another classroom scale (a menu of them).
+    QToolButton *ScaleButton;
 
     void SpeedButton16Click(); // help
     void SpeedButton3Click();  // exit
     void Label3Click();
     void Label4Click();
+    // Starts the program afresh at `factor` and ends this one as the exit
+    // button does; the current scale does nothing.
+    void ScaleChosen(double factor);
 
     // Red, green and blue of a wavelength in nanometres (see WavelengthWalk).
     void WavelengthToRGB(int &red, int &green, int &blue, int wavelength) const;
 
     // What the exit button does after its fade; tests replace it.
     static void (*exitProcess)(int code);
+    // Starts a detached program; tests replace it.
+    static bool (*startProgram)(const QString &program, const QStringList &arguments);
 
     static const QString kHelpFile;
     static const QString kSiteUrl;
@@ -49,6 +56,7 @@ class TForm1 : public QWidget {
   private:
     void buildLabels();
     void buildButtons();
+    void buildScaleChoice();
 };
 
 extern TForm1 *Form1;

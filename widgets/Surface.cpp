@@ -2,9 +2,52 @@
 
 #include "widgets/Align.h"
 
+#include <QLabel>
 #include <QMouseEvent>
+#include <QMovie>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <cmath>
+
+bool showsSharpPixels(const QWidget *w) {
+    const qreal dpr = w->devicePixelRatioF();
+    return dpr == std::floor(dpr);
+}
+
+namespace {
+
+// Paints a picture label in place of QLabel at whole scales above 100 %.
+class SharpLabelPainter : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        auto *l = static_cast<QLabel *>(watched);
+        if (event->type() != QEvent::Paint || l->devicePixelRatioF() == 1 || !showsSharpPixels(l) ||
+            l->frameShape() != QFrame::NoFrame)
+            return false;
+        const QPixmap picture = l->movie() ? l->movie()->currentPixmap() : l->pixmap();
+        if (picture.isNull()) return false;
+        const QRect room = l->contentsRect();
+        const QRect target =
+            l->hasScaledContents()
+                ? room
+                : QStyle::alignedRect(l->layoutDirection(), l->alignment(),
+                                      picture.deviceIndependentSize().toSize(), room);
+        QPainter p(l);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        p.drawPixmap(target, picture);
+        return true;
+    }
+};
+
+} // namespace
+
+void showPicturesSharp(QWidget *window) {
+    auto *painter = new SharpLabelPainter(window);
+    for (QLabel *l : window->findChildren<QLabel *>())
+        l->installEventFilter(painter);
+}
 
 TPanel::TPanel(QWidget *parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -42,6 +85,7 @@ void TImage::paintEvent(QPaintEvent *event) {
     for (const QRect &r : bare)
         p.fillRect(r, palette().window());
     if (Bitmap.isNull()) return;
+    p.setRenderHint(QPainter::SmoothPixmapTransform, !showsSharpPixels(this));
     if (Stretch)
         p.drawImage(rect(), Bitmap);
     else

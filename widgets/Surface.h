@@ -47,6 +47,15 @@ class TImage : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 };
 
+// Whether pictures are shown magnified without smoothing on `w`'s screen:
+// at whole scales (100 %, 200 %) each pixel becomes a sharp square; between
+// them nearest pixels would give uneven lines, so they are smoothed.
+bool showsSharpPixels(const QWidget *w);
+
+// Labels showing a picture or an animation magnify it the same way (Qt's
+// own labels always smooth it). Once per window, after its controls exist.
+void showPicturesSharp(QWidget *window);
+
 // Panel1 + Image1 with the resize rules. The bitmap is sized to Image1
 // (SizeFrom::Image) or to Panel1, two pixels larger (SizeFrom::Panel).
 class RaySurface : public QObject {
