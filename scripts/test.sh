@@ -13,6 +13,7 @@ export QT_LOGGING_RULES="qt.qpa.*=false"
 echo "== Habits: formatting and layering"
 scripts/check-format.sh
 scripts/check-layers.sh
+scripts/check-translations.sh
 
 echo "== Build and test (debug)"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
