@@ -5,7 +5,7 @@ packages=(cmake ninja-build g++ qt6-base-dev libqt6opengl6-dev qt6-multimedia-de
   libglu1-mesa-dev libgl1-mesa-dri gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   qt6-translations-l10n fonts-dejavu-core fonts-paratype xvfb xauth fp-utils libbenchmark-dev clang
   libclang-rt-14-dev clang-format imagemagick locales dpkg-dev file desktop-file-utils appstream
-  strace)
+  strace qt6-tools-dev qt6-l10n-tools)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -10,10 +10,11 @@ export QT_QPA_PLATFORM=offscreen
 # The offscreen platform warns about window opacity on every fade tick.
 export QT_LOGGING_RULES="qt.qpa.*=false"
 
-echo "== Habits: formatting, layering and the root of the tree"
+echo "== Habits: formatting, layering, the root of the tree, translations"
 scripts/check-format.sh
 scripts/check-layers.sh
 scripts/check-tree.sh
+scripts/check-translations.sh
 
 echo "== Build and test (debug)"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null

@@ -19,6 +19,7 @@
 #include "waves/newton/Unit7.h"
 #include "waves/spectrometer/Unit8.h"
 
+#include <QtGlobal>
 #include <cstring>
 
 namespace {
@@ -47,23 +48,38 @@ constexpr WindowEntry form(const char *button = nullptr, int top = 0,
 
 const WindowEntry kWindows[] = {
     form<TForm1, Form1>(),
-    form<TForm3, Form3>("SpeedButton1", 176, "Построение изображения в линзе"),
-    form<TForm4, Form4>("SpeedButton2", 224, "Дисперсия луча света в призме"),
-    form<TForm2, Form2>("SpeedButton4", 128, "Преломление света на границе сред"),
-    form<TForm5, Form5>("SpeedButton5", 104, "Отражение света. Построение изображения в зеркале."),
-    form<TForm6, Form6>("SpeedButton7", 152, "Фокусное расстояние линзы."),
-    form<TForm8, Form8>("SpeedButton6", 368, "Спектрометр на дифракционной решетке"),
-    form<TForm9, Form9>("SpeedButton9", 320, "Дифракция Фраунгофера"),
-    form<TForm10, Form10>("SpeedButton8", 344, "Дифракция Френеля"),
-    form<TForm11, Form11>("SpeedButton10", 392, "Поляризация волны"),
-    form<TForm12, Form12>("SpeedButton11", 248, "Интерференция от точечных источников"),
-    form<TForm7, Form7>("SpeedButton12", 272, "Кольца Ньютона"),
-    form<TForm13, Form13>("SpeedButton13", 296, "Дифракция. Основные черты и закономерности."),
-    form<TForm14, Form14>("SpeedButton14", 440, "Поляризация света при отражении и преломлении"),
-    form<TForm15, Form15>("SpeedButton15", 200, "Преломление по принципу Гюйгенса"),
-    form<TForm16, Form16>("SpeedButton17", 416, "Закон Малюса"),
-    form<TForm51, Form51>("SpeedButton18", 464, "Дифракция микрочастиц"),
-    form<Tform_Main, form_Main>("SpeedButton19", 488, "Рентгеновские спектры"),
+    form<TForm3, Form3>("SpeedButton1", 176,
+                        QT_TRANSLATE_NOOP("TForm1", "Построение изображения в линзе")),
+    form<TForm4, Form4>("SpeedButton2", 224,
+                        QT_TRANSLATE_NOOP("TForm1", "Дисперсия луча света в призме")),
+    form<TForm2, Form2>("SpeedButton4", 128,
+                        QT_TRANSLATE_NOOP("TForm1", "Преломление света на границе сред")),
+    form<TForm5, Form5>(
+        "SpeedButton5", 104,
+        QT_TRANSLATE_NOOP("TForm1", "Отражение света. Построение изображения в зеркале.")),
+    form<TForm6, Form6>("SpeedButton7", 152,
+                        QT_TRANSLATE_NOOP("TForm1", "Фокусное расстояние линзы.")),
+    form<TForm8, Form8>("SpeedButton6", 368,
+                        QT_TRANSLATE_NOOP("TForm1", "Спектрометр на дифракционной решетке")),
+    form<TForm9, Form9>("SpeedButton9", 320, QT_TRANSLATE_NOOP("TForm1", "Дифракция Фраунгофера")),
+    form<TForm10, Form10>("SpeedButton8", 344, QT_TRANSLATE_NOOP("TForm1", "Дифракция Френеля")),
+    form<TForm11, Form11>("SpeedButton10", 392, QT_TRANSLATE_NOOP("TForm1", "Поляризация волны")),
+    form<TForm12, Form12>("SpeedButton11", 248,
+                          QT_TRANSLATE_NOOP("TForm1", "Интерференция от точечных источников")),
+    form<TForm7, Form7>("SpeedButton12", 272, QT_TRANSLATE_NOOP("TForm1", "Кольца Ньютона")),
+    form<TForm13, Form13>(
+        "SpeedButton13", 296,
+        QT_TRANSLATE_NOOP("TForm1", "Дифракция. Основные черты и закономерности.")),
+    form<TForm14, Form14>(
+        "SpeedButton14", 440,
+        QT_TRANSLATE_NOOP("TForm1", "Поляризация света при отражении и преломлении")),
+    form<TForm15, Form15>("SpeedButton15", 200,
+                          QT_TRANSLATE_NOOP("TForm1", "Преломление по принципу Гюйгенса")),
+    form<TForm16, Form16>("SpeedButton17", 416, QT_TRANSLATE_NOOP("TForm1", "Закон Малюса")),
+    form<TForm51, Form51>("SpeedButton18", 464,
+                          QT_TRANSLATE_NOOP("TForm1", "Дифракция микрочастиц")),
+    form<Tform_Main, form_Main>("SpeedButton19", 488,
+                                QT_TRANSLATE_NOOP("TForm1", "Рентгеновские спектры")),
 };
 
 } // namespace

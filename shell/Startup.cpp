@@ -1,6 +1,7 @@
 #include "shell/Startup.h"
 
 #include "canvas/Colours.h"
+#include "shell/Language.h"
 #include "shell/Registry.h"
 #include "shell/Scale.h"
 #include "shell/Unit1.h"
@@ -8,10 +9,8 @@
 #include "widgets/Surface.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QPalette>
-#include <QTranslator>
 #include <vector>
 
 const char *const *formCreationOrder() {
@@ -46,15 +45,9 @@ void prepareApplication() {
     QLocale::setDefault(QLocale::c());
     // No display name: Qt would append it to every title, and the captions
     // must stand alone.
-    QApplication::setApplicationName(QStringLiteral("Демонстрации"));
-    // Qt's own dialogs and standard buttons speak Russian like the rest.
-    static QTranslator *qtRussian = nullptr;
-    if (!qtRussian) {
-        qtRussian = new QTranslator(QCoreApplication::instance());
-        if (qtRussian->load(QStringLiteral("qtbase_ru"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(qtRussian);
-    }
+    // The program's texts and Qt's own dialogs in the chosen language.
+    installLanguage(programLanguage());
+    QApplication::setApplicationName(QCoreApplication::translate("TForm1", "Демонстрации"));
 }
 
 void createAllForms() {
@@ -77,6 +70,7 @@ int runProgram(int argc, char **argv) {
     chooseScale(argc, argv);
     try {
         QApplication app(argc, argv);
+        chooseLanguage(argc, argv);
         createAllForms();
         Form1->show();
         const int code = QApplication::exec();

@@ -3,6 +3,7 @@
 #include "canvas/Colours.h"
 #include "core/WavelengthWalk.h"
 #include "shell/Help.h"
+#include "shell/Language.h"
 #include "shell/Registry.h"
 #include "shell/Scale.h"
 #include "widgets/DataFiles.h"
@@ -79,7 +80,7 @@ TForm1::TForm1(QWidget *parent)
     // The folder of the help file (the program's own, or the installed data
     // folder) becomes current, so that it and the data beside it are found.
     QDir::setCurrent(QFileInfo(dataFilePath(kHelpFile)).absolutePath());
-    setWindowTitle(QStringLiteral("Демонстрации"));
+    setWindowTitle(tr("Демонстрации"));
     setFont(pixelFont(11));
     setFixedSize(329, 573);
 
@@ -100,15 +101,13 @@ void TForm1::buildLabels() {
     QFont subject = pixelFont(16);
     subject.setBold(true);
     subject.setItalic(true);
-    Label1 = makeLabel(this, QStringLiteral("Label1"),
-                       QStringLiteral("Лумивиста: демонстрации по физике"), QRect(16, 0, 297, 16),
-                       clPurple, title);
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Оптика и атомная физика"),
+    Label1 = makeLabel(this, QStringLiteral("Label1"), tr("Лумивиста: демонстрации по физике"),
+                       QRect(16, 0, 297, 16), clPurple, title);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), tr("Оптика и атомная физика"),
                        QRect(16, 16, 297, 20), clRed, subject);
-    Label4 = makeLabel(this, QStringLiteral("Label4"),
-                       QStringLiteral("Авторы: команда проекта Lumivista"), QRect(16, 40, 297, 13),
-                       clHotLight, linkFont());
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Сайт: lumivista.example"),
+    Label4 = makeLabel(this, QStringLiteral("Label4"), tr("Авторы: команда проекта Lumivista"),
+                       QRect(16, 40, 297, 13), clHotLight, linkFont());
+    Label3 = makeLabel(this, QStringLiteral("Label3"), tr("Сайт: lumivista.example"),
                        QRect(16, 56, 297, 13), clHotLight, linkFont());
     for (QLabel *l : {Label3, Label4}) {
         l->setCursor(Qt::PointingHandCursor);
@@ -138,15 +137,15 @@ struct ButtonRow {
     void (TForm1::*click)();
 };
 const ButtonRow kOwnButtons[] = {
-    {520, &TForm1::SpeedButton16, "SpeedButton16", "Справка по программе", clMaroon,
-     &TForm1::SpeedButton16Click},
-    {544, &TForm1::SpeedButton3, "SpeedButton3", "Выход из программы", clRed,
-     &TForm1::SpeedButton3Click},
+    {520, &TForm1::SpeedButton16, "SpeedButton16",
+     QT_TRANSLATE_NOOP("TForm1", "Справка по программе"), clMaroon, &TForm1::SpeedButton16Click},
+    {544, &TForm1::SpeedButton3, "SpeedButton3", QT_TRANSLATE_NOOP("TForm1", "Выход из программы"),
+     clRed, &TForm1::SpeedButton3Click},
 };
 
 TSpeedButton *addButton(TForm1 *form, const char *name, const char *caption, QColor colour,
                         int top) {
-    auto *b = new TSpeedButton(form, QString::fromUtf8(caption), colour);
+    auto *b = new TSpeedButton(form, TForm1::tr(caption), colour);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(16, top, 297, 22);
     return b;
@@ -171,7 +170,7 @@ void TForm1::buildButtons() {
 void TForm1::buildScaleChoice() {
     ScaleButton = new QToolButton(this);
     ScaleButton->setObjectName(QStringLiteral("ScaleButton"));
-    ScaleButton->setText(QStringLiteral("Масштаб: %1").arg(scaleCaption(programScale())));
+    ScaleButton->setText(tr("Масштаб: %1").arg(scaleCaption(programScale())));
     ScaleButton->setGeometry(16, 78, 297, 18);
     ScaleButton->setAutoRaise(true);
     ScaleButton->setCursor(Qt::PointingHandCursor);
@@ -196,9 +195,9 @@ void TForm1::buildScaleChoice() {
 
 void TForm1::ScaleChosen(double factor) {
     if (factor == programScale()) return;
-    if (!startProgram(QCoreApplication::applicationFilePath(), scaleArguments(factor))) {
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Не удалось перезапустить программу."));
+    if (!startProgram(QCoreApplication::applicationFilePath(),
+                      scaleArguments(factor) + languageArguments())) {
+        QMessageBox::warning(this, windowTitle(), tr("Не удалось перезапустить программу."));
         return;
     }
     SpeedButton3Click();
