@@ -60,4 +60,4 @@ void TestTheory::newtonRings() {
 }
 
 QTEST_GUILESS_MAIN(TestTheory)
-#include "tst_theory.moc"
+#include "tst_wave_theory.moc"
