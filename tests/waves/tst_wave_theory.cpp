@@ -1,5 +1,7 @@
 // The textbook predictions drawn over the wave pictures, against figures
 // worked out by hand from the formulas.
+#include "waves/fraunhofer/FraunhoferTheory.h"
+#include "waves/fraunhofer/FraunhoferTheoryMarks.h"
 #include "waves/newton/NewtonTheory.h"
 #include "waves/newton/NewtonTheoryMarks.h"
 
@@ -10,6 +12,8 @@ class TestTheory : public QObject {
   private slots:
     void newtonRings_data();
     void newtonRings();
+    void fraunhoferMinima_data();
+    void fraunhoferMinima();
 };
 
 void TestTheory::newtonRings_data() {
@@ -57,6 +61,51 @@ void TestTheory::newtonRings() {
     QVERIFY(qAbs(marks.ellipses[0].width() / 2 - dark1 / h) < 1e-6);
     QVERIFY(qAbs(marks.points[0].x() - (n + bright1 / h)) < 1e-6);
     QCOMPARE(marks.points[0].y(), n);
+}
+
+void TestTheory::fraunhoferMinima_data() {
+    QTest::addColumn<int>("lambda");
+    QTest::addColumn<float>("L");
+    QTest::addColumn<float>("a");
+    QTest::addColumn<float>("b");
+    QTest::addColumn<float>("S");
+    QTest::addColumn<double>("x1"); // lambda L / a, m
+    QTest::addColumn<int>("alongA");
+    QTest::addColumn<bool>("fails");
+    QTest::addColumn<bool>("dense");
+    QTest::addColumn<int>("alongB");
+    // x1 = 12 mm = 9.6 pixels; 20 of them within the half side 0.25 m.
+    QTest::newRow("defaults") << 600 << 2000.f << 0.1f << 0.1f << 0.5f << 0.012 << 20 << false
+                              << false << 20;
+    // sin = 0.15 at m = 3: L tan - x = 17 mm, more than a pixel (12.5 mm). Along b,
+    // L s^3 / 2 > 12.5 mm from m = 28 on.
+    QTest::newRow("a = 10 um") << 500 << 10.f << 1e-5f << 1e-4f << 5.f << 0.5 << 2 << true << false
+                               << 27;
+    // x1 = 2.4 mm = 1.92 pixels: too dense to mark.
+    QTest::newRow("wide") << 600 << 2000.f << 0.5f << 0.1f << 0.5f << 0.0024 << 0 << false << true
+                          << 20;
+}
+
+void TestTheory::fraunhoferMinima() {
+    QFETCH(int, lambda);
+    QFETCH(float, L);
+    QFETCH(float, a);
+    QFETCH(float, b);
+    QFETCH(float, S);
+    QFETCH(double, x1);
+    QFETCH(int, alongA);
+    QFETCH(int, alongB);
+    const FraunhoferInputs in{lambda, L, a, b, S};
+    const FraunhoferMinima t = ::fraunhoferMinima(in, a);
+    QCOMPARE(int(t.at.size()), alongA);
+    if (alongA) QVERIFY(qAbs(t.at[0] / x1 - 1) < 1e-6);
+    QTEST(t.smallAngleFails, "fails");
+    QTEST(t.tooDense, "dense");
+    QCOMPARE(int(::fraunhoferMinima(in, b).at.size()), alongB);
+    // Two lines per minimum; the first at column 200 - x1 / (S / 400).
+    const OverlayMarks marks = fraunhoferTheoryMarks(in);
+    QCOMPARE(marks.lines.size(), 2 * (alongA + alongB));
+    if (alongA) QVERIFY(qAbs(marks.lines[0].x1() - (200 - x1 * 400 / S)) < 1e-3);
 }
 
 QTEST_GUILESS_MAIN(TestTheory)
