@@ -2,6 +2,8 @@
 // worked out by hand from the formulas.
 #include "waves/fraunhofer/FraunhoferTheory.h"
 #include "waves/fraunhofer/FraunhoferTheoryMarks.h"
+#include "waves/interference/InterferenceTheory.h"
+#include "waves/interference/InterferenceTheoryMarks.h"
 #include "waves/newton/NewtonTheory.h"
 #include "waves/newton/NewtonTheoryMarks.h"
 
@@ -14,6 +16,8 @@ class TestTheory : public QObject {
     void newtonRings();
     void fraunhoferMinima_data();
     void fraunhoferMinima();
+    void interferenceMaxima_data();
+    void interferenceMaxima();
 };
 
 void TestTheory::newtonRings_data() {
@@ -106,6 +110,65 @@ void TestTheory::fraunhoferMinima() {
     const OverlayMarks marks = fraunhoferTheoryMarks(in);
     QCOMPARE(marks.lines.size(), 2 * (alongA + alongB));
     if (alongA) QVERIFY(qAbs(marks.lines[0].x1() - (200 - x1 * 400 / S)) < 1e-3);
+}
+
+using Sources = std::vector<InterferenceSource>;
+Q_DECLARE_METATYPE(Sources)
+
+void TestTheory::interferenceMaxima_data() {
+    QTest::addColumn<Sources>("sources");
+    QTest::addColumn<double>("divisor");
+    QTest::addColumn<double>("lambda");
+    QTest::addColumn<double>("L");
+    QTest::addColumn<double>("ymax");
+    QTest::addColumn<int>("maxima");
+    QTest::addColumn<double>("y1");    // order 1 from the centre, m
+    QTest::addColumn<int>("firstOff"); // first order where m lambda L / d is 1 % off; 0: none
+    QTest::addColumn<bool>("tooMany");
+    // d = 100 um: sin = 0.05 m, y = tan; d sin(atan 0.5) / lambda = 8.94: orders -8..8;
+    // 1 - cos > 1 % from sin > 0.141, m = 3.
+    QTest::newRow("two, defaults") << Sources{{-50, 255}, {50, 255}} << 1e6 << 5000.0 << 1.0 << 0.5
+                                   << 17 << 0.05006262 << 3 << false;
+    // d = 1 mm about 1 mm; orders from -10.9998 to 8.9999.
+    QTest::newRow("row of three") << Sources{{0, 200}, {1, 200}, {2, 200}} << 1e3 << 500.0 << 2.0
+                                  << 0.01 << 19 << 0.001 << 0 << false;
+    // d = 2 mm: 3579 orders on the screen.
+    QTest::newRow("two far apart") << Sources{{-1000, 255}, {1000, 100}} << 1e6 << 500.0 << 1.0
+                                   << 0.5 << 0 << 0.0 << 0 << true;
+    QTest::newRow("irregular") << Sources{{0, 255}, {1, 255}, {3, 255}} << 1e6 << 500.0 << 1.0
+                               << 0.5 << 0 << 0.0 << 0 << false;
+}
+
+void TestTheory::interferenceMaxima() {
+    QFETCH(Sources, sources);
+    QFETCH(double, divisor);
+    QFETCH(double, lambda);
+    QFETCH(double, L);
+    QFETCH(double, ymax);
+    QFETCH(int, maxima);
+    QFETCH(double, y1);
+    QFETCH(int, firstOff);
+    const InterferenceInputs in{lambda, L, ymax, 1e-4, divisor, sources};
+    const InterferenceTheory t = interferenceTheory(in);
+    QCOMPARE(int(t.maxima.size()), maxima);
+    QTEST(t.tooMany, "tooMany");
+    int off = 0;
+    for (const InterferenceMaximum &m : t.maxima) {
+        if (m.order == 1) QVERIFY(qAbs((m.y - t.centre) / y1 - 1) < 1e-6);
+        if (!off && m.order > 0 && !m.smallAngleOk) off = m.order;
+    }
+    QCOMPARE(off, firstOff);
+    // The whole screen on a 500-pixel graph: every maximum a line, at
+    // column 250 + (y / step) / (count / 500).
+    GraphView view;
+    view.count = interferenceLayout(ymax, 1e-4).count();
+    view.width = 500;
+    view.height = 300;
+    const OverlayMarks marks = interferenceTheoryMarks(in, view);
+    QCOMPARE(marks.lines.size(), maxima);
+    if (maxima)
+        QVERIFY(qAbs(marks.lines[0].x1() - (250 + t.maxima[0].y / 1e-4 / (view.count / 500.0))) <
+                1e-6);
 }
 
 QTEST_GUILESS_MAIN(TestTheory)
