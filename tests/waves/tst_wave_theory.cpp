@@ -6,6 +6,8 @@
 #include "waves/interference/InterferenceTheoryMarks.h"
 #include "waves/newton/NewtonTheory.h"
 #include "waves/newton/NewtonTheoryMarks.h"
+#include "waves/spectrometer/GratingTheory.h"
+#include "waves/spectrometer/GratingTheoryMarks.h"
 
 #include <QTest>
 
@@ -18,6 +20,8 @@ class TestTheory : public QObject {
     void fraunhoferMinima();
     void interferenceMaxima_data();
     void interferenceMaxima();
+    void gratingLines_data();
+    void gratingLines();
 };
 
 void TestTheory::newtonRings_data() {
@@ -169,6 +173,55 @@ void TestTheory::interferenceMaxima() {
     if (maxima)
         QVERIFY(qAbs(marks.lines[0].x1() - (250 + t.maxima[0].y / 1e-4 / (view.count / 500.0))) <
                 1e-6);
+}
+
+Q_DECLARE_METATYPE(SpectrumSource)
+
+void TestTheory::gratingLines_data() {
+    QTest::addColumn<SpectrumSource>("source");
+    QTest::addColumn<bool>("white");
+    QTest::addColumn<bool>("first");
+    QTest::addColumn<bool>("second");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("lambda"); // of the first line
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<double>("offset"); // 133.2 tan(theta) on a 683-pixel picture
+    QTest::addColumn<int>("missing");   // lines with sin > 1
+    // White light, first order: 400, 500, ...; sin = 0.2 for 400 nm.
+    QTest::newRow("white") << SpectrumSource{} << true << true << false << 4 << 400 << 11.536959
+                           << 27.189336 << 0;
+    SpectrumSource hydrogen;
+    hydrogen.ranges = {
+        {656, 656, 100, 60}, {486, 486, 70, 40}, {434, 434, 40, 25}, {410, 410, 25, 15}};
+    // sin = 0.328 for H-alpha in the first order.
+    QTest::newRow("hydrogen, both orders")
+        << hydrogen << false << true << true << 8 << 656 << 19.147429 << 46.248153 << 0;
+    // Second order only: sin = 0.9 at 900 nm, 1.1 at 1100 nm (no such direction).
+    SpectrumSource infrared;
+    infrared.ranges = {{900, 1100, 0, 100}};
+    QTest::newRow("infrared, second order")
+        << infrared << false << false << true << 2 << 900 << 64.158067 << 275.023582 << 1;
+}
+
+void TestTheory::gratingLines() {
+    QFETCH(SpectrumSource, source);
+    QFETCH(bool, white);
+    QFETCH(bool, first);
+    QFETCH(bool, second);
+    QFETCH(int, lines);
+    QFETCH(double, angle);
+    QFETCH(double, offset);
+    QFETCH(int, missing);
+    const std::vector<GratingLine> t = gratingTheory(source, white, first, second, 683);
+    QCOMPARE(int(t.size()), lines);
+    QTEST(t[0].lambda, "lambda");
+    QVERIFY(qAbs(t[0].angle - angle) < 1e-5);
+    QVERIFY(qAbs(t[0].offset - offset) < 1e-3);
+    // Two strokes per existing line, the first at H / 2 - offset beside the screen.
+    const OverlayMarks marks = gratingTheoryMarks(source, white, first, second, QSize(683, 449));
+    QCOMPARE(marks.lines.size(), 2 * (lines - missing));
+    QVERIFY(qAbs(marks.lines[0].y1() - (224 - offset)) < 1e-3);
+    QCOMPARE(marks.lines[0].x1(), 683.0 - 75 + 32);
 }
 
 QTEST_GUILESS_MAIN(TestTheory)
