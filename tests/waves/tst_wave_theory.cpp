@@ -2,6 +2,8 @@
 // worked out by hand from the formulas.
 #include "waves/fraunhofer/FraunhoferTheory.h"
 #include "waves/fraunhofer/FraunhoferTheoryMarks.h"
+#include "waves/fresnel/FresnelTheory.h"
+#include "waves/fresnel/FresnelTheoryMarks.h"
 #include "waves/interference/InterferenceTheory.h"
 #include "waves/interference/InterferenceTheoryMarks.h"
 #include "waves/newton/NewtonTheory.h"
@@ -22,6 +24,8 @@ class TestTheory : public QObject {
     void interferenceMaxima();
     void gratingLines_data();
     void gratingLines();
+    void fresnelZones_data();
+    void fresnelZones();
 };
 
 void TestTheory::newtonRings_data() {
@@ -222,6 +226,54 @@ void TestTheory::gratingLines() {
     QCOMPARE(marks.lines.size(), 2 * (lines - missing));
     QVERIFY(qAbs(marks.lines[0].y1() - (224 - offset)) < 1e-3);
     QCOMPARE(marks.lines[0].x1(), 683.0 - 75 + 32);
+}
+
+void TestTheory::fresnelZones_data() {
+    QTest::addColumn<int>("lambda");
+    QTest::addColumn<double>("z1");
+    QTest::addColumn<double>("inner");
+    QTest::addColumn<double>("outer");
+    QTest::addColumn<double>("zones");  // r^2 (1/z1 + 1/z2) / lambda, outer less inner
+    QTest::addColumn<double>("centre"); // sin^2(pi m / 2)
+    QTest::addColumn<int>("edges");
+    QTest::addColumn<double>("edge1"); // the first edge, m
+    // z2 = 0.01 m throughout; r_1 = sqrt(lambda z1 z2 / (z1 + z2)).
+    QTest::newRow("defaults") << 405 << 0.01 << 0.0 << 0.00011 << 5.9753086 << 0.0015035 << 5
+                              << 4.5e-5;
+    QTest::newRow("z1 = 2 cm") << 500 << 0.02 << 0.0 << 0.000105 << 3.3075 << 0.7842809 << 3
+                               << 5.7735027e-5;
+    // A ring from 1.23 to 4.94 zones: edges 2, 3 and 4.
+    QTest::newRow("ring") << 405 << 0.01 << 0.00005 << 0.0001 << 3.7037037 << 0.2014207 << 3
+                          << 6.3639610e-5;
+}
+
+void TestTheory::fresnelZones() {
+    QFETCH(int, lambda);
+    QFETCH(double, z1);
+    QFETCH(double, inner);
+    QFETCH(double, outer);
+    QFETCH(double, zones);
+    QFETCH(double, centre);
+    QFETCH(int, edges);
+    QFETCH(double, edge1);
+    FresnelInputs in;
+    in.wavelengthNm = lambda;
+    in.z1 = z1;
+    in.innerRadius = inner;
+    in.outerRadius = outer;
+    const FresnelTheory t = fresnelTheory(in);
+    QVERIFY(qAbs(t.openZones - zones) < 1e-6);
+    QVERIFY(qAbs(t.centre - centre) < 1e-6);
+    QCOMPARE(int(t.edges.size()), edges);
+    QVERIFY(qAbs(t.edges[0] / edge1 - 1) < 1e-7);
+    QVERIFY(!t.paraxialFails);
+    // On the graph, R / 200 = 1.5 um per pixel from column 200, both sides.
+    const OverlayMarks marks = fresnelTheoryMarks(in, true);
+    QCOMPARE(marks.lines.size(), 2 * edges);
+    QVERIFY(qAbs(marks.lines[0].x1() - (200 + edge1 / 1.5e-6)) < 1e-4);
+    // An opening a fifth of the distances: no zones drawn.
+    in.outerRadius = 0.002;
+    QVERIFY(fresnelTheoryMarks(in, true).lines.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestTheory)
