@@ -2,6 +2,8 @@
 // figures worked out by hand from the formulas.
 #include "geometric/lens/LensTheory.h"
 #include "geometric/lens/LensTheoryMarks.h"
+#include "geometric/mirror/MirrorTheory.h"
+#include "geometric/mirror/MirrorTheoryMarks.h"
 
 #include <QTest>
 
@@ -10,6 +12,8 @@ class TestTheory : public QObject {
   private slots:
     void lens_data();
     void lens();
+    void mirror_data();
+    void mirror();
 };
 
 void TestTheory::lens_data() {
@@ -53,6 +57,40 @@ void TestTheory::lens() {
     // At the focal plane there is no image to mark.
     QVERIFY(lensTheory(D, 100 / D, h, 90).atFocus);
     QVERIFY(lensTheoryMarks(D, 100 / D, h, 90, QSize(589, 232)).points.size() < 2);
+}
+
+using Box = planemirror::Box;
+Q_DECLARE_METATYPE(Box)
+
+void TestTheory::mirror_data() {
+    QTest::addColumn<int>("W");
+    QTest::addColumn<Box>("lamp");
+    QTest::addColumn<Box>("eye");
+    QTest::addColumn<double>("imageX"); // 2 (W div 2) - left
+    QTest::addColumn<double>("imageY");
+    QTest::addColumn<double>("top"); // yE + (yL - yE)(a - xE) / (x' - xE)
+    QTest::addColumn<double>("bottom");
+    const Box lamp{416, 40, 32, 48}, eye{424, 264, 32, 32};
+    QTest::newRow("defaults") << 542 << lamp << eye << 126.0 << 64.0 << 159.70957 << 175.02310;
+    // An odd width: the mirror at 271 still, the image at 126.
+    QTest::newRow("odd width") << 543 << lamp << eye << 126.0 << 64.0 << 159.70957 << 175.02310;
+    QTest::newRow("lamp near") << 542 << Box{300, 100, 32, 48} << Box{500, 100, 32, 32} << 242.0
+                               << 124.0 << 121.35361 << 124.88213;
+}
+
+void TestTheory::mirror() {
+    QFETCH(int, W);
+    QFETCH(Box, lamp);
+    QFETCH(Box, eye);
+    QFETCH(double, top);
+    QFETCH(double, bottom);
+    const MirrorTheory t = mirrorTheory(W, lamp, eye);
+    QTEST(t.imageX, "imageX");
+    QTEST(t.imageY, "imageY");
+    QVERIFY(qAbs(t.topReflection - top) < 1e-4);
+    QVERIFY(qAbs(t.bottomReflection - bottom) < 1e-4);
+    const OverlayMarks marks = mirrorTheoryMarks(W, lamp, eye);
+    QCOMPARE(marks.points.value(0), QPointF(t.imageX, t.imageY));
 }
 
 QTEST_GUILESS_MAIN(TestTheory)
