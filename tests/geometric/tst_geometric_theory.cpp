@@ -4,6 +4,8 @@
 #include "geometric/lens/LensTheoryMarks.h"
 #include "geometric/mirror/MirrorTheory.h"
 #include "geometric/mirror/MirrorTheoryMarks.h"
+#include "geometric/refraction/RefractionTheory.h"
+#include "geometric/refraction/RefractionTheoryMarks.h"
 
 #include <QTest>
 
@@ -14,6 +16,8 @@ class TestTheory : public QObject {
     void lens();
     void mirror_data();
     void mirror();
+    void refraction_data();
+    void refraction();
 };
 
 void TestTheory::lens_data() {
@@ -91,6 +95,52 @@ void TestTheory::mirror() {
     QVERIFY(qAbs(t.bottomReflection - bottom) < 1e-4);
     const OverlayMarks marks = mirrorTheoryMarks(W, lamp, eye);
     QCOMPARE(marks.points.value(0), QPointF(t.imageX, t.imageY));
+}
+
+void TestTheory::refraction_data() {
+    QTest::addColumn<double>("n1");
+    QTest::addColumn<double>("n2");
+    QTest::addColumn<double>("alpha");    // degrees
+    QTest::addColumn<double>("beta");     // degrees; -1: total reflection
+    QTest::addColumn<double>("Rs");       // %
+    QTest::addColumn<double>("Rp");       // %
+    QTest::addColumn<double>("critical"); // degrees; 0: none
+    QTest::addColumn<double>("brewster");
+    QTest::addColumn<int>("lines");
+    // The lamp at the start: dx = 79, dy = 104, alpha = 37.22 degrees, just
+    // under Brewster's 37.57, so R_p nearly vanishes.
+    const double start = lampIncidence(558, 273, 176, 48, 32) * 180 / M_PI;
+    QTest::newRow("defaults") << 1.3 << 1.0 << start << 51.846252 << 6.3772218 << 0.0018056
+                              << 50.284863 << 37.568592 << 3;
+    QTest::newRow("air to glass") << 1.0 << 1.5 << 45.0 << 28.125506 << 9.2013363 << 0.8466459
+                                  << 0.0 << 56.309932 << 2;
+    QTest::newRow("beyond critical")
+        << 1.3 << 1.0 << 60.0 << -1.0 << 100.0 << 100.0 << 50.284863 << 37.568592 << 2;
+}
+
+void TestTheory::refraction() {
+    QFETCH(double, n1);
+    QFETCH(double, n2);
+    QFETCH(double, alpha);
+    QFETCH(double, beta);
+    QFETCH(double, Rs);
+    QFETCH(double, Rp);
+    QFETCH(double, critical);
+    QFETCH(double, brewster);
+    const double deg = M_PI / 180;
+    const RefractionTheory t = refractionTheory(n1, n2, alpha * deg);
+    QCOMPARE(t.totalReflection, beta < 0);
+    if (beta >= 0) QVERIFY(qAbs(t.beta / deg - beta) < 1e-5);
+    QVERIFY(qAbs(t.Rs * 100 - Rs) < 1e-5);
+    QVERIFY(qAbs(t.Rp * 100 - Rp) < 1e-5);
+    QCOMPARE(t.hasCritical, critical > 0);
+    QVERIFY(qAbs(t.critical / deg - critical) < 1e-5);
+    QVERIFY(qAbs(t.brewster / deg - brewster) < 1e-5);
+    // The refracted line (unless totally reflected), then the critical and
+    // Brewster directions; no refracted line where Snell's law has no angle.
+    const OverlayMarks marks = refractionTheoryMarks(n1, n2, alpha * deg, QSize(558, 273));
+    QTEST(int(marks.lines.size()), "lines");
+    if (beta >= 0) QVERIFY(qAbs(marks.lines[0].angle() - (270 + beta)) < 1e-4);
 }
 
 QTEST_GUILESS_MAIN(TestTheory)
