@@ -4,6 +4,8 @@
 #include "geometric/lens/LensTheoryMarks.h"
 #include "geometric/mirror/MirrorTheory.h"
 #include "geometric/mirror/MirrorTheoryMarks.h"
+#include "geometric/prism/PrismTheory.h"
+#include "geometric/prism/PrismTheoryMarks.h"
 #include "geometric/refraction/RefractionTheory.h"
 #include "geometric/refraction/RefractionTheoryMarks.h"
 
@@ -18,6 +20,8 @@ class TestTheory : public QObject {
     void mirror();
     void refraction_data();
     void refraction();
+    void prism_data();
+    void prism();
 };
 
 void TestTheory::lens_data() {
@@ -141,6 +145,39 @@ void TestTheory::refraction() {
     const OverlayMarks marks = refractionTheoryMarks(n1, n2, alpha * deg, QSize(558, 273));
     QTEST(int(marks.lines.size()), "lines");
     if (beta >= 0) QVERIFY(qAbs(marks.lines[0].angle() - (270 + beta)) < 1e-4);
+}
+
+void TestTheory::prism_data() {
+    QTest::addColumn<double>("i1"); // degrees
+    QTest::addColumn<double>("n");
+    QTest::addColumn<double>("D");
+    QTest::addColumn<double>("red");     // deviation, degrees; -1: turned back
+    QTest::addColumn<double>("violet");  // n + 182 D x 1e-5
+    QTest::addColumn<double>("minimum"); // 2 arcsin(n / 2) - 60
+    QTest::newRow("n = 1.3, D = 10") << 40.0 << 1.3 << 10.0 << 19.658448 << 22.475813 << 21.083204;
+    QTest::newRow("n = 1.5, D = 100")
+        << 50.0 << 1.5 << 100.0 << 22.498696 << 56.034634 << 37.180756;
+    // sin(gamma) = 1.8 sin(43.87) = 1.25: no ray leaves.
+    QTest::newRow("n = 1.8") << 30.0 << 1.8 << 0.0 << -1.0 << -1.0 << 68.316135;
+}
+
+void TestTheory::prism() {
+    QFETCH(double, i1);
+    QFETCH(double, n);
+    QFETCH(double, D);
+    QFETCH(double, red);
+    QFETCH(double, violet);
+    QFETCH(double, minimum);
+    const double deg = M_PI / 180;
+    const PrismTheory t = prismTheory(i1 * deg, n, D);
+    QCOMPARE(t.red.leaves, red > 0);
+    QCOMPARE(t.violet.leaves, violet > 0);
+    if (red > 0) QVERIFY(qAbs(t.red.deviation / deg - red) < 1e-5);
+    if (violet > 0) QVERIFY(qAbs(t.violet.deviation / deg - violet) < 1e-5);
+    QVERIFY(qAbs(t.minimumDeviation / deg - minimum) < 1e-5);
+    // The picture at its start: a red and a violet line from the exit points.
+    const prism::Frame f = prism::frameFor(570, 320, 568, 318);
+    QCOMPARE(prismTheoryMarks(f, 27, 174, 1.3, 10).lines.size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestTheory)
