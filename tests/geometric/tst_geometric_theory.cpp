@@ -1,5 +1,7 @@
 // The textbook predictions drawn over the geometric-optics pictures, against
 // figures worked out by hand from the formulas.
+#include "geometric/focal/FocalTheory.h"
+#include "geometric/focal/FocalTheoryMarks.h"
 #include "geometric/lens/LensTheory.h"
 #include "geometric/lens/LensTheoryMarks.h"
 #include "geometric/mirror/MirrorTheory.h"
@@ -22,6 +24,8 @@ class TestTheory : public QObject {
     void refraction();
     void prism_data();
     void prism();
+    void focal_data();
+    void focal();
 };
 
 void TestTheory::lens_data() {
@@ -178,6 +182,28 @@ void TestTheory::prism() {
     // The picture at its start: a red and a violet line from the exit points.
     const prism::Frame f = prism::frameFor(570, 320, 568, 318);
     QCOMPARE(prismTheoryMarks(f, 27, 174, 1.3, 10).lines.size(), 2);
+}
+
+void TestTheory::focal_data() {
+    QTest::addColumn<int>("F");
+    QTest::addColumn<int>("tilt");
+    QTest::addColumn<double>("offset"); // F tan(phi), pixels; NaN: not paraxial
+    QTest::addColumn<int>("points");
+    QTest::newRow("defaults") << 100 << 0 << 0.0 << 1;
+    QTest::newRow("tilted 10") << 100 << 10 << 17.632698 << 2;
+    QTest::newRow("diverging, -5") << -50 << -5 << 4.3744332 << 2;
+    QTest::newRow("tilted 30") << 100 << 30 << qQNaN() << 1;
+}
+
+void TestTheory::focal() {
+    QFETCH(int, F);
+    QFETCH(int, tilt);
+    QFETCH(double, offset);
+    const FocalTheory t = focalTheory(F, tilt, 534, 346);
+    QCOMPARE(t.focusX, 267.0 + F);
+    QCOMPARE(t.paraxial, !qIsNaN(offset));
+    if (t.paraxial) QVERIFY(qAbs(t.beamY - 173 - offset) < 1e-5);
+    QTEST(int(focalTheoryMarks(F, tilt, QSize(534, 346)).points.size()), "points");
 }
 
 QTEST_GUILESS_MAIN(TestTheory)
