@@ -2,6 +2,8 @@
 // figures worked out by hand from the formulas.
 #include "geometric/focal/FocalTheory.h"
 #include "geometric/focal/FocalTheoryMarks.h"
+#include "geometric/huygens/HuygensTheory.h"
+#include "geometric/huygens/HuygensTheoryMarks.h"
 #include "geometric/lens/LensTheory.h"
 #include "geometric/lens/LensTheoryMarks.h"
 #include "geometric/mirror/MirrorTheory.h"
@@ -26,6 +28,8 @@ class TestTheory : public QObject {
     void prism();
     void focal_data();
     void focal();
+    void huygens_data();
+    void huygens();
 };
 
 void TestTheory::lens_data() {
@@ -204,6 +208,32 @@ void TestTheory::focal() {
     QCOMPARE(t.paraxial, !qIsNaN(offset));
     if (t.paraxial) QVERIFY(qAbs(t.beamY - 173 - offset) < 1e-5);
     QTEST(int(focalTheoryMarks(F, tilt, QSize(534, 346)).points.size()), "points");
+}
+
+void TestTheory::huygens_data() {
+    QTest::addColumn<int>("theta");
+    QTest::addColumn<float>("n");
+    QTest::addColumn<double>("beta");   // degrees; -1: none
+    QTest::addColumn<double>("across"); // 200 tan(beta): the ray's run across the plate
+    QTest::newRow("defaults") << 30 << 1.3f << 22.619865 << 83.333333;
+    QTest::newRow("n = 1.5") << 30 << 1.5f << 19.471221 << 70.710678;
+    QTest::newRow("n below sin") << 60 << 0.5f << -1.0 << 0.0;
+}
+
+void TestTheory::huygens() {
+    QFETCH(int, theta);
+    QFETCH(float, n);
+    QFETCH(double, beta);
+    QFETCH(double, across);
+    const HuygensRefraction r = huygensRefraction(theta, n);
+    QCOMPARE(r.exists, beta >= 0);
+    if (r.exists) QVERIFY(qAbs(r.beta * 180 / M_PI - beta) < 1e-4);
+    huygens::Inputs in;
+    in.thetaDegrees = theta;
+    in.n1 = in.n2 = n;
+    const OverlayMarks marks = huygensTheoryMarks(in);
+    QCOMPARE(marks.lines.size(), r.exists ? 2 : 0);
+    if (r.exists) QVERIFY(qAbs(marks.lines[0].dx() - across) < 1e-3);
 }
 
 QTEST_GUILESS_MAIN(TestTheory)
