@@ -5,6 +5,8 @@
 #include "core/Pixels.h"
 #include "geometric/focal/FocalLength.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <numbers>
 
@@ -93,7 +95,7 @@ void lensPlane(Canvas &c, const FocalParams &p) {
     c.setBrushColor(Qt::black);
     line(c, Wi / 2, Hi / 2 - 100, Wi / 2, Hi / 2 + 100);
     c.setFontColor(kLens);
-    c.TextOut(Wi / 2 - 20, 2, QStringLiteral("Линза"));
+    c.TextOut(Wi / 2 - 20, 2, QCoreApplication::translate("FocalScene", "Линза"));
 }
 
 // One ray of the beam, y0 pixels off the axis where it enters.

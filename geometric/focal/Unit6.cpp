@@ -19,7 +19,7 @@ int pointerX(const QMouseEvent *e) {
 } // namespace
 
 TForm6::TForm6(QWidget *parent)
-    : TDemoForm(frame(QStringLiteral("Фокусное расстояние линзы."), 544, 375), parent) {
+    : TDemoForm(frame(tr("Фокусное расстояние линзы."), 544, 375), parent) {
     surface = new RaySurface(this, RaySurface::SizeFrom::Panel);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
@@ -44,8 +44,7 @@ TForm6::TForm6(QWidget *parent)
     line.frame = [this] { return QRect(focalLineX(readParams()) - 3, 0, 7, Image1->height()); };
     keys = new TKeyboardDrag(Image1, {line});
     FormCreate();
-    describePicture(
-        Image1, QStringLiteral("Линза и фронт света, сходящийся в фокусе; фокальную линию можно "
+    describePicture(Image1, tr("Линза и фронт света, сходящийся в фокусе; фокальную линию можно "
                                "перетащить мышью, двойной щелчок запускает свет заново."));
 }
 

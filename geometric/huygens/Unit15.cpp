@@ -64,10 +64,9 @@ int spinNumber(const TCSpinEdit *s) {
 } // namespace
 
 TForm15::TForm15(QWidget *parent)
-    : TDemoForm(frame(QStringLiteral(
-                          "Демонстрация преломления света с использованием принципа Гюйгенса."),
-                      713, 576),
-                parent) {
+    : TDemoForm(
+          frame(tr("Демонстрация преломления света с использованием принципа Гюйгенса."), 713, 576),
+          parent) {
     Panel2 = addControl(new TPanel(this), "Panel2");
     Panel2->setFrameStyle(QFrame::NoFrame);
     paintBlack(Panel2);
@@ -86,9 +85,9 @@ TForm15::TForm15(QWidget *parent)
     attachOverlay(Image1)->setAnimation(animation);
     Image1->setFocusPolicy(Qt::StrongFocus);
     connect(Image1, &TImage::doubleClicked, this, [this] { Image1DblClick(); });
-    attachOverlay(Image1)->setHint(QStringLiteral("Дважды щёлкните по рисунку, чтобы запустить"));
-    describePicture(Image1, QStringLiteral("Волновой фронт, преломляющийся на границе сред по "
-                                           "Гюйгенсу; двойной щелчок по рисунку запускает волну."));
+    attachOverlay(Image1)->setHint(tr("Дважды щёлкните по рисунку, чтобы запустить"));
+    describePicture(Image1, tr("Волновой фронт, преломляющийся на границе сред по "
+                               "Гюйгенсу; двойной щелчок по рисунку запускает волну."));
 }
 
 void TForm15::createInputs() {
@@ -98,17 +97,15 @@ void TForm15::createInputs() {
     Panel1->setAutoFillBackground(true);
     placeInputs();
     QWidget *p = Panel1;
-    Label3 = addLabel(p, "Label3", QStringLiteral("Угол падения, град:"), QPoint(8, 12));
+    Label3 = addLabel(p, "Label3", tr("Угол падения, град:"), QPoint(8, 12));
     CSafeSpinEdit1 = safeSpin(p, "CSafeSpinEdit1", 8, 0, 89, 30);
-    Label2 = addLabel(p, "Label2", QStringLiteral("Шаг чередования:"), QPoint(8, 36));
+    Label2 = addLabel(p, "Label2", tr("Шаг чередования:"), QPoint(8, 36));
     CSafeSpinEdit2 = safeSpin(p, "CSafeSpinEdit2", 32, 1, huygens::kMaxSpin, 10);
-    Label4 = addLabel(p, "Label4", QStringLiteral("Толщина пучка:"), QPoint(8, 60));
+    Label4 = addLabel(p, "Label4", tr("Толщина пучка:"), QPoint(8, 60));
     CSafeSpinEdit3 = safeSpin(p, "CSafeSpinEdit3", 56, 1, huygens::kMaxSpin, 100);
-    Label1 =
-        boldLabel(p, "Label1", QStringLiteral("Преломление 1:"), QPoint(8, 92), colours::clRed);
+    Label1 = boldLabel(p, "Label1", tr("Преломление 1:"), QPoint(8, 92), colours::clRed);
     Edit1 = addEdit(p, "Edit1", QStringLiteral("1.3"), QRect(112, 88, 56, 21));
-    Label6 =
-        boldLabel(p, "Label6", QStringLiteral("Преломление 2:"), QPoint(8, 116), colours::clGreen);
+    Label6 = boldLabel(p, "Label6", tr("Преломление 2:"), QPoint(8, 116), colours::clGreen);
     Edit2 = addEdit(p, "Edit2", QStringLiteral("1.3"), QRect(112, 112, 56, 21));
     Panel1->raise();
 }
@@ -166,5 +163,5 @@ void TForm15::FormCloseAfter() {
                 QImage::Format_RGB32);
     view.fill(Qt::black);
     Image1->update();
-    TOverlay::of(Image1)->setHint(QStringLiteral("Дважды щёлкните по рисунку, чтобы запустить"));
+    TOverlay::of(Image1)->setHint(tr("Дважды щёлкните по рисунку, чтобы запустить"));
 }

@@ -7,6 +7,8 @@
 #include "core/Pixels.h"
 #include "geometric/lens/ThinLens.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -122,7 +124,7 @@ void drawObject(Canvas &c, const Frame &f, const Object &o, const QColor &colour
         const double phi = double(o.alpha) + side;
         line(c, tip, f.at(-kScale * (double(o.d) + r * std::cos(phi)), std::sin(phi) * kScale * r));
     }
-    text(c, {tip.x + 4, tip.y + 4}, QStringLiteral("П"));
+    text(c, {tip.x + 4, tip.y + 4}, QCoreApplication::translate("LensScene", "П"));
 }
 
 Px imagePoint(const Frame &f, double v, double y) {
@@ -150,7 +152,7 @@ void drawImage(Canvas &c, const Frame &f, const Image &im, const ImagePath &path
              f.at(kScale * (double(im.vB) - r * std::cos(phi)), -std::sin(phi) * kScale * r));
     }
     const Px tip = imagePoint(f, im.vQ, im.yQ);
-    text(c, {tip.x + 4, tip.y + 4}, QStringLiteral("И"));
+    text(c, {tip.x + 4, tip.y + 4}, QCoreApplication::translate("LensScene", "И"));
 }
 
 void drawRays(Canvas &c, const Frame &f, const Object &o, const Image &im, const LensColours &col) {

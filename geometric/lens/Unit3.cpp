@@ -62,7 +62,7 @@ int pointerY(const QMouseEvent *e) {
 } // namespace
 
 TForm3::TForm3(QWidget *parent)
-    : TDemoForm(frame(QStringLiteral("Построение изображения в линзе."), 599, 374), parent) {
+    : TDemoForm(frame(tr("Построение изображения в линзе."), 599, 374), parent) {
     surface = new RaySurface(this, RaySurface::SizeFrom::Image);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
@@ -75,18 +75,15 @@ TForm3::TForm3(QWidget *parent)
     surface->redraw = [this] { DrawScene(); };
     FormCreate();
     setKeyPreview(true);
-    describePicture(Image1,
-                    QStringLiteral("Построение изображения предмета в тонкой линзе; предмет и "
-                                   "линзу можно перетаскивать мышью, значения задаются внизу."));
+    describePicture(Image1, tr("Построение изображения предмета в тонкой линзе; предмет и "
+                               "линзу можно перетаскивать мышью, значения задаются внизу."));
 }
 
 void TForm3::createLegend() {
     const char *const names[] = {"Label13", "Label14", "Label15", "Label16",
                                  "Label17", "Label18", "Label19"};
-    const QString captions[] = {QStringLiteral("Предмет"), QStringLiteral("Изображение"),
-                                QStringLiteral("Линза"),   QStringLiteral("Ось"),
-                                QStringLiteral("Луч 1"),   QStringLiteral("Луч 2"),
-                                QStringLiteral("Фон")};
+    const QString captions[] = {tr("Предмет"), tr("Изображение"), tr("Линза"), tr("Ось"),
+                                tr("Луч 1"),   tr("Луч 2"),       tr("Фон")};
     const LensColours initial;
     const QColor colours[] = {initial.object, initial.image, initial.lens,    initial.axis,
                               initial.ray1,   initial.ray2,  colours::clWhite};
@@ -115,21 +112,21 @@ void TForm3::createInputs() {
     Panel2->resize(width(), 113);
     setAlign(Panel2, Align::Bottom);
     QWidget *p = Panel2;
-    Label1 = label(p, "Label1", QStringLiteral("Оптическая сила линзы, D="), 8, 16);
+    Label1 = label(p, "Label1", tr("Оптическая сила линзы, D="), 8, 16);
     Edit1 = edit(p, "Edit1", QStringLiteral("8"), 168, 8);
-    Label3 = label(p, "Label3", QStringLiteral("дптр"), 240, 16);
-    Label2 = label(p, "Label2", QStringLiteral("Расстояние до предмета, d="), 8, 40);
+    Label3 = label(p, "Label3", tr("дптр"), 240, 16);
+    Label2 = label(p, "Label2", tr("Расстояние до предмета, d="), 8, 40);
     Edit2 = edit(p, "Edit2", QStringLiteral("28"), 168, 32);
-    Label4 = label(p, "Label4", QStringLiteral("см"), 240, 40);
-    Label7 = label(p, "Label7", QStringLiteral("Высота предмета, h="), 8, 64);
+    Label4 = label(p, "Label4", tr("см"), 240, 40);
+    Label7 = label(p, "Label7", tr("Высота предмета, h="), 8, 64);
     Edit4 = edit(p, "Edit4", QStringLiteral("6"), 168, 56);
-    Label8 = label(p, "Label8", QStringLiteral("см"), 240, 64);
-    Label11 = label(p, "Label11", QStringLiteral("Угол наклона предмета, a="), 8, 88);
+    Label8 = label(p, "Label8", tr("см"), 240, 64);
+    Label11 = label(p, "Label11", tr("Угол наклона предмета, a="), 8, 88);
     Edit6 = edit(p, "Edit6", QStringLiteral("90"), 168, 80);
-    Label12 = label(p, "Label12", QStringLiteral("град"), 240, 88);
+    Label12 = label(p, "Label12", tr("град"), 240, 88);
     SpeedButton1 = new QToolButton(p);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setText(QStringLiteral("Построить изображение"));
+    SpeedButton1->setText(tr("Построить изображение"));
     SpeedButton1->setGeometry(280, 8, 257, 22);
     SpeedButton1->setAutoRaise(true);
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
@@ -138,12 +135,12 @@ void TForm3::createInputs() {
     bold.setBold(true);
     bold.setUnderline(true);
     SpeedButton1->setFont(bold);
-    Label5 = label(p, "Label5", QStringLiteral("Расстояние до изображения, f="), 280, 40);
+    Label5 = label(p, "Label5", tr("Расстояние до изображения, f="), 280, 40);
     Edit3 = edit(p, "Edit3", QString(), 448, 32);
-    Label6 = label(p, "Label6", QStringLiteral("см"), 520, 40);
-    Label9 = label(p, "Label9", QStringLiteral("Высота изображения, h'="), 280, 64);
+    Label6 = label(p, "Label6", tr("см"), 520, 40);
+    Label9 = label(p, "Label9", tr("Высота изображения, h'="), 280, 64);
     Edit5 = edit(p, "Edit5", QString(), 448, 56);
-    Label10 = label(p, "Label10", QStringLiteral("см"), 520, 64);
+    Label10 = label(p, "Label10", tr("см"), 520, 64);
     QWidget::setTabOrder(Edit1, Edit2);
     QWidget::setTabOrder(Edit2, Edit3);
     QWidget::setTabOrder(Edit3, Edit4);

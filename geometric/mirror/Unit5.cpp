@@ -55,9 +55,7 @@ void TSprite::mouseReleaseEvent(QMouseEvent *event) {
 }
 
 TForm5::TForm5(QWidget *parent)
-    : TDemoForm(
-          frame(QStringLiteral("Отражение света. Построение изображения в зеркале."), 552, 370),
-          parent) {
+    : TDemoForm(frame(tr("Отражение света. Построение изображения в зеркале."), 552, 370), parent) {
     surface = new RaySurface(this, RaySurface::SizeFrom::Panel);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
@@ -82,8 +80,8 @@ TForm5::TForm5(QWidget *parent)
     // The surface calls this on every size change of Panel1 and at set-up.
     surface->redraw = [this] { Panel1Resize(); };
     FormCreate();
-    describePicture(Image1, QStringLiteral("Предмет, плоское зеркало и его изображение с лучами к "
-                                           "глазу; предмет и глаз перетаскиваются мышью."));
+    describePicture(Image1, tr("Предмет, плоское зеркало и его изображение с лучами к "
+                               "глазу; предмет и глаз перетаскиваются мышью."));
 }
 
 void TForm5::FormCreate() {

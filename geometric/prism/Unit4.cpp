@@ -45,8 +45,7 @@ constexpr int kPageInsetWidth = 8, kPageInsetHeight = 28;
 
 } // namespace
 
-TForm4::TForm4(QWidget *parent)
-    : TDemoForm(frame(QStringLiteral("Дисперсия света"), 586, 409), parent) {
+TForm4::TForm4(QWidget *parent) : TDemoForm(frame(tr("Дисперсия света"), 586, 409), parent) {
     PageControl1 = addControl(new QTabWidget(this), "PageControl1");
     setAlign(PageControl1, Align::Client);
     createFirstPage();
@@ -61,13 +60,12 @@ TForm4::TForm4(QWidget *parent)
     setKeyPreview(true);
     describePicture(
         Image1,
-        QStringLiteral(
-            "Луч белого света, разложенный призмой в спектр; источник перетаскивается мышью."));
+        tr("Луч белого света, разложенный призмой в спектр; источник перетаскивается мышью."));
 }
 
 void TForm4::createFirstPage() {
     TabSheet1 = addControl(new QWidget, "TabSheet1");
-    PageControl1->addTab(TabSheet1, QStringLiteral("Схема спектрометра на призме"));
+    PageControl1->addTab(TabSheet1, tr("Схема спектрометра на призме"));
     Panel3 = addControl(new TPanel(TabSheet1), "Panel3", QRect(0, 8, 561, 345));
     Panel3->setFrameStyle(QFrame::NoFrame);
     QPalette white = Panel3->palette();
@@ -88,15 +86,14 @@ void TForm4::createFirstPage() {
 
 void TForm4::createSecondPage() {
     TabSheet2 = addControl(new QWidget, "TabSheet2");
-    PageControl1->addTab(TabSheet2, QStringLiteral("Моделирование"));
+    PageControl1->addTab(TabSheet2, tr("Моделирование"));
     new ResizeWatch(TabSheet2, [this] { fitPage(); });
     surface = new RaySurface(TabSheet2, RaySurface::SizeFrom::Panel);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
     attachOverlay(Image1);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Label2 = addLabel(Panel1, "Label2",
-                      QStringLiteral("Часть лучей испытала полное внутреннее отражение"),
+    Label2 = addLabel(Panel1, "Label2", tr("Часть лучей испытала полное внутреннее отражение"),
                       QRect(kWarningLeft, 9, kWarningWidth, 13));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette red = Label2->palette();
@@ -119,10 +116,8 @@ void TForm4::createInputs() {
     Panel2->setLineWidth(2);
     Panel2->resize(TabSheet2->width(), 34);
     setAlign(Panel2, Align::Bottom);
-    Label1 = addLabel(Panel2, "Label1", QStringLiteral("Показатель преломления материала:"),
-                      QPoint(9, 9));
-    Label3 = addLabel(Panel2, "Label3", QStringLiteral("Показатель дисперсии, 10000/нм:"),
-                      QPoint(296, 9));
+    Label1 = addLabel(Panel2, "Label1", tr("Показатель преломления материала:"), QPoint(9, 9));
+    Label3 = addLabel(Panel2, "Label3", tr("Показатель дисперсии, 10000/нм:"), QPoint(296, 9));
     Edit1 = addEdit(Panel2, "Edit1", QStringLiteral("1.3"), {208, 6, 74, 21});
     Edit2 = addEdit(Panel2, "Edit2", QStringLiteral("10"), {480, 6, 81, 21});
 }

@@ -16,7 +16,7 @@
 TForm2 *Form2 = nullptr;
 
 TForm2::TForm2(QWidget *parent)
-    : TDemoForm(frame(QStringLiteral("Преломление света на границе сред."), 568, 359), parent) {
+    : TDemoForm(frame(tr("Преломление света на границе сред."), 568, 359), parent) {
     surface = new RaySurface(this, RaySurface::SizeFrom::Panel);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
@@ -26,8 +26,8 @@ TForm2::TForm2(QWidget *parent)
     createInputs();
     wireEvents();
     FormCreate();
-    describePicture(Image1, QStringLiteral("Луч, отражённый и преломлённый на границе двух сред; "
-                                           "источник перетаскивается мышью."));
+    describePicture(Image1, tr("Луч, отражённый и преломлённый на границе двух сред; "
+                               "источник перетаскивается мышью."));
 }
 
 void TForm2::createLamp() {
@@ -47,14 +47,10 @@ void TForm2::createInputs() {
     Panel2->resize(width(), 57);
     setAlign(Panel2, Align::Bottom);
     QWidget *p = Panel2;
-    Label1 =
-        addLabel(p, "Label1", QStringLiteral("Показатель преломления 1й среды:"), QPoint(8, 15));
-    Label2 =
-        addLabel(p, "Label2", QStringLiteral("Показатель преломления 2й среды:"), QPoint(8, 39));
-    Label3 =
-        addLabel(p, "Label3", QStringLiteral("Показатель дисперсии, 100000/нм:"), QPoint(288, 15));
-    Label4 =
-        addLabel(p, "Label4", QStringLiteral("Показатель дисперсии, 100000/нм:"), QPoint(288, 39));
+    Label1 = addLabel(p, "Label1", tr("Показатель преломления 1й среды:"), QPoint(8, 15));
+    Label2 = addLabel(p, "Label2", tr("Показатель преломления 2й среды:"), QPoint(8, 39));
+    Label3 = addLabel(p, "Label3", tr("Показатель дисперсии, 100000/нм:"), QPoint(288, 15));
+    Label4 = addLabel(p, "Label4", tr("Показатель дисперсии, 100000/нм:"), QPoint(288, 39));
     Edit1 = addEdit(p, "Edit1", QStringLiteral("1.3"), {200, 7, 81, 21});
     Edit2 = addEdit(p, "Edit2", QStringLiteral("1"), {200, 31, 81, 21});
     Edit3 = addEdit(p, "Edit3", QStringLiteral("0"), {472, 8, 81, 21});

@@ -4,6 +4,7 @@
 #include "TestForms.h"
 #include "canvas/Colours.h"
 #include "canvas/Fonts.h"
+#include "shell/Language.h"
 #include "widgets/Csafespinedit.h"
 
 #include <QAbstractSlider>
@@ -205,6 +206,8 @@ class TestLook : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() {
+        // LUMIVISTA_TEST_LANG=en: the same checks on the English captions.
+        if (qgetenv("LUMIVISTA_TEST_LANG") == "en") installLanguage(Language::English);
         ensureForms();
         auto *dismiss = new QTimer(this);
         connect(dismiss, &QTimer::timeout, [] {
