@@ -7,10 +7,6 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("XrayTheory", text);
-}
-
 QString fixed(double v, int decimals) {
     return QString::number(v, 'f', decimals);
 }
@@ -30,23 +26,28 @@ OverlayMarks xrayTheoryMarks(int voltage, int element, QSize picture) {
     const XrayTheory t = xrayTheory(voltage, element);
     const double top = static_cast<double>(kMaxLambda);
     if (t.lambdaMin <= 0) return marks;
-    marks.legend << tr("Дуэйн–Хант: λmin = hc / (eV) = 12398.5 / %1 = %2 Å")
+    marks.legend << QCoreApplication::translate(
+                        "XrayTheory", "Дуэйн–Хант: λmin = hc / (eV) = 12398.5 / %1 = %2 Å")
                         .arg(voltage)
                         .arg(fixed(t.lambdaMin, 3));
-    if (t.lambdaMin <= top) mark(marks, t.lambdaMin, tr("λmin"), picture);
+    if (t.lambdaMin <= top)
+        mark(marks, t.lambdaMin, QCoreApplication::translate("XrayTheory", "λmin"), picture);
     if (!t.hasLine) return marks;
     const TElements *e = ElementAt(element);
-    marks.legend
-        << tr("Мозли: E(Kα) = ¾ · 13.6 эВ · (Z − 1)², %1: Z = %2")
-               .arg(QString::fromUtf8(e->Symbol.data(), qsizetype(e->Symbol.size())))
-               .arg(t.Z)
-        << tr("E(Kα) = %1 эВ, λ(Kα) = %2 Å").arg(fixed(t.kAlphaEnergy, 0)).arg(fixed(t.kAlpha, 3));
+    marks.legend << QCoreApplication::translate("XrayTheory",
+                                                "Мозли: E(Kα) = ¾ · 13.6 эВ · (Z − 1)², %1: Z = %2")
+                        .arg(QString::fromUtf8(e->Symbol.data(), qsizetype(e->Symbol.size())))
+                        .arg(t.Z)
+                 << QCoreApplication::translate("XrayTheory", "E(Kα) = %1 эВ, λ(Kα) = %2 Å")
+                        .arg(fixed(t.kAlphaEnergy, 0))
+                        .arg(fixed(t.kAlpha, 3));
     if (!t.lineReachable)
-        marks.legend << tr(
+        marks.legend << QCoreApplication::translate(
+            "XrayTheory",
             "λmin > λ(Kα): при этом напряжении таких фотонов нет, линии быть не может");
     if (t.kAlpha > top)
-        marks.legend << tr("λ(Kα) вне графика (больше 7 Å)");
+        marks.legend << QCoreApplication::translate("XrayTheory", "λ(Kα) вне графика (больше 7 Å)");
     else
-        mark(marks, t.kAlpha, tr("Kα"), picture);
+        mark(marks, t.kAlpha, QCoreApplication::translate("XrayTheory", "Kα"), picture);
     return marks;
 }

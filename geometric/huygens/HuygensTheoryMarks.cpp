@@ -8,10 +8,6 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("HuygensTheory", text);
-}
-
 QString deg(double radians) {
     return QString::number(radians * 180 / std::numbers::pi, 'f', 2);
 }
@@ -20,10 +16,11 @@ QString deg(double radians) {
 
 OverlayMarks huygensTheoryMarks(const huygens::Inputs &in) {
     OverlayMarks marks;
-    marks.legend << tr("Снеллиус: sin θ = n sin β; фронт перпендикулярен лучу");
+    marks.legend << QCoreApplication::translate(
+        "HuygensTheory", "Снеллиус: sin θ = n sin β; фронт перпендикулярен лучу");
     const huygens::Setup st = huygens::makeSetup(in);
     const int theta = int(std::lround(st.theta * 180 / std::numbers::pi));
-    marks.legend << tr("θ = %1°").arg(theta);
+    marks.legend << QCoreApplication::translate("HuygensTheory", "θ = %1°").arg(theta);
     const double indices[] = {huygens::indexOrOne(in.n1), huygens::indexOrOne(in.n2)};
     const int beams = indices[0] == indices[1] ? 1 : 2;
     // The drawing's 10 pixel shift, and the last ray's arrival point.
@@ -32,13 +29,17 @@ OverlayMarks huygensTheoryMarks(const huygens::Inputs &in) {
     for (int i = 0; i < beams; ++i) {
         const HuygensRefraction r = huygensRefraction(theta, indices[i]);
         if (!r.exists) {
-            marks.legend << tr("n = %1 < sin θ: угла преломления нет").arg(indices[i]);
+            marks.legend << QCoreApplication::translate("HuygensTheory",
+                                                        "n = %1 < sin θ: угла преломления нет")
+                                .arg(indices[i]);
             continue;
         }
         const double sb = std::sin(r.beta), cb = std::cos(r.beta);
         marks.lines << QLineF(last, last + QPointF(thickness * sb / cb, thickness))
                     << QLineF(last, last + front / cb * QPointF(-cb, sb));
-        marks.legend << tr("n = %1: β = %2°").arg(indices[i]).arg(deg(r.beta));
+        marks.legend << QCoreApplication::translate("HuygensTheory", "n = %1: β = %2°")
+                            .arg(indices[i])
+                            .arg(deg(r.beta));
     }
     return marks;
 }

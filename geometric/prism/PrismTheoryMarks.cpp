@@ -8,10 +8,6 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("PrismTheory", text);
-}
-
 QString deg(double radians) {
     return QString::number(radians * 180 / std::numbers::pi, 'f', 2);
 }
@@ -32,28 +28,38 @@ void emergent(OverlayMarks &marks, const prism::Frame &f, const prism::Ray &draw
 
 OverlayMarks prismTheoryMarks(const prism::Frame &frame, int Sx, int Sy, double n, double D) {
     OverlayMarks marks;
-    marks.legend << tr("Призма A = 60°: отклонение δ = i₁ + γ − A (закон Снеллиуса на гранях)");
+    marks.legend << QCoreApplication::translate(
+        "PrismTheory", "Призма A = 60°: отклонение δ = i₁ + γ − A (закон Снеллиуса на гранях)");
     const prism::Trace drawn = prism::trace(frame, Sx, Sy, n, D);
     if (!drawn.beamShown || drawn.count == 0) {
-        marks.legend << tr("Нет луча: n < 1 или лампа не слева от призмы");
+        marks.legend << QCoreApplication::translate("PrismTheory",
+                                                    "Нет луча: n < 1 или лампа не слева от призмы");
         return marks;
     }
     const PrismTheory t = prismTheory(double(drawn.theta) + std::numbers::pi / 6, n, D);
-    marks.legend << tr("n = %1, D = %2, i₁ = %3°").arg(n).arg(D).arg(deg(t.incidence));
+    marks.legend << QCoreApplication::translate("PrismTheory", "n = %1, D = %2, i₁ = %3°")
+                        .arg(n)
+                        .arg(D)
+                        .arg(deg(t.incidence));
     const PrismRay *rays[] = {&t.red, &t.violet};
-    const QString names[] = {tr("красный"), tr("фиолетовый")};
+    const QString names[] = {QCoreApplication::translate("PrismTheory", "красный"),
+                             QCoreApplication::translate("PrismTheory", "фиолетовый")};
     for (int k = 0; k < 2; ++k)
-        marks.legend << (rays[k]->leaves ? tr("%1 (n = %2): δ = %3°")
-                                               .arg(names[k])
-                                               .arg(QString::number(rays[k]->n, 'f', 4))
-                                               .arg(deg(rays[k]->deviation))
-                                         : tr("%1 (n = %2): полное внутреннее отражение")
-                                               .arg(names[k])
-                                               .arg(QString::number(rays[k]->n, 'f', 4)));
-    emergent(marks, frame, drawn.rays[0], t.red, tr("к"));
-    emergent(marks, frame, drawn.rays[drawn.count - 1], t.violet, tr("ф"));
+        marks.legend << (rays[k]->leaves
+                             ? QCoreApplication::translate("PrismTheory", "%1 (n = %2): δ = %3°")
+                                   .arg(names[k])
+                                   .arg(QString::number(rays[k]->n, 'f', 4))
+                                   .arg(deg(rays[k]->deviation))
+                             : QCoreApplication::translate(
+                                   "PrismTheory", "%1 (n = %2): полное внутреннее отражение")
+                                   .arg(names[k])
+                                   .arg(QString::number(rays[k]->n, 'f', 4)));
+    emergent(marks, frame, drawn.rays[0], t.red, QCoreApplication::translate("PrismTheory", "к"));
+    emergent(marks, frame, drawn.rays[drawn.count - 1], t.violet,
+             QCoreApplication::translate("PrismTheory", "ф"));
     if (t.hasMinimum)
-        marks.legend << tr("δmin = 2 arcsin(n sin 30°) − A = %1° при i₁ = %2°")
+        marks.legend << QCoreApplication::translate(
+                            "PrismTheory", "δmin = 2 arcsin(n sin 30°) − A = %1° при i₁ = %2°")
                             .arg(deg(t.minimumDeviation))
                             .arg(deg(t.minimumIncidence));
     return marks;

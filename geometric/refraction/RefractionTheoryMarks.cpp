@@ -8,10 +8,6 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("RefractionTheory", text);
-}
-
 QString deg(double radians) {
     return QString::number(radians * 180 / std::numbers::pi, 'f', 1);
 }
@@ -23,10 +19,13 @@ QString pct(double v) {
 
 OverlayMarks refractionTheoryMarks(double n1, double n2, double alpha, QSize picture) {
     OverlayMarks marks;
-    marks.legend << tr("Снеллиус: n₁ sin α = n₂ sin β; αкр = arcsin(n₂/n₁), αБ = arctg(n₂/n₁)");
+    marks.legend << QCoreApplication::translate(
+        "RefractionTheory",
+        "Снеллиус: n₁ sin α = n₂ sin β; αкр = arcsin(n₂/n₁), αБ = arctg(n₂/n₁)");
     const RefractionTheory t = refractionTheory(n1, n2, alpha);
     if (!t.valid) {
-        marks.legend << tr("Показатели преломления должны быть больше 0");
+        marks.legend << QCoreApplication::translate("RefractionTheory",
+                                                    "Показатели преломления должны быть больше 0");
         return marks;
     }
     const QPointF c(picture.width() / 2, picture.height() / 2);
@@ -38,15 +37,22 @@ OverlayMarks refractionTheoryMarks(double n1, double n2, double alpha, QSize pic
         marks.lines << QLineF(c, end);
         marks.labels << OverlayMarks::Label{end + QPointF(-side * 4, -4), name};
     };
-    marks.legend << tr("n₁ = %1, n₂ = %2, α = %3°").arg(n1).arg(n2).arg(deg(alpha));
+    marks.legend << QCoreApplication::translate("RefractionTheory", "n₁ = %1, n₂ = %2, α = %3°")
+                        .arg(n1)
+                        .arg(n2)
+                        .arg(deg(alpha));
     if (t.totalReflection) {
-        marks.legend << tr("sin β = n₁ sin α / n₂ > 1: полное внутреннее отражение, "
-                           "преломлённого луча нет; R = 100 %");
+        marks.legend << QCoreApplication::translate(
+            "RefractionTheory", "sin β = n₁ sin α / n₂ > 1: полное внутреннее отражение, "
+                                "преломлённого луча нет; R = 100 %");
     } else {
         const QPointF end = c + L * QPointF(std::sin(t.beta), std::cos(t.beta));
         marks.lines << QLineF(c, end);
-        marks.labels << OverlayMarks::Label{end + QPointF(4, -4), tr("β")};
-        marks.legend << tr("β = %1°; Rs = %2 %, Rp = %3 %, Ts = %4 %, Tp = %5 %")
+        marks.labels << OverlayMarks::Label{end + QPointF(4, -4),
+                                            QCoreApplication::translate("RefractionTheory", "β")};
+        marks.legend << QCoreApplication::translate(
+                            "RefractionTheory",
+                            "β = %1°; Rs = %2 %, Rp = %3 %, Ts = %4 %, Tp = %5 %")
                             .arg(deg(t.beta))
                             .arg(pct(t.Rs))
                             .arg(pct(t.Rp))
@@ -54,12 +60,15 @@ OverlayMarks refractionTheoryMarks(double n1, double n2, double alpha, QSize pic
                             .arg(pct(1 - t.Rp));
     }
     if (t.hasCritical) {
-        incoming(t.critical, tr("αкр"));
-        marks.legend << tr("αкр = %1°").arg(deg(t.critical));
+        incoming(t.critical, QCoreApplication::translate("RefractionTheory", "αкр"));
+        marks.legend
+            << QCoreApplication::translate("RefractionTheory", "αкр = %1°").arg(deg(t.critical));
     } else {
-        marks.legend << tr("n₁ ≤ n₂: критического угла нет");
+        marks.legend << QCoreApplication::translate("RefractionTheory",
+                                                    "n₁ ≤ n₂: критического угла нет");
     }
-    incoming(t.brewster, tr("αБ"));
-    marks.legend << tr("αБ = %1° (Rp = 0)").arg(deg(t.brewster));
+    incoming(t.brewster, QCoreApplication::translate("RefractionTheory", "αБ"));
+    marks.legend << QCoreApplication::translate("RefractionTheory", "αБ = %1° (Rp = 0)")
+                        .arg(deg(t.brewster));
     return marks;
 }

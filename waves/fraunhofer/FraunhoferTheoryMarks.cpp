@@ -6,10 +6,6 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("FraunhoferTheory", text);
-}
-
 // Lines through the minima at +-x, vertical or horizontal, and the legend.
 void addAxis(OverlayMarks &marks, const FraunhoferInputs &in, double size, bool vertical,
              const QString &name) {
@@ -19,24 +15,35 @@ void addAxis(OverlayMarks &marks, const FraunhoferInputs &in, double size, bool 
         for (double p : {fraunhoferPixel(x, in), fraunhoferPixel(-x, in)})
             marks.lines << (vertical ? QLineF(p, 0, p, side) : QLineF(0, p, side, p));
     if (!t.at.empty())
-        marks.legend << tr("%1 (m = 1) = %2 мм, минимумов с каждой стороны: %3")
+        marks.legend << QCoreApplication::translate(
+                            "FraunhoferTheory",
+                            "%1 (m = 1) = %2 мм, минимумов с каждой стороны: %3")
                             .arg(name)
                             .arg(QString::number(t.at[0] * 1e3, 'f', 2))
                             .arg(t.at.size());
     if (t.smallAngleFails)
-        marks.legend
-            << tr("%1: дальше углы не малы, формула неверна, минимумы не отмечены").arg(name);
+        marks.legend << QCoreApplication::translate(
+                            "FraunhoferTheory",
+                            "%1: дальше углы не малы, формула неверна, минимумы не отмечены")
+                            .arg(name);
     if (t.at.empty() && !t.smallAngleFails && !t.tooDense)
-        marks.legend << tr("%1: минимумов на экране нет").arg(name);
-    if (t.tooDense) marks.legend << tr("%1: дальше минимумы чаще 3 пикселей").arg(name);
+        marks.legend << QCoreApplication::translate("FraunhoferTheory",
+                                                    "%1: минимумов на экране нет")
+                            .arg(name);
+    if (t.tooDense)
+        marks.legend << QCoreApplication::translate("FraunhoferTheory",
+                                                    "%1: дальше минимумы чаще 3 пикселей")
+                            .arg(name);
 }
 
 } // namespace
 
 OverlayMarks fraunhoferTheoryMarks(const FraunhoferInputs &in) {
     OverlayMarks marks;
-    marks.legend << tr("Минимумы: x = m λ L / a, y = m λ L / b")
-                 << tr("λ = %1 нм, L = %2 м, a = %3 м, b = %4 м")
+    marks.legend << QCoreApplication::translate("FraunhoferTheory",
+                                                "Минимумы: x = m λ L / a, y = m λ L / b")
+                 << QCoreApplication::translate("FraunhoferTheory",
+                                                "λ = %1 нм, L = %2 м, a = %3 м, b = %4 м")
                         .arg(in.wavelengthNm)
                         .arg(double(in.distance))
                         .arg(double(in.width))

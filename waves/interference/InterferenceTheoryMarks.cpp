@@ -6,10 +6,6 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("InterferenceTheory", text);
-}
-
 QString mm(double metres) {
     return QString::number(metres * 1e3, 'f', 2);
 }
@@ -34,27 +30,37 @@ void drawMaxima(OverlayMarks &marks, const InterferenceTheory &t, const Interfer
 
 void describe(OverlayMarks &marks, const InterferenceTheory &t, const InterferenceInputs &in) {
     const bool two = t.arrangement == InterferenceArrangement::Two;
-    marks.legend << (two ? tr("Два источника: максимумы при r₁ − r₂ = m λ (линии), "
-                              "при малых углах y = m λ L / d (+)")
-                         : tr("%1 одинаковых источников: главные максимумы d sin θ = m λ "
-                              "(линии), при малых углах y = m λ L / d (+)")
+    marks.legend << (two ? QCoreApplication::translate(
+                               "InterferenceTheory",
+                               "Два источника: максимумы при r₁ − r₂ = m λ (линии), "
+                               "при малых углах y = m λ L / d (+)")
+                         : QCoreApplication::translate(
+                               "InterferenceTheory",
+                               "%1 одинаковых источников: главные максимумы d sin θ = m λ "
+                               "(линии), при малых углах y = m λ L / d (+)")
                                .arg(t.sources));
-    marks.legend << tr("λ = %1 нм, L = %2 м, d = %3 мм")
+    marks.legend << QCoreApplication::translate("InterferenceTheory",
+                                                "λ = %1 нм, L = %2 м, d = %3 мм")
                         .arg(in.wavelengthNm)
                         .arg(in.distance)
                         .arg(mm(t.spacing));
     for (const InterferenceMaximum &m : t.maxima)
         if (m.order == 1)
-            marks.legend << tr("m = 1: y = %1 мм, малые углы: %2 мм")
+            marks.legend << QCoreApplication::translate("InterferenceTheory",
+                                                        "m = 1: y = %1 мм, малые углы: %2 мм")
                                 .arg(mm(m.y - t.centre))
                                 .arg(mm(m.smallAngle - t.centre));
     for (const InterferenceMaximum &m : t.maxima)
         if (!m.smallAngleOk && m.order > 0) {
-            marks.legend << tr("С m = %1 малые углы расходятся с точным больше 1 %: + не ставится")
+            marks.legend << QCoreApplication::translate(
+                                "InterferenceTheory",
+                                "С m = %1 малые углы расходятся с точным больше 1 %: + не ставится")
                                 .arg(m.order);
             break;
         }
-    if (t.tooMany) marks.legend << tr("Максимумов на экране слишком много, чтобы их отметить");
+    if (t.tooMany)
+        marks.legend << QCoreApplication::translate(
+            "InterferenceTheory", "Максимумов на экране слишком много, чтобы их отметить");
 }
 
 } // namespace
@@ -64,13 +70,16 @@ OverlayMarks interferenceTheoryMarks(const InterferenceInputs &in, const GraphVi
     const InterferenceTheory t = interferenceTheory(in);
     switch (t.arrangement) {
     case InterferenceArrangement::NoSources:
-        marks.legend << tr("Нет источников");
+        marks.legend << QCoreApplication::translate("InterferenceTheory", "Нет источников");
         return marks;
     case InterferenceArrangement::One:
-        marks.legend << tr("Один источник: интерференции нет");
+        marks.legend << QCoreApplication::translate("InterferenceTheory",
+                                                    "Один источник: интерференции нет");
         return marks;
     case InterferenceArrangement::Irregular:
-        marks.legend << tr("Источники не одинаковы или не равноотстоят: простой формулы нет");
+        marks.legend << QCoreApplication::translate(
+            "InterferenceTheory",
+            "Источники не одинаковы или не равноотстоят: простой формулы нет");
         return marks;
     default:
         break;

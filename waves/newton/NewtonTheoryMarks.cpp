@@ -6,10 +6,6 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("NewtonTheory", text);
-}
-
 // The first few radii in millimetres, "1.58, 2.74, 3.54 …".
 QString firstRadii(const std::vector<double> &radii) {
     QStringList parts;
@@ -23,13 +19,14 @@ QString firstRadii(const std::vector<double> &radii) {
 
 OverlayMarks newtonTheoryMarks(const NewtonInputs &in) {
     OverlayMarks marks;
-    marks.legend << tr("Тёмные кольца: r = √(m λ R), светлые: r = √((m − ½) λ R)")
-                 << tr("λ = %1 нм, R = %2 м")
+    marks.legend << QCoreApplication::translate(
+                        "NewtonTheory", "Тёмные кольца: r = √(m λ R), светлые: r = √((m − ½) λ R)")
+                 << QCoreApplication::translate("NewtonTheory", "λ = %1 нм, R = %2 м")
                         .arg(static_cast<double>(in.wavelength))
                         .arg(static_cast<double>(in.Rc));
     const NewtonTheory t = newtonTheory(in);
     if (t.dark.empty() && t.bright.empty()) {
-        marks.legend << tr("Нет колец при этих данных");
+        marks.legend << QCoreApplication::translate("NewtonTheory", "Нет колец при этих данных");
         return marks;
     }
     const double n = static_cast<double>(newtonRingCount(in.a, in.h));
@@ -39,11 +36,18 @@ OverlayMarks newtonTheoryMarks(const NewtonInputs &in) {
     }
     for (double r : t.bright)
         marks.points << QPointF(n + newtonPixels(r, in), n);
-    marks.legend << tr("тёмные (○), мм: %1").arg(firstRadii(t.dark))
-                 << tr("светлые (+), мм: %1").arg(firstRadii(t.bright))
-                 << tr("В центре тёмное пятно: при отражении от пластинки теряется полволны");
+    marks.legend
+        << QCoreApplication::translate("NewtonTheory", "тёмные (○), мм: %1").arg(firstRadii(t.dark))
+        << QCoreApplication::translate("NewtonTheory", "светлые (+), мм: %1")
+               .arg(firstRadii(t.bright))
+        << QCoreApplication::translate(
+               "NewtonTheory",
+               "В центре тёмное пятно: при отражении от пластинки теряется полволны");
     if (t.approximationFails)
-        marks.legend << tr("Дальше от центра r ≪ R не выполняется: кольца не отмечены");
-    if (t.tooDense) marks.legend << tr("Дальше кольца чаще 2 пикселей: не отмечены");
+        marks.legend << QCoreApplication::translate(
+            "NewtonTheory", "Дальше от центра r ≪ R не выполняется: кольца не отмечены");
+    if (t.tooDense)
+        marks.legend << QCoreApplication::translate("NewtonTheory",
+                                                    "Дальше кольца чаще 2 пикселей: не отмечены");
     return marks;
 }
