@@ -7,6 +7,7 @@
 #include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
+#include "widgets/KeyboardDrag.h"
 #include "widgets/Overlay.h"
 #include "widgets/Surface.h"
 
@@ -207,6 +208,17 @@ void Tform_Main::buildPicture(QWidget *parent) {
     im_X = addControl(new TransparentImage(drawWavelengthSymbol(), parent), "im_X");
     im_X->resize(20, 21);
     connect(ScrollBar, &QScrollBar::valueChanged, this, &Tform_Main::ScrollBarScroll);
+    // The arrows move the marker the way the scroll bar's thumb does.
+    TKeyboardDrag::Object marker;
+    marker.move = [this](QPoint d) {
+        if (ScrollBar->isEnabled())
+            ScrollBar->setSliderPosition(ScrollBar->sliderPosition() + d.x());
+    };
+    marker.frame = [this] {
+        return QRect(Break_x::MarkerX(ScrollBar->sliderPosition()) - 3, 0, 7,
+                     im_Graphics->height());
+    };
+    keys = new TKeyboardDrag(im_Graphics, {marker});
 }
 
 // "Short|Long": the short part as tooltip, the long part in the status bar.

@@ -18,6 +18,7 @@ class QStatusBar;
 class QTableWidget;
 class QTabWidget;
 class TImage;
+class TKeyboardDrag;
 class TPanel;
 
 class Tform_Main : public TDemoForm {
@@ -46,6 +47,7 @@ class Tform_Main : public TDemoForm {
     QWidget *im_X;
     QScrollBar *ScrollBar;
     QStatusBar *sb_Main;
+    TKeyboardDrag *keys = nullptr; // the wavelength marker
 
     Break_x::XrayState State;        // voltage, colour and scales of the picture
     bool WasLine = false;            // a marker is drawn on the picture

@@ -98,8 +98,12 @@ bool DrawRadiationGraphic(XrayState &state, std::uint8_t Index, Canvas &canvas, 
     return element != nullptr;
 }
 
+int MarkerX(int oldValue) {
+    return oldValue + kOrigin;
+}
+
 void DrawMarker(Canvas &canvas, int oldValue, int Height) {
-    const int x = oldValue + kOrigin;
+    const int x = MarkerX(oldValue);
     canvas.setPenColor(colours::clGreen);
     canvas.setPenWidth(1);
     canvas.setPenStyle(PenStyle::Solid);

@@ -29,5 +29,7 @@ int CurveY(const XrayState &state, long double intensity, int Height);
 // The wavelength marker at scroll position oldValue: a green vertical line in
 // XOR mode, so that drawing it twice restores the picture.
 void DrawMarker(Canvas &canvas, int oldValue, int Height);
+// The picture column of the marker at oldValue.
+int MarkerX(int oldValue);
 
 } // namespace Break_x

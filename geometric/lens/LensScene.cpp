@@ -220,3 +220,15 @@ TipPose tipToPointer(const LensParams &p, int X, int Y) {
 float slideObject(const LensParams &p, int dx) {
     return single(double(single(p.d)) - dx / double(kScale));
 }
+
+QPoint objectBase(const LensParams &p) {
+    const double x = p.panelWidth / 2.0 - kScale * double(single(p.d));
+    return QPointF(x, p.panelHeight / 2.0).toPoint();
+}
+
+QPoint objectTip(const LensParams &p) {
+    const Object o = makeObject(single(p.d), single(p.h), single(p.a));
+    return QPointF(p.panelWidth / 2.0 - kScale * double(o.Q),
+                   p.panelHeight / 2.0 + kScale * double(o.R))
+        .toPoint();
+}

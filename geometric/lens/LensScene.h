@@ -5,6 +5,7 @@
 #include "geometric/lens/ThinLens.h"
 
 #include <QColor>
+#include <QPoint>
 #include <QString>
 
 // Element colours, as the legend shows them.
@@ -47,3 +48,6 @@ bool onObject(const LensParams &p, int X, int Y);
 thinlens::TipPose tipToPointer(const LensParams &p, int X, int Y);
 // The object distance after the object slid dx pixels to the right.
 float slideObject(const LensParams &p, int dx);
+// The object's base and tip in picture pixels, where the mouse finds them.
+QPoint objectBase(const LensParams &p);
+QPoint objectTip(const LensParams &p);

@@ -5,6 +5,7 @@
 #include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
+#include "widgets/KeyboardDrag.h"
 #include "widgets/Overlay.h"
 
 #include <QMouseEvent>
@@ -72,6 +73,7 @@ TForm3::TForm3(QWidget *parent)
     createInputs();
     ColorDialog1 = new TColorDialog(this);
     wireEvents();
+    createKeys();
     surface->redraw = [this] { DrawScene(); };
     FormCreate();
     setKeyPreview(true);
@@ -160,6 +162,29 @@ void TForm3::wireEvents() {
     connect(Image1, &TImage::mouseMove, this,
             [this](QMouseEvent *e) { Image1MouseMove(e->buttons(), pointerX(e), pointerY(e)); });
     connect(Image1, &TImage::mouseUp, this, [this] { Image1MouseUp(); });
+}
+
+// The arrows drag the object as the left button does and its tip as the
+// right one does, both grabbed halfway up the arrow.
+void TForm3::createKeys() {
+    const auto grab = [this] {
+        const LensParams p = readParams();
+        return (objectBase(p) + objectTip(p)) / 2;
+    };
+    const auto frame = [this] {
+        const LensParams p = readParams();
+        return QRect(objectBase(p), objectTip(p)).normalized().adjusted(-4, -4, 4, 4);
+    };
+    TKeyboardDrag::Object object;
+    object.target = Image1;
+    object.anchor = grab;
+    object.frame = frame;
+    TKeyboardDrag::Object tip = object;
+    tip.press = grab;
+    tip.anchor = [this] { return objectTip(readParams()); };
+    tip.button = Qt::RightButton;
+    tip.frame = [this] { return QRect(objectTip(readParams()) - QPoint(5, 5), QSize(11, 11)); };
+    keys = new TKeyboardDrag(Image1, {object, tip});
 }
 
 // The legend is anchored to the picture's top right corner.

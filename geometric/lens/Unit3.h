@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+class TKeyboardDrag;
+
 class TForm3 : public TDemoForm {
     Q_OBJECT
   public:
@@ -31,6 +33,7 @@ class TForm3 : public TDemoForm {
     // Drag state: the flag and the pointer's last column, in picture pixels.
     bool Dragging = false;
     int DragX = 0;
+    TKeyboardDrag *keys = nullptr; // the object, then its tip
 
     void FormCreate();
     Q_INVOKABLE void DrawScene();
@@ -51,6 +54,7 @@ class TForm3 : public TDemoForm {
     void createInputs();
     void wireEvents();
     void placeLegend();
+    void createKeys();
     void dragTip(int X, int Y);
     void dragAlongAxis(int X);
     void showPointerTip(int X, int Y);

@@ -80,7 +80,7 @@ void TForm4::createFirstPage() {
     movie = new QMovie(QStringLiteral(":/prism/spectrum.gif"), QByteArray(), RxGIFAnimator1);
     movie->setScaledSize(RxGIFAnimator1->size());
     RxGIFAnimator1->setMovie(movie);
-    attachOverlay(RxGIFAnimator1);
+    attachOverlay(RxGIFAnimator1)->setAnimation(&pause);
     movie->jumpToFrame(0);
 }
 
@@ -215,11 +215,16 @@ void TForm4::hideEvent(QHideEvent *event) {
 }
 
 void TForm4::PageControl1Change() {
-    const bool run = isVisible() && PageControl1->currentIndex() == 0;
+    const bool run = isVisible() && PageControl1->currentIndex() == 0 && !pause.isPaused();
     if (run && movie->state() != QMovie::Running)
         movie->start();
     else if (!run && movie->state() == QMovie::Running)
         movie->setPaused(true);
+}
+
+// The last frame steps on to the first, as the running movie loops.
+void TForm4::stepMovie() {
+    if (!movie->jumpToNextFrame()) movie->jumpToFrame(0);
 }
 
 void TForm4::Image2MouseDown(QPoint screen) {

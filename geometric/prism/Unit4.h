@@ -4,6 +4,7 @@
 // into 63 coloured rays in a prism (PrismScene). The user drags the lamp,
 // types the index and the dispersion and picks the background colour.
 #include "geometric/prism/PrismScene.h"
+#include "widgets/Animation.h"
 #include "widgets/ColorDialog.h"
 #include "widgets/DemoForm.h"
 #include "widgets/Surface.h"
@@ -58,6 +59,7 @@ class TForm4 : public TDemoForm {
     PrismParams readParams() const;
     const prism::Trace &lastTrace() const { return trace; }
     QMovie *animation() const { return movie; }
+    TAnimationControl *animationControl() { return &pause; }
 
   protected:
     void hideEvent(QHideEvent *event) override;
@@ -72,6 +74,8 @@ class TForm4 : public TDemoForm {
     void layOutHiddenPage();
     prism::Trace trace;
     QMovie *movie = nullptr;
+    TAnimationSwitch pause{[this](bool) { PageControl1Change(); }, [this] { stepMovie(); }};
+    void stepMovie();
 };
 
 extern TForm4 *Form4;

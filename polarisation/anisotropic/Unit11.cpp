@@ -141,7 +141,7 @@ void TForm11::buildSecondPage() {
     Image2 = addControl(new TImage(GroupBox2), "Image2");
     setAlign(Image1, Align::Client);
     setAlign(Image2, Align::Client);
-    attachOverlay(Image1);
+    attachOverlay(Image1)->setAnimation(&pause);
     attachOverlay(Image2);
     connect(Panel2, &TPanel::resized, this, &TForm11::Panel2Resize);
     buildInputs();
@@ -270,7 +270,8 @@ void TForm11::hideEvent(QHideEvent *e) {
 
 bool TForm11::event(QEvent *e) {
     if (e->type() == WaveStepEvent::kind()) {
-        WaveStep();
+        // A request sent before the pause is answered without a step.
+        if (!pause.isPaused()) WaveStep();
         Pacer.stepDone(static_cast<WaveStepEvent *>(e)->ticket);
         return true;
     }

@@ -2,6 +2,7 @@
 // The window "Поляризация волн. Прохождение волны через анизотропную среду.".
 #include "polarisation/anisotropic/AnisotropicWave.h"
 #include "polarisation/anisotropic/WavePacer.h"
+#include "widgets/Animation.h"
 #include "widgets/DemoForm.h"
 
 #include <QTimer>
@@ -50,6 +51,7 @@ class TForm11 : public TDemoForm {
 
     QMovie *movie(int i) const { return movies[i]; }
     const WavePacer &pacer() const { return Pacer; }
+    TAnimationControl *animationControl() { return &pause; }
 
     void FormShow() override;
 
@@ -63,6 +65,7 @@ class TForm11 : public TDemoForm {
     void buildInputs();
     QMovie *movies[4] = {};
     WavePacer Pacer;
+    TAnimationSwitch pause{[this](bool on) { Pacer.setPaused(on); }, [this] { WaveStep(); }};
 };
 
 extern TForm11 *Form11;

@@ -44,6 +44,14 @@ void WavePacer::setVisible(bool on) {
     cv.notify_all();
 }
 
+void WavePacer::setPaused(bool on) {
+    {
+        std::lock_guard lock(m);
+        paused = on;
+    }
+    cv.notify_all();
+}
+
 void WavePacer::setPosition(int p) {
     position = p < 0 ? 0 : (p > 20 ? 20 : p);
 }
@@ -64,10 +72,10 @@ bool WavePacer::sleepFor(int ms) {
 
 void WavePacer::run() {
     for (;;) {
-        if (!visible) {
+        if (!visible || paused) {
             std::unique_lock lock(m);
             cv.wait_for(lock, std::chrono::milliseconds(kHiddenSleepMs),
-                        [this] { return stopping || visible; });
+                        [this] { return stopping || (visible && !paused); });
             if (stopping) return;
             continue;
         }

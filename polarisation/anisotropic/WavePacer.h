@@ -29,6 +29,9 @@ class WavePacer {
 
     // Mirrors of the window's state, written by the UI thread.
     void setVisible(bool on);
+    // A paused pacer waits as a hidden one does; stop() still wakes it.
+    void setPaused(bool on);
+    bool isPaused() const { return paused; }
     void setPosition(int p);
     void stepDone(std::uint64_t ticket);
 
@@ -50,6 +53,7 @@ class WavePacer {
     std::uint64_t answered = 0;
     std::atomic<std::uint64_t> sent{0};
     std::atomic<bool> visible{false};
+    std::atomic<bool> paused{false};
     std::atomic<int> position{3};
     std::thread worker;
 };

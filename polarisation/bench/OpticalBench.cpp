@@ -1,5 +1,7 @@
 #include "polarisation/bench/OpticalBench.h"
 
+#include "widgets/KeyboardDrag.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <QMessageBox>
@@ -49,7 +51,21 @@ bool OpticalBench::openGLAvailable() {
 }
 
 void OpticalBench::start() {
-    Timer1->start();
+    if (!paused) Timer1->start();
+}
+
+void OpticalBench::setPaused(bool on) {
+    paused = on;
+    if (paused)
+        Timer1->stop();
+    else if (isVisible())
+        Timer1->start();
+}
+
+void OpticalBench::stepFrame() {
+    if (!paused) return;
+    stepping = true;
+    update();
 }
 
 void OpticalBench::SetEmissionColor(float r, float g, float b) {
@@ -135,9 +151,10 @@ void OpticalBench::paintGL() {
     pushCamera();
     drawAxes();
     glPopMatrix();
-    T += config.timeStep;
+    if (frameMoves()) T += config.timeStep;
     emit frameDrawn();
-    if (isVisible()) Timer1->start();
+    stepping = false;
+    if (isVisible() && !paused) Timer1->start();
 }
 
 void OpticalBench::mousePressEvent(QMouseEvent *e) {
@@ -149,9 +166,14 @@ void OpticalBench::mousePressEvent(QMouseEvent *e) {
 void OpticalBench::mouseMoveEvent(QMouseEvent *e) {
     if (!dragging) return;
     const QPoint p = e->position().toPoint();
-    *rotY += float(p.x() - last.x());
-    *rotX += float(p.y() - last.y());
+    turnBy(p - last);
     last = p;
+}
+
+void OpticalBench::turnBy(QPoint d) {
+    *rotY += float(d.x());
+    *rotX += float(d.y());
+    if (paused) update(); // else the next frame shows the turn
 }
 
 void OpticalBench::mouseReleaseEvent(QMouseEvent *) {
@@ -168,6 +190,14 @@ bool closeWithoutOpenGL(QWidget *window) {
         window->close();
     });
     return true;
+}
+
+TKeyboardDrag *turnWithArrows(QWidget *panel, std::function<OpticalBench *()> bench) {
+    TKeyboardDrag::Object scene;
+    scene.move = [bench = std::move(bench)](QPoint d) {
+        if (OpticalBench *b = bench()) b->turnBy(d);
+    };
+    return new TKeyboardDrag(panel, {scene});
 }
 
 void fitBench(OpticalBench *bench, QWidget *panel, QSize client) {

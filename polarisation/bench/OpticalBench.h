@@ -5,8 +5,10 @@
 // gets a fresh context; the scene itself comes from a BenchScene.
 #include <QOpenGLWidget>
 #include <QTimer>
+#include <functional>
 
 class BenchScene;
+class TKeyboardDrag;
 
 // Where the windows using the bench differ.
 struct BenchConfig {
@@ -28,6 +30,15 @@ class OpticalBench : public QOpenGLWidget {
     static bool openGLAvailable();
 
     void start(); // arms the frame timer
+    // A paused bench still draws (a turn, a resize) but its time stands;
+    // stepFrame() draws one frame that moves on.
+    void setPaused(bool on);
+    bool isPaused() const { return paused; }
+    void stepFrame();
+    // The camera turn of a mouse drag by d pixels.
+    void turnBy(QPoint d);
+    // Whether the frame being drawn moves the animation.
+    bool frameMoves() const { return !paused || stepping; }
     double T = 0;
     double distance = 4.5;
     QTimer *Timer1 = nullptr;
@@ -62,6 +73,8 @@ class OpticalBench : public QOpenGLWidget {
     QPoint last;
     bool dragging = false;
     bool built = false; // the scene's lists exist in our context
+    bool paused = false;
+    bool stepping = false;
 };
 
 // The contents of one window's scene.
@@ -76,6 +89,9 @@ class BenchScene {
 // Without a usable OpenGL context a bench window says so and closes itself;
 // true then, and the window draws nothing.
 bool closeWithoutOpenGL(QWidget *window);
+
+// The arrows on the bench's panel turn the scene as a mouse drag does.
+TKeyboardDrag *turnWithArrows(QWidget *panel, std::function<OpticalBench *()> bench);
 
 // Puts a bench over its panel, its viewport from the window's client size.
 void fitBench(OpticalBench *bench, QWidget *panel, QSize client);

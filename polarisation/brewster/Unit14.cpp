@@ -64,7 +64,8 @@ TForm14::TForm14(QWidget *parent)
     Panel2 = addControl(new TPanel(this), "Panel2");
     setAlign(Panel2, Align::Client);
     connect(Panel2, &TPanel::resized, this, [this] { fitBench(); });
-    attachOverlay(Panel2); // over the OpenGL view made on show
+    attachOverlay(Panel2)->setAnimation(&pause); // over the OpenGL view made on show
+    keys = turnWithArrows(Panel2, [this] { return bench(); });
     buildChecks();
     buildInputs();
     describePicture(Panel2,
@@ -127,6 +128,7 @@ void TForm14::FormShow() {
         glBench = new OpticalBench(kBrewsterBench, &brewsterScene, &rotX, &rotY, Panel2);
         connect(glBench, &OpticalBench::frameStarting, this, [this] { readControls(); });
     }
+    glBench->setPaused(pause.isPaused());
     fitBench();
     glBench->show();
     glBench->start();

@@ -1,6 +1,7 @@
 #pragma once
 // The window "Поляризация света при отражении и преломлении. Явление Брюстера.".
 #include "polarisation/brewster/BrewsterScene.h"
+#include "widgets/Animation.h"
 #include "widgets/DemoForm.h"
 
 #include <QPointer>
@@ -10,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class TCSafeSpinEdit;
 class TPanel;
+class TKeyboardDrag;
 
 class TForm14 : public TDemoForm {
     Q_OBJECT
@@ -44,6 +46,8 @@ class TForm14 : public TDemoForm {
     float rotY = 0;
     // The scene lives while the window is shown; null otherwise.
     OpticalBench *bench() const { return glBench; }
+    TAnimationControl *animationControl() { return &pause; }
+    TKeyboardDrag *keys = nullptr; // the arrows turn the scene
     const BrewsterScene &scene() const { return brewsterScene; }
 
     void FormShow() override;
@@ -66,6 +70,13 @@ class TForm14 : public TDemoForm {
     void fitBench();
     BrewsterScene brewsterScene;
     QPointer<OpticalBench> glBench;
+    // The bench is made anew on each show; the pause outlives it.
+    TAnimationSwitch pause{[this](bool on) {
+                               if (glBench) glBench->setPaused(on);
+                           },
+                           [this] {
+                               if (glBench) glBench->stepFrame();
+                           }};
 };
 
 extern TForm14 *Form14;

@@ -33,7 +33,8 @@ TForm16::TForm16(QWidget *parent)
     Panel2->setObjectName(QStringLiteral("Panel2"));
     setAlign(Panel2, Align::Client);
     connect(Panel2, &TPanel::resized, this, [this] { fitBench(); });
-    attachOverlay(Panel2); // over the OpenGL view made on show
+    attachOverlay(Panel2)->setAnimation(&pause); // over the OpenGL view made on show
+    keys = turnWithArrows(Panel2, [this] { return bench(); });
 
     Label3 = new QLabel(
         QStringLiteral("Угол между разрешенными направлениями поляроидов, градусов:"), Panel1);
@@ -75,6 +76,7 @@ void TForm16::FormShow() {
         connect(glBench, &OpticalBench::frameStarting, this, [this] { beforeFrame(); });
         connect(glBench, &OpticalBench::frameDrawn, this, [this] { afterFrame(); });
     }
+    glBench->setPaused(pause.isPaused());
     fitBench();
     glBench->show();
     glBench->start();
@@ -107,7 +109,7 @@ void TForm16::beforeFrame() {
 }
 
 void TForm16::afterFrame() {
-    if (!CheckBox1->isChecked()) return;
+    if (!CheckBox1->isChecked() || !glBench->frameMoves()) return;
     CSafeSpinEdit2->setValue(malus::nextAutoTheta(CSafeSpinEdit2->Value(), CSafeSpinEdit2->MinValue,
                                                   CSafeSpinEdit2->MaxValue));
 }

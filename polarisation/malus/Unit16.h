@@ -1,6 +1,7 @@
 #pragma once
 // The window "Закон Малюса".
 #include "polarisation/malus/MalusScene.h"
+#include "widgets/Animation.h"
 #include "widgets/DemoForm.h"
 
 #include <QPointer>
@@ -9,6 +10,7 @@ class QCheckBox;
 class QLabel;
 class TCSafeSpinEdit;
 class TPanel;
+class TKeyboardDrag;
 
 class TForm16 : public TDemoForm {
     Q_OBJECT
@@ -28,6 +30,8 @@ class TForm16 : public TDemoForm {
     float rotY = 20;
     // The scene lives while the window is shown; null otherwise.
     OpticalBench *bench() const { return glBench; }
+    TAnimationControl *animationControl() { return &pause; }
+    TKeyboardDrag *keys = nullptr; // the arrows turn the scene
     const MalusScene &scene() const { return malusScene; }
 
     void FormShow() override;
@@ -45,6 +49,13 @@ class TForm16 : public TDemoForm {
     void fitBench();
     MalusScene malusScene;
     QPointer<OpticalBench> glBench;
+    // The bench is made anew on each show; the pause outlives it.
+    TAnimationSwitch pause{[this](bool on) {
+                               if (glBench) glBench->setPaused(on);
+                           },
+                           [this] {
+                               if (glBench) glBench->stepFrame();
+                           }};
 };
 
 extern TForm16 *Form16;

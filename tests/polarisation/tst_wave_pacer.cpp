@@ -76,6 +76,11 @@ class TestWavePacer : public QObject {
         QCOMPARE(p.requestsSent(), paused);
         p.setPosition(10);
         QTRY_VERIFY_WITH_TIMEOUT(serveFor(ui, p, 50) > 0, 5000);
+        p.setPaused(true); // the overlay's pause
+        serveFor(ui, p, 100);
+        QCOMPARE(serveFor(ui, p, 200), 0);
+        p.setPaused(false);
+        QTRY_VERIFY_WITH_TIMEOUT(serveFor(ui, p, 50) > 0, 5000);
         p.setVisible(false);
         serveFor(ui, p, 100);
         QCOMPARE(serveFor(ui, p, 300), 0);
@@ -114,9 +119,17 @@ class TestWavePacer : public QObject {
         }
     }
 
-    void stopWhileHidden() {
+    void stopWhileWaiting_data() {
+        QTest::addColumn<bool>("paused"); // else hidden
+        QTest::newRow("hidden") << false;
+        QTest::newRow("paused") << true;
+    }
+    void stopWhileWaiting() {
+        QFETCH(bool, paused);
         FakeUi ui;
         WavePacer p([&](std::uint64_t t) { ui.post(t); });
+        p.setVisible(paused);
+        p.setPaused(paused);
         p.start();
         QTest::qSleep(20);
         QElapsedTimer t;

@@ -1,38 +1,73 @@
-// Pause and single step of the timer animations, and the arrow keys on the
+// Pause and single step of the animations, and the arrow keys on the
 // draggable pictures, which must move an object exactly as the mouse does.
 #include "TestForms.h"
 #include "atomic/microparticles/Unit51.h"
+#include "atomic/xray/U_main.h"
 #include "geometric/focal/Unit6.h"
 #include "geometric/huygens/Unit15.h"
+#include "geometric/lens/LensScene.h"
+#include "geometric/lens/Unit3.h"
 #include "geometric/mirror/Unit5.h"
+#include "geometric/prism/Unit4.h"
 #include "geometric/refraction/Unit2.h"
+#include "polarisation/anisotropic/Unit11.h"
 #include "widgets/KeyboardDrag.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QMovie>
+#include <QScrollBar>
 #include <functional>
 
 namespace {
 struct Animated {
     TDemoForm *form;
-    TTimerAnimation *animation;
+    TAnimationControl *animation;
     std::function<void()> begin; // what starts the animation once shown
-    std::function<long()> state;
+    std::function<double()> state;
+    bool timed = true;                       // ticked by the window's Timer1
+    bool keeps = false;                      // a reopened window goes on from where it stood
+    std::function<double(double)> next = {}; // the state one tick on, where known
 };
 
 Animated animated(const QString &name) {
-    if (name == "focal") return {Form6, Form6->animation, [] {}, [] { return long(Form6->P); }};
+    if (name == "focal") return {Form6, Form6->animation, [] {}, [] { return double(Form6->P); }};
     if (name == "huygens")
         return {Form15, Form15->animation, [] { Form15->Image1DblClick(); },
-                [] { return long(Form15->t); }};
-    return {Form51, Form51->animation,
+                [] { return double(Form15->t); }};
+    if (name == "anisotropic")
+        return {Form11,
+                Form11->animationControl(),
+                [] {
+                    Form11->PageControl1->setCurrentIndex(1);
+                    Form11->TrackBar1->setValue(15);
+                    // The picture is cleared once after its first layout.
+                    QTRY_VERIFY(!Form11->Timer1.isActive() && Form11->animation.t != 0);
+                },
+                [] { return double(Form11->animation.t); },
+                false,
+                true,
+                [](double t) { return t + double(Form11->params.dt); }};
+    if (name == "prism")
+        return {Form4,
+                Form4->animationControl(),
+                [] { Form4->PageControl1->setCurrentIndex(0); },
+                [] { return double(Form4->animation()->currentFrameNumber()); },
+                false,
+                true,
+                [](double f) { return double((int(f) + 1) % Form4->animation()->frameCount()); }};
+    return {Form51,
+            Form51->animation,
             [] {
                 Form51->ComboBox1->setCurrentText(QStringLiteral("100000"));
                 Form51->ComboBox2->setCurrentText(QStringLiteral("100")); // 10 a tick
                 Form51->Button1Click();
             },
-            [] { return long(Form51->state.total); }};
+            [] { return double(Form51->state.total); },
+            true,
+            true,
+            [](double n) { return n + 10; }};
 }
 
 void mouse(QWidget *w, QEvent::Type type, QPoint local, Qt::MouseButton button,
@@ -42,10 +77,10 @@ void mouse(QWidget *w, QEvent::Type type, QPoint local, Qt::MouseButton button,
     QApplication::sendEvent(w, &e);
 }
 
-void mouseDrag(QWidget *w, QPoint from, QPoint d) {
-    mouse(w, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    mouse(w, QEvent::MouseMove, from + d, Qt::NoButton, Qt::LeftButton);
-    mouse(w, QEvent::MouseButtonRelease, from + d, Qt::LeftButton, Qt::NoButton);
+void mouseDrag(QWidget *w, QPoint from, QPoint to, Qt::MouseButton button) {
+    mouse(w, QEvent::MouseButtonPress, from, button, button);
+    mouse(w, QEvent::MouseMove, to, Qt::NoButton, button);
+    mouse(w, QEvent::MouseButtonRelease, to, button, Qt::NoButton);
 }
 
 struct Draggable {
@@ -56,10 +91,37 @@ struct Draggable {
     std::function<QPoint()> grab;
     std::function<void(int)> place; // puts the object somewhere known
     std::function<QPoint()> state;
+    std::function<QPoint()> anchor = {}; // where the pointer goes on from; unset: grab
+    Qt::MouseButton button = Qt::LeftButton;
 };
+
+// The lens's object is slid with the left button, its tip pulled with the
+// right one; both are grabbed halfway up the arrow.
+Draggable lens(bool tip) {
+    Draggable o{Form3,
+                Form3->keys,
+                tip ? 1 : 0,
+                Form3->Image1,
+                [] {
+                    const LensParams p = Form3->readParams();
+                    return (objectBase(p) + objectTip(p)) / 2;
+                },
+                [](int d) {
+                    Form3->Edit2->setText(QString::number(d));
+                    Form3->Edit4->setText(QStringLiteral("6"));
+                    Form3->Edit6->setText(QStringLiteral("90"));
+                },
+                [] { return objectTip(Form3->readParams()); }};
+    if (tip) {
+        o.anchor = o.state;
+        o.button = Qt::RightButton;
+    }
+    return o;
+}
 
 Draggable draggable(const QString &name) {
     const auto centre = [](QWidget *w) { return [w] { return w->rect().center(); }; };
+    if (name.startsWith("lens")) return lens(name == "lens tip");
     if (name == "mirror lamp")
         return {Form5,
                 Form5->keys,
@@ -101,7 +163,7 @@ class TestAnimationKeys : public QObject {
 
     void pauseStepAndReopen_data() {
         QTest::addColumn<QString>("window");
-        for (const char *w : {"focal", "huygens", "electrons"})
+        for (const char *w : {"focal", "huygens", "electrons", "anisotropic", "prism"})
             QTest::newRow(w) << QString::fromLatin1(w);
     }
     void pauseStepAndReopen() {
@@ -111,21 +173,23 @@ class TestAnimationKeys : public QObject {
         a.begin();
         QTRY_VERIFY(a.state() > 0 || a.form->isVisible());
         a.animation->setPaused(true);
-        const long before = a.state();
+        pumpFor(50); // a tick already asked for is answered
+        const double before = a.state();
         pumpFor(250);
         QCOMPARE(a.state(), before);
         a.animation->step();
         QVERIFY(a.state() != before);
-        const long stepped = a.state();
+        if (a.next) QCOMPARE(a.state(), a.next(before));
+        const double stepped = a.state();
         a.form->close();
         QTRY_VERIFY(!a.form->isVisible());
         a.form->Show();
         if (window == "huygens") a.begin(); // it starts again from a double-click only
-        const long reopened = a.state();
-        if (window == "electrons") QCOMPARE(reopened, stepped);
+        const double reopened = a.state();
+        if (a.keeps) QCOMPARE(reopened, stepped);
         pumpFor(250);
         QVERIFY(a.animation->isPaused());
-        QVERIFY(!a.form->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+        if (a.timed) QVERIFY(!a.form->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
         QCOMPARE(a.state(), reopened);
         a.animation->setPaused(false);
         QTRY_VERIFY(a.state() != reopened);
@@ -140,11 +204,13 @@ class TestAnimationKeys : public QObject {
         QTest::addColumn<bool>("shift");
         QTest::addColumn<QPoint>("d");
         QTest::addColumn<bool>("moves");
-        const QList<QString> names = {"mirror lamp", "mirror eye", "refraction lamp", "focal line"};
+        const QList<QString> names = {"mirror lamp", "mirror eye",  "refraction lamp",
+                                      "focal line",  "lens object", "lens tip"};
         for (const QString &n : names) {
-            const int start = n == "focal line" ? 100 : 300;
+            const int start = n == "focal line" ? 100 : n.startsWith("lens") ? 28 : 300;
             const QByteArray b = n.toLatin1();
-            const bool sideways = !n.startsWith("mirror"); // these move along x only
+            // These move along x only.
+            const bool sideways = !n.startsWith("mirror") && n != "lens tip";
             QTest::newRow(b + " right")
                 << n << start << int(Qt::Key_Right) << false << QPoint(1, 0) << true;
             QTest::newRow(b + " shift left")
@@ -159,6 +225,11 @@ class TestAnimationKeys : public QObject {
         QTest::newRow("refraction lamp at the edge")
             << QString("refraction lamp") << 5 << int(Qt::Key_Left) << true << QPoint(-10, 0)
             << false;
+        // The object goes through the lens; its tip stops on the lens plane.
+        QTest::newRow("lens object through the lens")
+            << QString("lens object") << 0 << int(Qt::Key_Right) << true << QPoint(10, 0) << true;
+        QTest::newRow("lens tip at the lens plane")
+            << QString("lens tip") << 1 << int(Qt::Key_Right) << true << QPoint(10, 0) << true;
     }
     void arrowsDragAsTheMouse() {
         QFETCH(QString, object);
@@ -178,9 +249,41 @@ class TestAnimationKeys : public QObject {
         const QPoint byKeys = o.state();
         QCOMPARE(byKeys != before, moves);
         o.place(start);
-        mouseDrag(o.target, o.grab(), d);
+        mouseDrag(o.target, o.grab(), (o.anchor ? o.anchor() : o.grab()) + d, o.button);
         QCOMPARE(byKeys, o.state());
         o.form->HideNow();
+    }
+
+    // The X-ray marker goes the scroll bar's way: one value a pixel, within its range.
+    void markerFollowsTheArrows_data() {
+        QTest::addColumn<int>("start"); // -1: the scroll bar's maximum
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("right") << 50 << int(Qt::Key_Right) << false << 51;
+        QTest::newRow("shift left") << 50 << int(Qt::Key_Left) << true << 40;
+        QTest::newRow("up does nothing") << 50 << int(Qt::Key_Up) << false << 50;
+        QTest::newRow("at zero") << 5 << int(Qt::Key_Left) << true << 0;
+        QTest::newRow("at the end") << -1 << int(Qt::Key_Right) << true << -1;
+    }
+    void markerFollowsTheArrows() {
+        QFETCH(int, start);
+        QFETCH(int, key);
+        QFETCH(bool, shift);
+        QFETCH(int, expected);
+        form_Main->Show();
+        form_Main->PageControl1->setCurrentIndex(1);
+        pumpFor(20);
+        form_Main->cb_Elements->setCurrentIndex(form_Main->cb_Elements->findText("Fe"));
+        form_Main->BitBtn1Click();
+        QScrollBar *bar = form_Main->ScrollBar;
+        bar->setValue(start < 0 ? bar->maximum() : start);
+        QTest::keyClick(form_Main->im_Graphics, Qt::Key(key),
+                        shift ? Qt::ShiftModifier : Qt::NoModifier);
+        const int want = expected < 0 ? bar->maximum() : expected;
+        QCOMPARE(bar->value(), want);
+        QCOMPARE(int(form_Main->Old_Value), want);
+        form_Main->HideNow();
     }
 
     void tabWalksTheObjects() {
