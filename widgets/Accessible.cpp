@@ -8,6 +8,7 @@
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,7 +92,8 @@ bool needsName(const QWidget *w) {
 void nameControl(QWidget *w) {
     QString name = labelBefore(w);
     if (name.isEmpty()) name = enclosingTitle(w);
-    if (name.isEmpty() && qobject_cast<QProgressBar *>(w)) name = QStringLiteral("Ход расчёта");
+    if (name.isEmpty() && qobject_cast<QProgressBar *>(w))
+        name = QCoreApplication::translate("Accessible", "Ход расчёта");
     if (name.isEmpty()) name = w->window()->windowTitle();
     w->setAccessibleName(name);
     if (auto *spin = qobject_cast<TCSpinEdit *>(w)) spin->editor()->setAccessibleName(name);
@@ -107,7 +109,7 @@ bool isPicture(const QWidget *w) {
 
 void describePicture(QWidget *picture, const QString &description) {
     picture->setProperty(kDescribed, true);
-    picture->setAccessibleName(QStringLiteral("Рисунок"));
+    picture->setAccessibleName(QCoreApplication::translate("Accessible", "Рисунок"));
     picture->setAccessibleDescription(description);
 }
 
@@ -117,7 +119,7 @@ void nameControls(QWidget *window) {
             w->objectName().startsWith(QLatin1String("qt_")))
             continue;
         if (isPicture(w))
-            w->setAccessibleName(QStringLiteral("Рисунок"));
+            w->setAccessibleName(QCoreApplication::translate("Accessible", "Рисунок"));
         else if (needsName(w))
             nameControl(w);
     }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -27,8 +28,8 @@ QOpenGLWidget *glViewOf(QWidget *w) {
 } // namespace
 
 QString TOverlay::noPictureReason() const {
-    if (!hintText.isEmpty()) return QStringLiteral("Рисунка ещё нет: %1.").arg(hintText);
-    return QStringLiteral("Рисунка ещё нет.");
+    if (!hintText.isEmpty()) return tr("Рисунка ещё нет: %1.").arg(hintText);
+    return tr("Рисунка ещё нет.");
 }
 
 QImage TOverlay::pictureImage() const {
@@ -49,8 +50,7 @@ QImage TOverlay::pictureImage() const {
 }
 
 void TOverlay::complain(const QString &text) const {
-    message =
-        showMessage(window(), QMessageBox::Warning, QStringLiteral("Ой!"), text, Qt::WindowModal);
+    message = showMessage(window(), QMessageBox::Warning, tr("Ой!"), text, Qt::WindowModal);
 }
 
 void TOverlay::copyPicture() const {
@@ -65,21 +65,20 @@ bool TOverlay::writeFile(const QString &path, const QByteArray &bytes) const {
     const QFileInfo info(path);
     const QString dir = QDir::toNativeSeparators(info.absolutePath());
     auto fail = [&](const QString &why) {
-        complain(QStringLiteral("Не удалось сохранить файл «%1»: %2.")
-                     .arg(QDir::toNativeSeparators(path), why));
+        complain(
+            tr("Не удалось сохранить файл «%1»: %2.").arg(QDir::toNativeSeparators(path), why));
         return false;
     };
-    if (!QFileInfo(info.absolutePath()).isDir())
-        return fail(QStringLiteral("папки «%1» нет").arg(dir));
+    if (!QFileInfo(info.absolutePath()).isDir()) return fail(tr("папки «%1» нет").arg(dir));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("в папку «%1» нельзя записывать").arg(dir));
+        return fail(tr("в папку «%1» нельзя записывать").arg(dir));
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         file.commit();
-        return fail(QStringLiteral("не хватило места на диске"));
+        return fail(tr("не хватило места на диске"));
     }
-    if (!file.commit()) return fail(QStringLiteral("не хватило места на диске"));
+    if (!file.commit()) return fail(tr("не хватило места на диске"));
     return true;
 }
 
@@ -100,7 +99,7 @@ bool TOverlay::savePicture(const QString &path) const {
 
 bool TOverlay::saveData(const QString &path) const {
     if (!source || !source->hasData()) {
-        complain(QStringLiteral("Данных ещё нет: сначала постройте рисунок."));
+        complain(tr("Данных ещё нет: сначала постройте рисунок."));
         return false;
     }
     return writeFile(path, source->dataCsv().toUtf8());
@@ -110,7 +109,8 @@ namespace {
 
 // Qt's own dialog, which speaks the program's language.
 QString askFileName(QWidget *parent, const QString &filter, const QString &suffix) {
-    QFileDialog dialog(parent, QStringLiteral("Сохранить"), QDir::homePath(), filter);
+    QFileDialog dialog(parent, QCoreApplication::translate("TOverlay", "Сохранить"),
+                       QDir::homePath(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setDefaultSuffix(suffix);
@@ -122,30 +122,25 @@ QString askFileName(QWidget *parent, const QString &filter, const QString &suffi
 
 void TOverlay::savePictureAs() {
     if (pictureImage().isNull() || !hintText.isEmpty()) return complain(noPictureReason());
-    const QString path =
-        askFileName(window(), QStringLiteral("Рисунки PNG (*.png)"), QStringLiteral("png"));
+    const QString path = askFileName(window(), tr("Рисунки PNG (*.png)"), QStringLiteral("png"));
     if (!path.isEmpty()) savePicture(path);
 }
 
 void TOverlay::saveDataAs() {
-    const QString path =
-        askFileName(window(), QStringLiteral("Таблицы CSV (*.csv)"), QStringLiteral("csv"));
+    const QString path = askFileName(window(), tr("Таблицы CSV (*.csv)"), QStringLiteral("csv"));
     if (!path.isEmpty()) saveData(path);
 }
 
 QMenu *TOverlay::contextMenu() {
     if (!menu) menu = new QMenu(this);
     menu->clear();
-    QAction *copy =
-        menu->addAction(QStringLiteral("Копировать рисунок"), this, [this] { copyPicture(); });
+    QAction *copy = menu->addAction(tr("Копировать рисунок"), this, [this] { copyPicture(); });
     copy->setShortcut(QKeySequence::Copy);
-    menu->addAction(QStringLiteral("Сохранить рисунок…"), this, [this] { savePictureAs(); });
-    QAction *data =
-        menu->addAction(QStringLiteral("Сохранить данные…"), this, [this] { saveDataAs(); });
+    menu->addAction(tr("Сохранить рисунок…"), this, [this] { savePictureAs(); });
+    QAction *data = menu->addAction(tr("Сохранить данные…"), this, [this] { saveDataAs(); });
     data->setEnabled(source && source->hasData());
     menu->addSeparator();
-    QAction *theory =
-        menu->addAction(QStringLiteral("Теория"), this, [this](bool on) { setTheoryShown(on); });
+    QAction *theory = menu->addAction(tr("Теория"), this, [this](bool on) { setTheoryShown(on); });
     theory->setCheckable(true);
     theory->setChecked(theoryOn);
     theory->setShortcut(QKeySequence(Qt::Key_T));

@@ -22,9 +22,6 @@ TForm51 *Form51 = nullptr;
 
 namespace {
 
-const QString kPause = QStringLiteral("Приостановить");
-const QString kResume = QStringLiteral("Продолжить");
-
 // A group box holding one stretched picture from the resources.
 QGroupBox *pictureBox(QWidget *parent, const char *name, const QString &title, QRect box,
                       TImage *&image, const char *imageName, const QString &file) {
@@ -76,8 +73,7 @@ int integerIn(const QComboBox *c, int fallback) {
 } // namespace
 
 TForm51::TForm51(QWidget *parent)
-    : TDemoForm(frame(QStringLiteral("Дифракция микрочастиц."), 636, 466, Placement::Fixed,
-                      QPoint(192, 107)),
+    : TDemoForm(frame(tr("Дифракция микрочастиц."), 636, 466, Placement::Fixed, QPoint(192, 107)),
                 parent) {
     PageControl1 = addControl(new QTabWidget(this), "PageControl1");
     setAlign(PageControl1, Align::Client);
@@ -92,27 +88,26 @@ TForm51::TForm51(QWidget *parent)
     animation = new TTimerAnimation(Timer1, [this] { Timer1Timer(); });
     attachOverlay(DifrPanel)->setAnimation(animation);
     showStatus();
-    describePicture(DifrPanel, QStringLiteral("Экран, на котором по одному накапливаются следы "
-                                              "электронов и складывается дифракционная картина."));
+    describePicture(DifrPanel, tr("Экран, на котором по одному накапливаются следы "
+                                  "электронов и складывается дифракционная картина."));
 }
 
 void TForm51::buildSetupPage() {
     TabSheet1 = addControl(new QWidget, "TabSheet1");
-    PageControl1->addTab(TabSheet1, QStringLiteral("Схема установки"));
-    GroupBox1 =
-        pictureBox(TabSheet1, "GroupBox1", QStringLiteral("Схема установки"), QRect(0, 0, 305, 409),
-                   Image2, "Image2", QStringLiteral(":/microparticles/setup.png"));
-    GroupBox2 = pictureBox(
-        TabSheet1, "GroupBox2", QStringLiteral("Схема кристаллической решетки образца"),
-        QRect(312, 0, 305, 169), Image1, "Image1", QStringLiteral(":/microparticles/lattice.png"));
-    GroupBox3 = pictureBox(TabSheet1, "GroupBox3", QStringLiteral("Пример эксперимента"),
-                           QRect(312, 168, 305, 241), Image3, "Image3",
-                           QStringLiteral(":/microparticles/pattern.png"));
+    PageControl1->addTab(TabSheet1, tr("Схема установки"));
+    GroupBox1 = pictureBox(TabSheet1, "GroupBox1", tr("Схема установки"), QRect(0, 0, 305, 409),
+                           Image2, "Image2", QStringLiteral(":/microparticles/setup.png"));
+    GroupBox2 = pictureBox(TabSheet1, "GroupBox2", tr("Схема кристаллической решетки образца"),
+                           QRect(312, 0, 305, 169), Image1, "Image1",
+                           QStringLiteral(":/microparticles/lattice.png"));
+    GroupBox3 =
+        pictureBox(TabSheet1, "GroupBox3", tr("Пример эксперимента"), QRect(312, 168, 305, 241),
+                   Image3, "Image3", QStringLiteral(":/microparticles/pattern.png"));
 }
 
 void TForm51::buildScreenPage() {
     TabSheet2 = addControl(new QWidget, "TabSheet2");
-    PageControl1->addTab(TabSheet2, QStringLiteral("Моделирование"));
+    PageControl1->addTab(TabSheet2, tr("Моделирование"));
 
     StatusBar1 = addControl(new QStatusBar(TabSheet2), "StatusBar1");
     StatusBar1->setSizeGripEnabled(false);
@@ -145,13 +140,13 @@ void TForm51::buildScreenPage() {
 
 void TForm51::buildControls() {
     QWidget *p = Panel1;
-    Button1 = addButton(p, "Button1", QStringLiteral("Добавить электронов:"), {8, 8, 145, 25});
+    Button1 = addButton(p, "Button1", tr("Добавить электронов:"), {8, 8, 145, 25});
     ComboBox1 = comboBox(p, "ComboBox1", {160, 8, 145, 21},
                          {"100", "1000", "10000", "100000", "1000000", "10000000"}, "10000");
-    Button2 = addButton(p, "Button2", QStringLiteral("Очистка поля"), {8, 40, 145, 25});
-    Button3 = addButton(p, "Button3", kPause, {160, 40, 145, 25});
-    const QString rate = QStringLiteral("Скорость, электронов/секунду:");
-    const QString volts = QStringLiteral("Ускоряющее напряжение, кВ:");
+    Button2 = addButton(p, "Button2", tr("Очистка поля"), {8, 40, 145, 25});
+    Button3 = addButton(p, "Button3", tr("Приостановить"), {160, 40, 145, 25});
+    const QString rate = tr("Скорость, электронов/секунду:");
+    const QString volts = tr("Ускоряющее напряжение, кВ:");
     Label1 = addLabel(p, "Label1", rate, QPoint(320, 16));
     Label2 = addLabel(p, "Label2", volts, QPoint(320, 48));
     ComboBox2 = comboBox(p, "ComboBox2", {496, 12, 105, 21},
@@ -182,7 +177,7 @@ void TForm51::Button2Click() {
 
 void TForm51::Button3Click() {
     state.paused = !state.paused;
-    Button3->setText(state.paused ? kResume : kPause);
+    Button3->setText(state.paused ? tr("Продолжить") : tr("Приостановить"));
 }
 
 void TForm51::Timer1Timer() {
@@ -204,8 +199,8 @@ void TForm51::emitElectrons() {
 }
 
 void TForm51::showStatus() {
-    statusPanels[0]->setText(QStringLiteral("Выпущено электронов: %1").arg(state.total));
-    statusPanels[1]->setText(QStringLiteral("Осталось электронов: %1").arg(state.remaining));
+    statusPanels[0]->setText(tr("Выпущено электронов: %1").arg(state.total));
+    statusPanels[1]->setText(tr("Осталось электронов: %1").arg(state.remaining));
 }
 
 QString TForm51::statusText(int panel) const {

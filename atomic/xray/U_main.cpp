@@ -12,6 +12,7 @@
 #include "widgets/Surface.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -32,10 +33,13 @@ Tform_Main *form_Main = nullptr;
 
 namespace {
 
-const QString kUnknown = QStringLiteral("Неизвестный");
+QString unknownName() {
+    return QCoreApplication::translate("Tform_Main", "Неизвестный");
+}
 
 FrameInfo frameInfo() {
-    FrameInfo info = frame(QStringLiteral("Тормозной и характеристический рентгеновский спектр"),
+    FrameInfo info = frame(QCoreApplication::translate(
+                               "Tform_Main", "Тормозной и характеристический рентгеновский спектр"),
                            766, 501, Placement::TopLeft);
     info.fontPixels = 10;
     return info;
@@ -92,8 +96,8 @@ Tform_Main::Tform_Main(QWidget *parent) : TDemoForm(frameInfo(), parent) {
     buildSpectrumPage();
     FormCreate();
     describePicture(im_Graphics,
-                    QStringLiteral("График тормозного и характеристического рентгеновского спектра "
-                                   "выбранного анода при заданном напряжении."));
+                    tr("График тормозного и характеристического рентгеновского спектра "
+                       "выбранного анода при заданном напряжении."));
 }
 
 void Tform_Main::buildTubePage() {
@@ -102,14 +106,14 @@ void Tform_Main::buildTubePage() {
     QPalette pal = TabSheet1->palette();
     pal.setColor(QPalette::Window, Qt::white);
     TabSheet1->setPalette(pal);
-    PageControl1->addTab(TabSheet1, QStringLiteral("Рентгеновская трубка"));
+    PageControl1->addTab(TabSheet1, tr("Рентгеновская трубка"));
     Image3 = addControl(pictureAt(drawTubeDiagram(), 0, 0, TabSheet1), "Image3");
     Image4 = addControl(pictureAt(drawTubeOnStand(), 544, 8, TabSheet1), "Image4");
 }
 
 void Tform_Main::buildSpectrumPage() {
     TabSheet2 = addControl(new QWidget, "TabSheet2");
-    PageControl1->addTab(TabSheet2, QStringLiteral("Расчет спектров"));
+    PageControl1->addTab(TabSheet2, tr("Расчет спектров"));
 
     Panel1 = addControl(new TPanel(TabSheet2), "Panel1");
     Panel1->setFrameStyle(QFrame::NoFrame);
@@ -128,39 +132,38 @@ void Tform_Main::buildSpectrumPage() {
 }
 
 void Tform_Main::buildControls(QWidget *parent) {
-    GroupBox1 = addControl(new QGroupBox(QStringLiteral("Получить спектр"), parent), "GroupBox1",
+    GroupBox1 = addControl(new QGroupBox(tr("Получить спектр"), parent), "GroupBox1",
                            QRect(3, 5, 164, 204));
     // One line high and on its top, so the caption stays clear of the box
     // below it.
-    Label1 = addLabel(GroupBox1, "Label1", QStringLiteral("Элемент"), QRect(16, 20, 100, 13));
+    Label1 = addLabel(GroupBox1, "Label1", tr("Элемент"), QRect(16, 20, 100, 13));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     cb_Elements = addControl(new QComboBox(GroupBox1), "cb_Elements", QRect(16, 33, 131, 21));
-    setHint(cb_Elements, QStringLiteral("Элемент"));
+    setHint(cb_Elements, tr("Элемент"));
 
-    GroupBox3 = addControl(new QGroupBox(QStringLiteral("Напряжение"), GroupBox1), "GroupBox3",
-                           QRect(8, 60, 145, 72));
-    Voltage_lb =
-        addLabel(GroupBox3, "Voltage_lb", QStringLiteral("V = 11000 В"), QRect(26, 20, 110, 14));
+    GroupBox3 =
+        addControl(new QGroupBox(tr("Напряжение"), GroupBox1), "GroupBox3", QRect(8, 60, 145, 72));
+    Voltage_lb = addLabel(GroupBox3, "Voltage_lb", tr("V = 11000 В"), QRect(26, 20, 110, 14));
     Voltage_Track =
         addControl(new QSlider(Qt::Horizontal, GroupBox3), "Voltage_Track", QRect(12, 39, 121, 27));
     Voltage_Track->setRange(0, 10);
     Voltage_Track->setPageStep(2);
     Voltage_Track->setTickPosition(QSlider::TicksBelow);
     Voltage_Track->setTickInterval(1);
-    setHint(Voltage_Track, QStringLiteral("Напряжение"));
+    setHint(Voltage_Track, tr("Напряжение"));
     connect(Voltage_Track, &QSlider::valueChanged, this, &Tform_Main::Voltage_TrackChange);
 
-    BitBtn1 = addButton(GroupBox1, "BitBtn1", QStringLiteral("Получить"), QRect(28, 144, 107, 25));
+    BitBtn1 = addButton(GroupBox1, "BitBtn1", tr("Получить"), QRect(28, 144, 107, 25));
     BitBtn1->setIcon(QIcon(QPixmap::fromImage(drawDrawGlyph())));
     BitBtn1->setDefault(true);
-    setHint(BitBtn1, QStringLiteral("Получить спектр"));
+    setHint(BitBtn1, tr("Получить спектр"));
     connect(BitBtn1, &QPushButton::clicked, this, &Tform_Main::BitBtn1Click);
     // Enter presses the default button wherever the focus is.
     for (int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
         auto *enter = new QShortcut(QKeySequence(key), this);
         connect(enter, &QShortcut::activated, BitBtn1, &QPushButton::click);
     }
-    BitBtn2 = addButton(GroupBox1, "BitBtn2", QStringLiteral("Очистить"), QRect(28, 172, 107, 25));
+    BitBtn2 = addButton(GroupBox1, "BitBtn2", tr("Очистить"), QRect(28, 172, 107, 25));
     BitBtn2->setIcon(QIcon(QPixmap::fromImage(drawClearGlyph())));
     connect(BitBtn2, &QPushButton::clicked, this, &Tform_Main::BitBtn2Click);
     buildList(parent);
@@ -168,7 +171,7 @@ void Tform_Main::buildControls(QWidget *parent) {
 
 void Tform_Main::buildList(QWidget *parent) {
     ListView1 = addControl(new QTableWidget(0, 2, parent), "ListView1");
-    ListView1->setHorizontalHeaderLabels({QStringLiteral("Элемент"), QStringLiteral("V, кВ")});
+    ListView1->setHorizontalHeaderLabels({tr("Элемент"), tr("V, кВ")});
     ListView1->setColumnWidth(0, 115);
     ListView1->verticalHeader()->hide();
     ListView1->horizontalHeader()->setSectionsClickable(false);
@@ -197,7 +200,7 @@ void Tform_Main::buildPicture(QWidget *parent) {
     ScrollBar->resize(ScrollBar->width(), 16);
     ScrollBar->setPageStep(10);
     ScrollBar->setEnabled(false);
-    setHint(ScrollBar, QStringLiteral("Измерение длины волны."));
+    setHint(ScrollBar, tr("Измерение длины волны."));
     setAlign(ScrollBar, Align::Bottom);
     im_Graphics = addControl(new TImage(parent), "im_Graphics");
     attachOverlay(im_Graphics);
@@ -231,16 +234,15 @@ void Tform_Main::setHint(QWidget *w, const QString &hint) {
 void Tform_Main::FormCreate() {
     random.seed(static_cast<std::mt19937::result_type>(
         std::chrono::system_clock::now().time_since_epoch().count()));
-    setHint(im_Graphics,
-            QStringLiteral("Спектр | Зависимость спектральной плотности интенсивности от длины "
-                           "волны"));
+    setHint(im_Graphics, tr("Спектр | Зависимость спектральной плотности интенсивности от длины "
+                            "волны"));
     QStringList items =
         QString::fromStdString(Break_x::GetElementsList()).split(QStringLiteral("\r\n"));
     items.removeAll(QString());
-    items.append(kUnknown);
     std::sort(items.begin(), items.end(), [](const QString &a, const QString &b) {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
+    items.append(unknownName());
     cb_Elements->addItems(items);
     cb_Elements->setCurrentIndex(0);
     connect(cb_Elements, &QComboBox::currentIndexChanged, this, &Tform_Main::cb_ElementsChange);
@@ -276,11 +278,11 @@ QColor Tform_Main::ListView1AdvancedCustomDrawItem(int row) const {
 
 void Tform_Main::Voltage_TrackChange() {
     State.V = 11000 + 10400 * Voltage_Track->value();
-    Voltage_lb->setText(QStringLiteral("V = %1 В").arg(State.V));
+    Voltage_lb->setText(tr("V = %1 В").arg(State.V));
 }
 
 void Tform_Main::cb_ElementsChange() {
-    if (cb_Elements->currentText() != kUnknown) return;
+    if (cb_Elements->currentText() != unknownName()) return;
     std::uniform_int_distribution<int> pick(0, 5);
     UnknownElement = static_cast<std::uint8_t>(Break_x::kFirstHidden + pick(random));
 }
@@ -298,13 +300,12 @@ void Tform_Main::BitBtn1Click() {
     ListView1->setItem(row, 1, volts);
 
     const int index =
-        text != kUnknown ? Break_x::FindElement(text.left(2).toStdString()) : UnknownElement;
+        text != unknownName() ? Break_x::FindElement(text.left(2).toStdString()) : UnknownElement;
     QImage &bitmap = im_Graphics->Bitmap;
     Canvas canvas(bitmap);
     if (!Break_x::DrawRadiationGraphic(State, static_cast<std::uint8_t>(index), canvas,
                                        bitmap.width(), bitmap.height()))
-        QMessageBox::critical(this, QStringLiteral("Ошибка"), QStringLiteral("Ошибка в данных!"),
-                              QMessageBox::Ok);
+        QMessageBox::critical(this, tr("Ошибка"), tr("Ошибка в данных!"), QMessageBox::Ok);
     ScrollBar->setEnabled(true);
     if (WasLine) {
         drawMarker();
@@ -341,7 +342,7 @@ void Tform_Main::drawMarker() {
 void Tform_Main::showWavelength() {
     if (State.kx == 0) return;
     statusPanels[1]->setText(
-        QStringLiteral("Длина волны: %1 Ангстрем")
+        tr("Длина волны: %1 Ангстрем")
             .arg(QString::fromStdString(Break_x::FormatWavelength(Old_Value / State.kx))));
 }
 

@@ -2,6 +2,7 @@
 
 #include "canvas/Fonts.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -76,7 +77,7 @@ void drawCathode(QPainter &p) {
     p.drawEllipse(QPointF(18, 122), 3.5, 3.5);
     p.drawEllipse(QPointF(18, 138), 3.5, 3.5);
     p.setFont(pixelFont(11, false, true));
-    p.drawText(QPointF(2, 158), QStringLiteral("Uн"));
+    p.drawText(QPointF(2, 158), QCoreApplication::translate("XrayPictures", "Uн"));
 }
 
 void drawAnode(QPainter &p) {
@@ -106,7 +107,7 @@ void drawSupply(QPainter &p) {
     p.drawText(QPointF(236, 20), QStringLiteral("−"));
     p.drawText(QPointF(272, 20), QStringLiteral("+"));
     p.setFont(pixelFont(11, false, true));
-    p.drawText(QPointF(210, 56), QStringLiteral("Uа (десятки кВ)"));
+    p.drawText(QPointF(210, 56), QCoreApplication::translate("XrayPictures", "Uа (десятки кВ)"));
 }
 
 void drawElectrons(QPainter &p) {
@@ -145,21 +146,26 @@ void drawRays(QPainter &p) {
     }
     p.setPen(kRays);
     p.setFont(pixelFont(11, false, true));
-    p.drawText(QPointF(448, 228), QStringLiteral("рентгеновские"));
-    p.drawText(QPointF(448, 241), QStringLiteral("лучи"));
+    p.drawText(QPointF(448, 228), QCoreApplication::translate("XrayPictures", "рентгеновские"));
+    p.drawText(QPointF(448, 241), QCoreApplication::translate("XrayPictures", "лучи"));
 }
 
 void drawLegend(QPainter &p) {
     p.setPen(kInk);
     p.setFont(pixelFont(12));
-    const char *const names[] = {"1 — катод", "2 — нить накала", "3 — стеклянный баллон",
-                                 "4 — анод", "5 — плюс источника высокого напряжения"};
+    const char *const names[] = {
+        QT_TRANSLATE_NOOP("XrayPictures", "1 — катод"),
+        QT_TRANSLATE_NOOP("XrayPictures", "2 — нить накала"),
+        QT_TRANSLATE_NOOP("XrayPictures", "3 — стеклянный баллон"),
+        QT_TRANSLATE_NOOP("XrayPictures", "4 — анод"),
+        QT_TRANSLATE_NOOP("XrayPictures", "5 — плюс источника высокого напряжения")};
     const QPointF at[] = {QPointF(12, 276), QPointF(12, 294), QPointF(12, 312), QPointF(190, 276),
                           QPointF(190, 294)};
     for (int i = 0; i < 5; ++i)
-        p.drawText(at[i], QString::fromUtf8(names[i]));
+        p.drawText(at[i], QCoreApplication::translate("XrayPictures", names[i]));
     p.setPen(kElectrons);
-    p.drawText(QPointF(190, 312), QStringLiteral("e⁻ — поток электронов"));
+    p.drawText(QPointF(190, 312),
+               QCoreApplication::translate("XrayPictures", "e⁻ — поток электронов"));
 }
 
 } // namespace
@@ -219,7 +225,7 @@ QImage drawTubeOnStand() {
     p.setPen(kInk);
     p.setFont(pixelFont(10));
     p.drawText(QRectF(0, 188, 54, 40), Qt::AlignCenter | Qt::TextWordWrap,
-               QStringLiteral("трубка на штативе"));
+               QCoreApplication::translate("XrayPictures", "трубка на штативе"));
     return img;
 }
 

@@ -53,8 +53,7 @@ QLabel *label(QWidget *parent, const char *name, int x, int y, const QString &te
 
 TForm11::TForm11(QWidget *parent)
     : TDemoForm(
-          frame(QStringLiteral("Поляризация волн. Прохождение волны через анизотропную среду."),
-                664, 594),
+          frame(tr("Поляризация волн. Прохождение волны через анизотропную среду."), 664, 594),
           parent),
       Pacer([this](std::uint64_t ticket) {
           QCoreApplication::postEvent(this, new WaveStepEvent(ticket));
@@ -73,8 +72,7 @@ TForm11::TForm11(QWidget *parent)
     Pacer.setPosition(TrackBar1->value());
     Pacer.start();
     describePicture(
-        Image1, QStringLiteral(
-                    "Волна, проходящая через анизотропную пластинку; параметры задаются справа."));
+        Image1, tr("Волна, проходящая через анизотропную пластинку; параметры задаются справа."));
 }
 
 TForm11::~TForm11() {
@@ -84,23 +82,18 @@ TForm11::~TForm11() {
 
 void TForm11::buildFirstPage() {
     TabSheet1 = addControl(new QWidget, "TabSheet1");
-    PageControl1->addTab(TabSheet1, QStringLiteral("Анимированные схемы"));
-    Label12 =
-        label(TabSheet1, "Label12", 8, 40,
-              QStringLiteral("Плоскополяризованная электромагнитная волна:"), 16, 396, Fit::Wrap);
-    Label11 =
-        label(TabSheet1, "Label11", 8, 176,
-              QStringLiteral("Частные случаи эллиптической поляризации:"), 16, 388, Fit::Wrap);
-    Label9 =
-        label(TabSheet1, "Label9", 400, 144, QStringLiteral("Линейная:"), 16, 86, Fit::OneLine);
-    Label10 =
-        label(TabSheet1, "Label10", 408, 208, QStringLiteral("Круговая:"), 16, 78, Fit::OneLine);
-    Label13 = label(TabSheet1, "Label13", 8, 328,
-                    QStringLiteral("Прохождение плоскополяризованного света через поляризатор:"),
-                    16, 500, Fit::Wrap);
-    Label14 =
-        label(TabSheet1, "Label14", 16, 488,
-              QStringLiteral("Изменение поляризации при отражении волны:"), 16, 396, Fit::Wrap);
+    PageControl1->addTab(TabSheet1, tr("Анимированные схемы"));
+    Label12 = label(TabSheet1, "Label12", 8, 40, tr("Плоскополяризованная электромагнитная волна:"),
+                    16, 396, Fit::Wrap);
+    Label11 = label(TabSheet1, "Label11", 8, 176, tr("Частные случаи эллиптической поляризации:"),
+                    16, 388, Fit::Wrap);
+    Label9 = label(TabSheet1, "Label9", 400, 144, tr("Линейная:"), 16, 86, Fit::OneLine);
+    Label10 = label(TabSheet1, "Label10", 408, 208, tr("Круговая:"), 16, 78, Fit::OneLine);
+    Label13 =
+        label(TabSheet1, "Label13", 8, 328,
+              tr("Прохождение плоскополяризованного света через поляризатор:"), 16, 500, Fit::Wrap);
+    Label14 = label(TabSheet1, "Label14", 16, 488, tr("Изменение поляризации при отражении волны:"),
+                    16, 396, Fit::Wrap);
     struct Gif {
         QLabel **slot;
         const char *name, *file;
@@ -129,14 +122,14 @@ void TForm11::buildFirstPage() {
 
 void TForm11::buildSecondPage() {
     TabSheet2 = addControl(new QWidget, "TabSheet2");
-    PageControl1->addTab(TabSheet2, QStringLiteral("Прохождение света через вещество"));
+    PageControl1->addTab(TabSheet2, tr("Прохождение света через вещество"));
     Panel3 = addControl(new TPanel(TabSheet2), "Panel3");
     Panel3->resize(217, Panel3->height());
     setAlign(Panel3, Align::Left);
     Panel2 = addControl(new TPanel(TabSheet2), "Panel2");
     setAlign(Panel2, Align::Client);
-    GroupBox1 = addControl(new QGroupBox(QStringLiteral("Входящая волна"), Panel2), "GroupBox1");
-    GroupBox2 = addControl(new QGroupBox(QStringLiteral("Выходящая волна"), Panel2), "GroupBox2");
+    GroupBox1 = addControl(new QGroupBox(tr("Входящая волна"), Panel2), "GroupBox1");
+    GroupBox2 = addControl(new QGroupBox(tr("Выходящая волна"), Panel2), "GroupBox2");
     Image1 = addControl(new TImage(GroupBox1), "Image1");
     Image2 = addControl(new TImage(GroupBox2), "Image2");
     setAlign(Image1, Align::Client);
@@ -156,16 +149,21 @@ void TForm11::buildInputs() {
         const char *text, *value;
     };
     const Row rows[6] = {
-        {&Label5, &Edit5, "Label5", "Edit5", 8, "Длина волны в вакууме,нм=", "500"},
-        {&Label6, &Edit6, "Label6", "Edit6", 32, "Сдвиг фазы Y вектора f=", "180"},
-        {&Label3, &Edit3, "Label3", "Edit3", 56, "Показатель Kx=", "1"},
-        {&Label4, &Edit4, "Label4", "Edit4", 80, "Показатель Ky=", "2"},
-        {&Label7, &Edit7, "Label7", "Edit7", 104, "Толшина вещества, нм=", "125"},
-        {&Label15, &Edit8, "Label15", "Edit8", 128, "Временной шаг, с*10^17=", "1"},
+        {&Label5, &Edit5, "Label5", "Edit5", 8,
+         QT_TRANSLATE_NOOP("TForm11", "Длина волны в вакууме,нм="), "500"},
+        {&Label6, &Edit6, "Label6", "Edit6", 32,
+         QT_TRANSLATE_NOOP("TForm11", "Сдвиг фазы Y вектора f="), "180"},
+        {&Label3, &Edit3, "Label3", "Edit3", 56, QT_TRANSLATE_NOOP("TForm11", "Показатель Kx="),
+         "1"},
+        {&Label4, &Edit4, "Label4", "Edit4", 80, QT_TRANSLATE_NOOP("TForm11", "Показатель Ky="),
+         "2"},
+        {&Label7, &Edit7, "Label7", "Edit7", 104,
+         QT_TRANSLATE_NOOP("TForm11", "Толшина вещества, нм="), "125"},
+        {&Label15, &Edit8, "Label15", "Edit8", 128,
+         QT_TRANSLATE_NOOP("TForm11", "Временной шаг, с*10^17="), "1"},
     };
     for (const Row &r : rows) {
-        *r.lab =
-            label(Panel3, r.labName, 8, r.y + 8, QString::fromUtf8(r.text), 11, 142, Fit::OneLine);
+        *r.lab = label(Panel3, r.labName, 8, r.y + 8, tr(r.text), 11, 142, Fit::OneLine);
         QLineEdit *e = addControl(new QLineEdit(QString::fromLatin1(r.value), Panel3), r.editName);
         e->setGeometry(152, r.y, 57, 21);
         connect(e, &QLineEdit::textChanged, this, &TForm11::Edit5Change);
@@ -179,13 +177,13 @@ void TForm11::buildInputs() {
     TrackBar1->setTickInterval(1);
     connect(TrackBar1, &QSlider::valueChanged, this, [this](int p) { Pacer.setPosition(p); });
     const auto button = [this](const char *name, int y, const char *text) {
-        auto *b = addControl(new QPushButton(QString::fromUtf8(text), Panel3), name);
+        auto *b = addControl(new QPushButton(tr(text), Panel3), name);
         b->setGeometry(24, y, 161, 25);
         return b;
     };
-    Button1 = button("Button1", 208, "Сброс графика 1");
-    Button2 = button("Button2", 240, "Сброс графика 2");
-    Button3 = button("Button3", 280, "Общий сброс");
+    Button1 = button("Button1", 208, QT_TRANSLATE_NOOP("TForm11", "Сброс графика 1"));
+    Button2 = button("Button2", 240, QT_TRANSLATE_NOOP("TForm11", "Сброс графика 2"));
+    Button3 = button("Button3", 280, QT_TRANSLATE_NOOP("TForm11", "Общий сброс"));
     connect(Button1, &QPushButton::clicked, this, &TForm11::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm11::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm11::Button3Click);

@@ -53,8 +53,7 @@ double number(const QLineEdit *e) {
 
 TForm14::TForm14(QWidget *parent)
     : TDemoForm(
-          frame(QStringLiteral("Поляризация света при отражении и преломлении. Явление Брюстера."),
-                454, 573),
+          frame(tr("Поляризация света при отражении и преломлении. Явление Брюстера."), 454, 573),
           parent) {
     Panel1 = addControl(new TPanel(this), "Panel1");
     Panel1->setFixedHeight(185);
@@ -68,22 +67,19 @@ TForm14::TForm14(QWidget *parent)
     keys = turnWithArrows(Panel2, [this] { return bench(); });
     buildChecks();
     buildInputs();
-    describePicture(Panel2,
-                    QStringLiteral("Объёмная сцена: отражение и преломление поляризованного света; "
-                                   "сцена поворачивается мышью, угол падения меняется колёсиком."));
+    describePicture(Panel2, tr("Объёмная сцена: отражение и преломление поляризованного света; "
+                               "сцена поворачивается мышью, угол падения меняется колёсиком."));
 }
 
 void TForm14::buildChecks() {
-    CheckBox1 = check(Panel1, "CheckBox1", QStringLiteral("Боковая поверхность"), 8, true);
-    CheckBox5 =
-        check(Panel1, "CheckBox5", QStringLiteral("Только каркасы поверхностей"), 24, false);
-    CheckBox7 = check(Panel1, "CheckBox7", QStringLiteral("Сглаживание линий"), 40, false);
-    CheckBox2 = check(Panel1, "CheckBox2", QStringLiteral("Составляющие поляризации"), 56, true);
-    CheckBox8 =
-        check(Panel1, "CheckBox8", QStringLiteral("Закраска составляющих поляризации"), 72, false);
-    CheckBox3 = check(Panel1, "CheckBox3", QStringLiteral("Результирующая волна"), 88, true);
-    CheckBox6 = check(Panel1, "CheckBox6", QStringLiteral("Закраска  волны"), 104, true);
-    CheckBox4 = check(Panel1, "CheckBox4", QStringLiteral("Рисовать лучи света"), 120, false);
+    CheckBox1 = check(Panel1, "CheckBox1", tr("Боковая поверхность"), 8, true);
+    CheckBox5 = check(Panel1, "CheckBox5", tr("Только каркасы поверхностей"), 24, false);
+    CheckBox7 = check(Panel1, "CheckBox7", tr("Сглаживание линий"), 40, false);
+    CheckBox2 = check(Panel1, "CheckBox2", tr("Составляющие поляризации"), 56, true);
+    CheckBox8 = check(Panel1, "CheckBox8", tr("Закраска составляющих поляризации"), 72, false);
+    CheckBox3 = check(Panel1, "CheckBox3", tr("Результирующая волна"), 88, true);
+    CheckBox6 = check(Panel1, "CheckBox6", tr("Закраска  волны"), 104, true);
+    CheckBox4 = check(Panel1, "CheckBox4", tr("Рисовать лучи света"), 120, false);
     connect(CheckBox5, &QCheckBox::toggled, this, [this] { CheckBox5Click(); });
     connect(CheckBox7, &QCheckBox::toggled, this, [this] { CheckBox7Click(); });
     connect(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
@@ -91,21 +87,19 @@ void TForm14::buildChecks() {
 }
 
 void TForm14::buildInputs() {
-    Label1 = label(Panel1, "Label1", QStringLiteral("Сдвиг фазы fy-fx, град:"), {240, 12});
+    Label1 = label(Panel1, "Label1", tr("Сдвиг фазы fy-fx, град:"), {240, 12});
     CSafeSpinEdit1 = spin(Panel1, "CSafeSpinEdit1", 8, 0, 360, 0);
-    Label2 = label(Panel1, "Label2", QStringLiteral("Соотношение Ey/Ex:"), {240, 36});
+    Label2 = label(Panel1, "Label2", tr("Соотношение Ey/Ex:"), {240, 36});
     Edit1 = addEdit(Panel1, "Edit1", QStringLiteral("1.0"), {kInputX, 32, kInputWidth, 21});
-    Label3 = label(Panel1, "Label3", QStringLiteral("Угол падения, град:"), {240, 60});
+    Label3 = label(Panel1, "Label3", tr("Угол падения, град:"), {240, 60});
     CSafeSpinEdit2 = spin(Panel1, "CSafeSpinEdit2", 56, 0, 89, 60);
-    Label6 = label(Panel1, "Label6", QStringLiteral("Длина волны, нм:"), {240, 84});
+    Label6 = label(Panel1, "Label6", tr("Длина волны, нм:"), {240, 84});
     CSafeSpinEdit3 = spin(Panel1, "CSafeSpinEdit3", 80, 400, 800, 500);
-    Label4 =
-        label(Panel1, "Label4",
-              QStringLiteral("Показатель преломломления для параллельной составляющей:"), {8, 140});
+    Label4 = label(Panel1, "Label4", tr("Показатель преломломления для параллельной составляющей:"),
+                   {8, 140});
     Edit2 = addEdit(Panel1, "Edit2", QStringLiteral("1.3"), {kInputX, 136, kInputWidth, 21});
     Label5 = label(Panel1, "Label5",
-                   QStringLiteral("Показатель преломломления для перпендикулярной составляющей:"),
-                   {8, 164});
+                   tr("Показатель преломломления для перпендикулярной составляющей:"), {8, 164});
     Edit3 = addEdit(Panel1, "Edit3", QStringLiteral("1.3"), {kInputX, 160, kInputWidth, 21});
 }
 

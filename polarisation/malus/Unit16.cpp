@@ -21,8 +21,7 @@ const BenchConfig kMalusBench{100, true, true, 0.1};
 
 } // namespace
 
-TForm16::TForm16(QWidget *parent)
-    : TDemoForm(frame(QStringLiteral("Закон Малюса"), 651, 531), parent) {
+TForm16::TForm16(QWidget *parent) : TDemoForm(frame(tr("Закон Малюса"), 651, 531), parent) {
     Panel1 = new TPanel(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(65);
@@ -36,8 +35,7 @@ TForm16::TForm16(QWidget *parent)
     attachOverlay(Panel2)->setAnimation(&pause); // over the OpenGL view made on show
     keys = turnWithArrows(Panel2, [this] { return bench(); });
 
-    Label3 = new QLabel(
-        QStringLiteral("Угол между разрешенными направлениями поляроидов, градусов:"), Panel1);
+    Label3 = new QLabel(tr("Угол между разрешенными направлениями поляроидов, градусов:"), Panel1);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->move(32, 12);
     Label3->adjustSize();
@@ -47,14 +45,12 @@ TForm16::TForm16(QWidget *parent)
     CSafeSpinEdit2->setMinValue(0);
     CSafeSpinEdit2->setMaxValue(9999999);
     CSafeSpinEdit2->setValue(0);
-    CheckBox3 = addCheckBox(Panel1, "CheckBox3", QStringLiteral("Фиксировать один поляроид"),
-                            QPoint(16, 34));
-    CheckBox1 = addCheckBox(Panel1, "CheckBox1", QStringLiteral("Автовращение поляроидов"),
-                            QPoint(216, 34));
-    CheckBox2 = addCheckBox(Panel1, "CheckBox2", QStringLiteral("Рисовать поляризованные волны"),
-                            QPoint(416, 34));
-    describePicture(Panel2, QStringLiteral("Объёмная сцена: свет через поляризатор и анализатор; "
-                                           "сцена поворачивается мышью, угол меняется колёсиком."));
+    CheckBox3 = addCheckBox(Panel1, "CheckBox3", tr("Фиксировать один поляроид"), QPoint(16, 34));
+    CheckBox1 = addCheckBox(Panel1, "CheckBox1", tr("Автовращение поляроидов"), QPoint(216, 34));
+    CheckBox2 =
+        addCheckBox(Panel1, "CheckBox2", tr("Рисовать поляризованные волны"), QPoint(416, 34));
+    describePicture(Panel2, tr("Объёмная сцена: свет через поляризатор и анализатор; "
+                               "сцена поворачивается мышью, угол меняется колёсиком."));
 }
 
 // The bench draws our scene member, so it must go before the members do;
