@@ -129,10 +129,12 @@ void TForm13::createTexts() {
 
 void TForm13::createPictures() {
     QWidget *p = Panel1;
-    Image1 = picture(p, "Image1", QStringLiteral(":/diffraction/bench.png"), {8, 64, 489, 452});
-    Image2 = picture(p, "Image2", QStringLiteral(":/diffraction/slits.png"), {24, 632, 465, 305});
-    Image4 = picture(p, "Image4", QStringLiteral(":/diffraction/zones.png"), {16, 1696, 490, 144});
-    Image3 = picture(p, "Image3", QStringLiteral(":/diffraction/setups.png"), {8, 1856, 500, 589});
+    // The pictures carry words: each language has its own, the path being a
+    // text its translation replaces.
+    Image1 = picture(p, "Image1", tr(":/diffraction/bench.png"), {8, 64, 489, 452});
+    Image2 = picture(p, "Image2", tr(":/diffraction/slits.png"), {24, 632, 465, 305});
+    Image4 = picture(p, "Image4", tr(":/diffraction/zones.png"), {16, 1696, 490, 144});
+    Image3 = picture(p, "Image3", tr(":/diffraction/setups.png"), {8, 1856, 500, 589});
 }
 
 void TForm13::FormMouseWheel(int distance) {
