@@ -6,7 +6,7 @@
 //   zones.png  (490 x 144) the three zones and the parameter rho;
 //   setups.png (500 x 589) four set-ups with their zones along the axis.
 //
-//   lumivista-diffraction-pictures OUTDIR
+//   lumivista-diffraction-pictures OUTDIR [en]   (en: the English texts)
 #include "waves/diffraction/SlitDiffraction.h"
 
 #include <QDir>
@@ -18,8 +18,16 @@
 #include <QRadialGradient>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace {
+
+// The language the pictures are drawn in: Russian unless "en" is asked for.
+bool english = false;
+
+QString say(const char *russian, const char *inEnglish) {
+    return QString::fromUtf8(english ? inEnglish : russian);
+}
 
 const QColor kInk(20, 20, 20);
 const QColor kPaper(255, 255, 255);
@@ -85,7 +93,7 @@ void laser(QPainter &p) {
     p.setBrush(QColor(60, 60, 70));
     p.drawRect(QRectF(152, 205, 10, 16));
     p.drawRect(QRectF(70, 230, 14, 20)); // stand
-    text(p, QPointF(48, 218), QStringLiteral("Ne-лазер"), 12, true, QColor(255, 255, 255));
+    text(p, QPointF(48, 218), say("Ne-лазер", "Ne laser"), 12, true, QColor(255, 255, 255));
     // The beam to the opening.
     p.setPen(QPen(QColor(255, 0, 0), 2));
     p.drawLine(QPointF(162, 213), QPointF(246, 213));
@@ -106,7 +114,8 @@ void opening(QPainter &p) {
     p.drawPolygon(QPolygonF{QPointF(250, 72), QPointF(230, 114), QPointF(270, 114)});
     p.setPen(QPen(QColor(90, 90, 100), 1, Qt::DashLine));
     p.drawLine(QPointF(250, 130), QPointF(250, 170));
-    centredText(p, QRectF(170, 18, 160, 40), QStringLiteral("Треугольное\nотверстие"), 13, true);
+    centredText(p, QRectF(170, 18, 160, 40), say("Треугольное\nотверстие", "Triangular\naperture"),
+                13, true);
 }
 
 void screenAndBeam(QPainter &p) {
@@ -125,7 +134,7 @@ void screenAndBeam(QPainter &p) {
         QPolygonF{QPointF(420, 150), QPointF(440, 140), QPointF(440, 270), QPointF(420, 262)});
     p.setBrush(QColor(230, 0, 0));
     p.drawPolygon(QPolygonF{QPointF(428, 200), QPointF(425, 222), QPointF(433, 219)});
-    text(p, QPointF(398, 292), QStringLiteral("Экран"), 13, true);
+    text(p, QPointF(398, 292), say("Экран", "Screen"), 13, true);
 }
 
 // The spot: the opening's triangle, its edges fringed, with a faint
@@ -178,8 +187,9 @@ QImage bench() {
     p.drawLine(QPointF(430, 230), inset.topRight());
     p.drawLine(QPointF(424, 222), inset.topLeft());
     centredText(p, QRectF(20, 320, 220, 100),
-                QStringLiteral("Дифракционная картина\nна экране: красное\nтреугольное пятно"), 13,
-                true);
+                say("Дифракционная картина\nна экране: красное\nтреугольное пятно",
+                    "Diffraction pattern\non the screen: a red\ntriangular spot"),
+                13, true);
     return img;
 }
 
@@ -219,11 +229,11 @@ QImage slits() {
     fringeBand(img, QRect(0, 178, 465, 110), 488e-9, QColor(40, 90, 255));
     QPainter p(&img);
     p.setRenderHint(QPainter::TextAntialiasing);
-    text(p, QPointF(8, 19), QStringLiteral("λ = 633 нм (He-Ne лазер)"), 14, true,
+    text(p, QPointF(8, 19), say("λ = 633 нм (He-Ne лазер)", "λ = 633 nm (He-Ne laser)"), 14, true,
          QColor(255, 150, 140));
-    text(p, QPointF(8, 169), QStringLiteral("λ = 488 нм (аргоновый лазер)"), 14, true,
-         QColor(150, 180, 255));
-    text(p, QPointF(300, 300), QStringLiteral("щель 0,1 мм, экран 2 м"), 11, false,
+    text(p, QPointF(8, 169), say("λ = 488 нм (аргоновый лазер)", "λ = 488 nm (argon laser)"), 14,
+         true, QColor(150, 180, 255));
+    text(p, QPointF(300, 300), say("щель 0,1 мм, экран 2 м", "slit 0.1 mm, screen 2 m"), 11, false,
          QColor(200, 200, 200));
     return img;
 }
@@ -236,9 +246,12 @@ QImage zones() {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     centredText(p, QRectF(4, 2, 482, 54),
-                QStringLiteral("В зависимости от расстояний от отверстия размера 2R до "
-                               "источника (Z0) и до плоскости наблюдения (Z1) и от длины "
-                               "волны λ различают три зоны. Их определяет параметр"),
+                say("В зависимости от расстояний от отверстия размера 2R до "
+                    "источника (Z0) и до плоскости наблюдения (Z1) и от длины "
+                    "волны λ различают три зоны. Их определяет параметр",
+                    "Depending on the distances from the aperture of size 2R to the "
+                    "source (Z0) and to the plane of observation (Z1), and on the "
+                    "wavelength λ, three zones are told apart. The parameter is"),
                 13);
     p.setFont(font(20, true, true));
     p.setPen(kInk);
@@ -246,9 +259,12 @@ QImage zones() {
     const struct {
         QColor c;
         QString s;
-    } rows[] = {{kGeometric, QStringLiteral("ρ ≫ 1 — прожекторная (геометрооптическая) зона")},
-                {kFresnel, QStringLiteral("ρ ~ 1 — зона дифракции Френеля")},
-                {kFraunhofer, QStringLiteral("ρ ≪ 1 — зона дифракции Фраунгофера")}};
+    } rows[] = {
+        {kGeometric, say("ρ ≫ 1 — прожекторная (геометрооптическая) зона",
+                         "ρ ≫ 1 — searchlight (geometric-optics) zone")},
+        {kFresnel, say("ρ ~ 1 — зона дифракции Френеля", "ρ ~ 1 — Fresnel diffraction zone")},
+        {kFraunhofer,
+         say("ρ ≪ 1 — зона дифракции Фраунгофера", "ρ ≪ 1 — Fraunhofer diffraction zone")}};
     for (int i = 0; i < 3; ++i) {
         const double y = 88 + i * 18;
         p.setPen(Qt::NoPen);
@@ -366,7 +382,8 @@ void setupNear(QPainter &p, double y0) {
     zoneStrip(p, y0, zs);
     beam(p, y0, kHalfGap / (kWallX - 105), 190, 0.02);
     zoneMarks(p, y0, zs);
-    text(p, QPointF(330, y0 - 30), QStringLiteral("зоны Фраунгофера нет"), 11, true, kFresnel);
+    text(p, QPointF(330, y0 - 30), say("зоны Фраунгофера нет", "no Fraunhofer zone"), 11, true,
+         kFresnel);
 }
 
 void setupLens(QPainter &p, double y0) {
@@ -390,16 +407,19 @@ void setupLens(QPainter &p, double y0) {
     zoneStrip(p, y0, zs);
     zoneMarks(p, y0, zs);
     pointSource(p, QPointF(400, y0), QStringLiteral("S'"));
-    text(p, QPointF(300, y0 - 32), QStringLiteral("изображение источника"), 11, true, kFraunhofer);
+    text(p, QPointF(300, y0 - 32), say("изображение источника", "image of the source"), 11, true,
+         kFraunhofer);
 }
 
 void legend(QPainter &p, double top) {
     const struct {
         QColor c;
         QString s;
-    } rows[] = {{kGeometric, QStringLiteral("геометрооптическая (прожекторная) зона, ρ ≫ 1")},
-                {kFresnel, QStringLiteral("зона дифракции Френеля, ρ ~ 1")},
-                {kFraunhofer, QStringLiteral("зона дифракции Фраунгофера, ρ ≪ 1")}};
+    } rows[] = {{kGeometric, say("геометрооптическая (прожекторная) зона, ρ ≫ 1",
+                                 "geometric-optics (searchlight) zone, ρ ≫ 1")},
+                {kFresnel, say("зона дифракции Френеля, ρ ~ 1", "Fresnel diffraction zone, ρ ~ 1")},
+                {kFraunhofer,
+                 say("зона дифракции Фраунгофера, ρ ≪ 1", "Fraunhofer diffraction zone, ρ ≪ 1")}};
     p.setPen(QPen(kInk, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(10, top, 480, 80));
@@ -410,7 +430,9 @@ void legend(QPainter &p, double top) {
         text(p, QPointF(58, top + 19 + i * 18), rows[i].s, 13, true);
     }
     text(p, QPointF(22, top + 73),
-         QStringLiteral("ρ = (R²/λ)·(1/Z0 + 1/Z1);  для плоской волны Z0 = ∞"), 12);
+         say("ρ = (R²/λ)·(1/Z0 + 1/Z1);  для плоской волны Z0 = ∞",
+             "ρ = (R²/λ)·(1/Z0 + 1/Z1);  for a plane wave Z0 = ∞"),
+         12);
 }
 
 QImage setups() {
@@ -422,10 +444,14 @@ QImage setups() {
         QString title;
         void (*draw)(QPainter &, double);
     } parts[] = {
-        {QStringLiteral("а) плоская волна: источник на бесконечности"), setupPlane},
-        {QStringLiteral("б) точечный источник, Z0 > R²/λ"), setupFar},
-        {QStringLiteral("в) точечный источник, Z0 ≤ R²/λ"), setupNear},
-        {QStringLiteral("г) точечный источник и линза перед отверстием"), setupLens},
+        {say("а) плоская волна: источник на бесконечности",
+             "a) plane wave: the source at infinity"),
+         setupPlane},
+        {say("б) точечный источник, Z0 > R²/λ", "b) point source, Z0 > R²/λ"), setupFar},
+        {say("в) точечный источник, Z0 ≤ R²/λ", "c) point source, Z0 ≤ R²/λ"), setupNear},
+        {say("г) точечный источник и линза перед отверстием",
+             "d) point source and a lens before the aperture"),
+         setupLens},
     };
     for (int i = 0; i < 4; ++i) {
         const double top = 4 + i * 123, y0 = top + 60;
@@ -449,10 +475,12 @@ bool save(const QImage &img, const QDir &dir, const char *name) {
 
 int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+    const bool languageOk = argc == 2 || (argc == 3 && std::strcmp(argv[2], "en") == 0);
+    if (!languageOk) {
+        std::fprintf(stderr, "usage: %s OUTDIR [en]\n", argv[0]);
         return 2;
     }
+    english = argc == 3;
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     if (!dir.exists()) {
         std::fprintf(stderr, "no folder %s\n", argv[1]);

@@ -29,7 +29,7 @@ QLineEdit *input(QWidget *p, const char *name, const QString &text, int y, QLabe
                  const char *captionName, const QString &captionText, QLabel *&unit,
                  const char *unitName) {
     caption = addLabel(p, captionName, captionText, QPoint(8, y));
-    unit = addLabel(p, unitName, QStringLiteral("м"), QPoint(164, y + 18));
+    unit = addLabel(p, unitName, TForm9::tr("м"), QPoint(164, y + 18));
     return addEdit(p, name, text, QRect(8, y + 15, 150, 21));
 }
 
@@ -45,8 +45,7 @@ float readFloat(const QLineEdit *e) {
 
 } // namespace
 
-TForm9::TForm9(QWidget *parent)
-    : TDemoForm(frame(QStringLiteral("Дифракция Фраунгофера"), 621, 429), parent) {
+TForm9::TForm9(QWidget *parent) : TDemoForm(frame(tr("Дифракция Фраунгофера"), 621, 429), parent) {
     Panel2 = new TPanel(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -62,35 +61,35 @@ TForm9::TForm9(QWidget *parent)
     Image1->Bitmap = QImage(kFraunhoferSide, kFraunhoferSide, QImage::Format_RGB32);
     Image1->Bitmap.fill(Qt::white);
     setAlign(Image1, Align::Client);
-    attachOverlay(Image1)->setHint(QStringLiteral("Нажмите «Построить»"));
+    attachOverlay(Image1)->setHint(tr("Нажмите «Построить»"));
     buildControls();
     Computation = new TBackgroundComputation(this);
     showRunOn(Computation, ProgressBar1, {Panel2});
     connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
-    describePicture(Image1, QStringLiteral("Дифракционная картина Фраунгофера от прямоугольного "
-                                           "отверстия; строится кнопкой «Построить»."));
+    describePicture(Image1, tr("Дифракционная картина Фраунгофера от прямоугольного "
+                               "отверстия; строится кнопкой «Построить»."));
 }
 
 void TForm9::buildControls() {
     QWidget *p = Panel2;
-    Label1 = addLabel(p, "Label1", QStringLiteral("Длина волны"), QPoint(8, 11));
+    Label1 = addLabel(p, "Label1", tr("Длина волны"), QPoint(8, 11));
     CSpinEdit1 = addSpinEdit(p, "CSpinEdit1", QRect(100, 8, 60, 21), 0, 0, 600);
     CSpinEdit1->Increment = 10;
-    Label5 = addLabel(p, "Label5", QStringLiteral("нм"), QPoint(164, 11));
+    Label5 = addLabel(p, "Label5", tr("нм"), QPoint(164, 11));
     Edit2 = input(p, "Edit2", QStringLiteral("2000"), 38, Label2, "Label2",
-                  QStringLiteral("Расстояние до экрана"), Label6, "Label6");
-    Edit3 = input(p, "Edit3", QStringLiteral("0.1"), 80, Label3, "Label3",
-                  QStringLiteral("Ширина отверстия"), Label7, "Label7");
-    Edit4 = input(p, "Edit4", QStringLiteral("0.1"), 122, Label4, "Label4",
-                  QStringLiteral("Высота отверстия"), Label8, "Label8");
-    Edit5 = input(p, "Edit5", QStringLiteral("0.5"), 164, Label9, "Label9",
-                  QStringLiteral("Сторона экрана:"), Label10, "Label10");
+                  tr("Расстояние до экрана"), Label6, "Label6");
+    Edit3 = input(p, "Edit3", QStringLiteral("0.1"), 80, Label3, "Label3", tr("Ширина отверстия"),
+                  Label7, "Label7");
+    Edit4 = input(p, "Edit4", QStringLiteral("0.1"), 122, Label4, "Label4", tr("Высота отверстия"),
+                  Label8, "Label8");
+    Edit5 = input(p, "Edit5", QStringLiteral("0.5"), 164, Label9, "Label9", tr("Сторона экрана:"),
+                  Label10, "Label10");
     ComboBox1 = addControl(new QComboBox(p), "ComboBox1", QRect(8, 210, 190, 21));
-    ComboBox1->addItems({QStringLiteral("Пятно от отверстия"), QStringLiteral("Тень от пластины")});
+    ComboBox1->addItems({tr("Пятно от отверстия"), tr("Тень от пластины")});
     ComboBox1->setCurrentIndex(0);
-    CheckBox1 = addCheckBox(p, "CheckBox1", QStringLiteral("Включить цвета"), QPoint(8, 240), true);
-    CheckBox2 = addCheckBox(p, "CheckBox2", QStringLiteral("Контур объекта"), QPoint(8, 262));
-    Button1 = addButton(p, "Button1", QStringLiteral("Построить"), QRect(8, 292, 190, 27));
+    CheckBox1 = addCheckBox(p, "CheckBox1", tr("Включить цвета"), QPoint(8, 240), true);
+    CheckBox2 = addCheckBox(p, "CheckBox2", tr("Контур объекта"), QPoint(8, 262));
+    Button1 = addButton(p, "Button1", tr("Построить"), QRect(8, 292, 190, 27));
     ProgressBar1 = addControl(new QProgressBar(p), "ProgressBar1", QRect(0, 0, 200, 16));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setTextVisible(false);
@@ -150,13 +149,13 @@ void TForm9::showProblem(FraunhoferProblem problem) {
     QString text;
     switch (problem) {
     case FraunhoferProblem::Wavelength:
-        text = QStringLiteral("Длина волны должна быть больше нуля.");
+        text = tr("Длина волны должна быть больше нуля.");
         break;
     case FraunhoferProblem::Distance:
-        text = QStringLiteral("Расстояние до экрана должно быть больше нуля.");
+        text = tr("Расстояние до экрана должно быть больше нуля.");
         break;
     default:
-        text = QStringLiteral("Сторона экрана должна быть больше нуля.");
+        text = tr("Сторона экрана должна быть больше нуля.");
         break;
     }
     MessageBox1 = showMessage(this, QMessageBox::Warning, windowTitle(), text, Qt::WindowModal);

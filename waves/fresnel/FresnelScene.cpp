@@ -5,6 +5,7 @@
 #include "core/Pixels.h"
 #include "core/WavelengthWalk.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
@@ -65,7 +66,8 @@ int fresnelOutlineRadius(double outerRadius, double screenRadius) {
 }
 
 QString fresnelTickLabel(float millimetres) {
-    return QString::asprintf("%0.4f", static_cast<double>(millimetres)) + QStringLiteral(" мм");
+    return QCoreApplication::translate("FresnelScene", "%1 мм")
+        .arg(QString::asprintf("%0.4f", static_cast<double>(millimetres)));
 }
 
 void drawFresnelGraph(QImage &bitmap, const FresnelProfile &profile, const FresnelView &view) {

@@ -28,7 +28,7 @@ QLineEdit *input(QWidget *p, const char *name, const QString &text, int y, QLabe
                  const char *captionName, const QString &captionText, QLabel *&unit,
                  const char *unitName) {
     caption = addLabel(p, captionName, captionText, QPoint(8, y));
-    unit = addLabel(p, unitName, QStringLiteral("м"), QPoint(164, y + 18));
+    unit = addLabel(p, unitName, TForm10::tr("м"), QPoint(164, y + 18));
     return addEdit(p, name, text, QRect(8, y + 15, 150, 21));
 }
 
@@ -48,8 +48,7 @@ int steps(TCSpinEdit *s) {
 
 } // namespace
 
-TForm10::TForm10(QWidget *parent)
-    : TDemoForm(frame(QStringLiteral("Дифракция Френеля"), 625, 455), parent) {
+TForm10::TForm10(QWidget *parent) : TDemoForm(frame(tr("Дифракция Френеля"), 625, 455), parent) {
     Panel2 = new TPanel(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -63,8 +62,7 @@ TForm10::TForm10(QWidget *parent)
     connect(Button1, &QPushButton::clicked, this, &TForm10::Button1Click);
     describePicture(
         Image1,
-        QStringLiteral(
-            "Дифракционная картина Френеля от круглого отверстия; строится кнопкой «Построить»."));
+        tr("Дифракционная картина Френеля от круглого отверстия; строится кнопкой «Построить»."));
 }
 
 void TForm10::buildPages() {
@@ -75,40 +73,40 @@ void TForm10::buildPages() {
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     TabSheet2 = new QWidget;
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("Картинка"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("График"));
+    PageControl1->addTab(TabSheet1, tr("Картинка"));
+    PageControl1->addTab(TabSheet2, tr("График"));
     Image1 = picture(TabSheet1, "Image1");
     Image2 = picture(TabSheet2, "Image2");
     for (TImage *image : {Image1, Image2})
-        attachOverlay(image)->setHint(QStringLiteral("Нажмите «Построить»"));
+        attachOverlay(image)->setHint(tr("Нажмите «Построить»"));
 }
 
 void TForm10::buildControls() {
     QWidget *p = Panel2;
-    Label1 = addLabel(p, "Label1", QStringLiteral("Длина волны"), QPoint(8, 11));
+    Label1 = addLabel(p, "Label1", tr("Длина волны"), QPoint(8, 11));
     CSpinEdit1 = addSpinEdit(p, "CSpinEdit1", QRect(100, 8, 60, 21), 0, 0, 405);
     CSpinEdit1->Increment = 10;
-    Label5 = addLabel(p, "Label5", QStringLiteral("нм"), QPoint(164, 11));
+    Label5 = addLabel(p, "Label5", tr("нм"), QPoint(164, 11));
     Edit1 = input(p, "Edit1", QStringLiteral("0.01"), 32, Label12, "Label12",
-                  QStringLiteral("Источник-отверстие:"), Label13, "Label13");
-    Edit2 = input(p, "Edit2", QStringLiteral("0.01"), 70, Label2, "Label2",
-                  QStringLiteral("Отверстие-экран"), Label6, "Label6");
+                  tr("Источник-отверстие:"), Label13, "Label13");
+    Edit2 = input(p, "Edit2", QStringLiteral("0.01"), 70, Label2, "Label2", tr("Отверстие-экран"),
+                  Label6, "Label6");
     Edit6 = input(p, "Edit6", QStringLiteral("0.00000"), 108, Label15, "Label15",
-                  QStringLiteral("Внутр. рад. отверстия:"), Label16, "Label16");
+                  tr("Внутр. рад. отверстия:"), Label16, "Label16");
     Edit3 = input(p, "Edit3", QStringLiteral("0.00011"), 146, Label3, "Label3",
-                  QStringLiteral("Внешн. рад. отверстия:"), Label7, "Label7");
-    Edit4 = input(p, "Edit4", QStringLiteral("0.0003"), 184, Label4, "Label4",
-                  QStringLiteral("Радиус экрана"), Label8, "Label8");
-    Label10 = addLabel(p, "Label10", QStringLiteral("Радиальное разбиение"), QPoint(8, 229));
+                  tr("Внешн. рад. отверстия:"), Label7, "Label7");
+    Edit4 = input(p, "Edit4", QStringLiteral("0.0003"), 184, Label4, "Label4", tr("Радиус экрана"),
+                  Label8, "Label8");
+    Label10 = addLabel(p, "Label10", tr("Радиальное разбиение"), QPoint(8, 229));
     CSpinEdit2 = addSpinEdit(p, "CSpinEdit2", QRect(146, 226, 54, 21), 10, 10000, 100);
-    Label11 = addLabel(p, "Label11", QStringLiteral("Тангенциальное:"), QPoint(8, 255));
+    Label11 = addLabel(p, "Label11", tr("Тангенциальное:"), QPoint(8, 255));
     CSpinEdit3 = addSpinEdit(p, "CSpinEdit3", QRect(146, 252, 54, 21), 10, 10000, 100);
     Label14 = addLabel(p, "Label14", QStringLiteral("For exp(K*beta): K="), QPoint(8, 281));
     Edit5 = addEdit(p, "Edit5", QStringLiteral("100"), QRect(146, 278, 54, 21));
-    CheckBox1 = addCheckBox(p, "CheckBox1", QStringLiteral("Включить цвета"), QPoint(8, 306), true);
-    CheckBox2 = addCheckBox(p, "CheckBox2", QStringLiteral("Контур объекта"), QPoint(8, 326));
+    CheckBox1 = addCheckBox(p, "CheckBox1", tr("Включить цвета"), QPoint(8, 306), true);
+    CheckBox2 = addCheckBox(p, "CheckBox2", tr("Контур объекта"), QPoint(8, 326));
     Label9 = addLabel(p, "Label9", QString(), QPoint(8, 346));
-    Button1 = addButton(p, "Button1", QStringLiteral("Построить"), QRect(8, 352, 190, 27));
+    Button1 = addButton(p, "Button1", tr("Построить"), QRect(8, 352, 190, 27));
     ProgressBar1 = addControl(new QProgressBar(p), "ProgressBar1", QRect(0, 0, 200, 16));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setTextVisible(false);
@@ -175,19 +173,19 @@ void TForm10::showProblem(FresnelProblem problem) {
     QString text;
     switch (problem) {
     case FresnelProblem::Wavelength:
-        text = QStringLiteral("Длина волны должна быть больше нуля.");
+        text = tr("Длина волны должна быть больше нуля.");
         break;
     case FresnelProblem::SourceDistance:
-        text = QStringLiteral("Расстояние от источника до отверстия должно быть больше нуля.");
+        text = tr("Расстояние от источника до отверстия должно быть больше нуля.");
         break;
     case FresnelProblem::ScreenDistance:
-        text = QStringLiteral("Расстояние от источника до экрана должно быть больше нуля.");
+        text = tr("Расстояние от источника до экрана должно быть больше нуля.");
         break;
     case FresnelProblem::ScreenRadius:
-        text = QStringLiteral("Радиус экрана должен быть больше нуля.");
+        text = tr("Радиус экрана должен быть больше нуля.");
         break;
     default:
-        text = QStringLiteral("Разбиение должно быть не меньше 1.");
+        text = tr("Разбиение должно быть не меньше 1.");
         break;
     }
     MessageBox1 = showMessage(this, QMessageBox::Warning, windowTitle(), text, Qt::WindowModal);

@@ -70,7 +70,7 @@ void TGraphPanel::mouseMoveEvent(QMouseEvent *event) {
     if (!hasFocus()) setFocus();
     if (count == 0) return;
     const float y = graphCoordinateAt(view(), event->position().toPoint().x(), Ymax);
-    emit statusChanged(QStringLiteral("X=") + formatFixed15(y) + QStringLiteral(" м"));
+    emit statusChanged(tr("X=%1 м").arg(formatFixed15(y)));
 }
 
 void TGraphPanel::wheelEvent(QWheelEvent *event) {

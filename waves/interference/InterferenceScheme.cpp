@@ -2,6 +2,7 @@
 
 #include "canvas/Fonts.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -19,7 +20,9 @@ void caption(QPainter &p, int x, int y, const QString &text) {
 
 // A point source lighting a double slit; bright and dark fringes on the screen.
 void drawFringes(QPainter &p) {
-    caption(p, 10, 18, QStringLiteral("Точечный источник, две щели, экран"));
+    caption(
+        p, 10, 18,
+        QCoreApplication::translate("InterferenceScheme", "Точечный источник, две щели, экран"));
     p.setBrush(Qt::yellow);
     p.setPen(kInk);
     p.drawEllipse(QPointF(30, 90), 6, 6);
@@ -44,7 +47,7 @@ void drawFringes(QPainter &p) {
     p.setPen(kInk);
     p.drawRect(232, 30, 20, 120);
     caption(p, 20, 112, QStringLiteral("S"));
-    caption(p, 228, 164, QStringLiteral("экран"));
+    caption(p, 228, 164, QCoreApplication::translate("InterferenceScheme", "экран"));
 }
 
 void drawWave(QPainter &p, int x0, int y0, double amp, double phase, const QColor &c) {
@@ -63,12 +66,12 @@ void drawWave(QPainter &p, int x0, int y0, double amp, double phase, const QColo
 // Two waves in phase add up; in opposite phase they cancel.
 void drawSuperposition(QPainter &p) {
     const int x = 280;
-    caption(p, x, 18, QStringLiteral("Усиление"));
+    caption(p, x, 18, QCoreApplication::translate("InterferenceScheme", "Усиление"));
     drawWave(p, x, 45, 12, 0, Qt::blue);
     drawWave(p, x, 45, 12, 0, QColor(0, 140, 0));
     caption(p, x + 118, 50, QStringLiteral("="));
     drawWave(p, x + 130, 45, 24, 0, kLight);
-    caption(p, x, 100, QStringLiteral("Ослабление"));
+    caption(p, x, 100, QCoreApplication::translate("InterferenceScheme", "Ослабление"));
     drawWave(p, x, 125, 12, 0, Qt::blue);
     drawWave(p, x, 125, 12, M_PI, QColor(0, 140, 0));
     caption(p, x + 118, 130, QStringLiteral("="));
@@ -79,7 +82,8 @@ void drawSuperposition(QPainter &p) {
 // intensity along y with the zero order m = 0 on the axis.
 void drawGeometry(QPainter &p) {
     const int top = 190, axis = 300, slits = 110, screen = 380;
-    caption(p, 10, top, QStringLiteral("Схема опыта с двумя щелями"));
+    caption(p, 10, top,
+            QCoreApplication::translate("InterferenceScheme", "Схема опыта с двумя щелями"));
     p.setPen(kInk);
     p.setBrush(Qt::yellow);
     p.drawEllipse(QPointF(40, axis), 5, 5);

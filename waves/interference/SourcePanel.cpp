@@ -56,7 +56,7 @@ void TSourcePanel::mousePressEvent(QMouseEvent *event) {
 void TSourcePanel::mouseMoveEvent(QMouseEvent *event) {
     if (!hasFocus()) setFocus();
     const int pos = positionOf(event);
-    emit statusChanged(QStringLiteral("X=%1 яркость=%2").arg(pos).arg(Sources.brightnessAt(pos)));
+    emit statusChanged(tr("X=%1 яркость=%2").arg(pos).arg(Sources.brightnessAt(pos)));
     if (drag != Drag::None) {
         apply(anchor, pos);
         anchor = pos;

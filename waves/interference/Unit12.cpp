@@ -37,8 +37,7 @@ QLineEdit *edit(QWidget *parent, const char *name, const QString &text, int x, i
 } // namespace
 
 TForm12::TForm12(QWidget *parent)
-    : TDemoForm(frame(QStringLiteral(
-                          "Интерференция от точечных источников. Общая интерференционная схема."),
+    : TDemoForm(frame(tr("Интерференция от точечных источников. Общая интерференционная схема."),
                       552, 502, Placement::Fixed, QPoint(214, 122)),
                 parent) {
     PageControl1 = new QTabWidget(this);
@@ -48,13 +47,12 @@ TForm12::TForm12(QWidget *parent)
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     TabSheet2 = new QWidget;
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("Схема опыта"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Моделирование"));
+    PageControl1->addTab(TabSheet1, tr("Схема опыта"));
+    PageControl1->addTab(TabSheet2, tr("Моделирование"));
     buildScheme();
     buildControls();
-    describePicture(SourcePanel1,
-                    QStringLiteral("Полоска источников света: щелчок ставит источник, по ней "
-                                   "строится интерференционная картина."));
+    describePicture(SourcePanel1, tr("Полоска источников света: щелчок ставит источник, по ней "
+                                     "строится интерференционная картина."));
 }
 
 void TForm12::buildScheme() {
@@ -66,7 +64,9 @@ void TForm12::buildScheme() {
 }
 
 namespace {
-const QString kStripHint = QStringLiteral("Щёлкните по полоске, чтобы поставить источник");
+QString stripHint() {
+    return TForm12::tr("Щёлкните по полоске, чтобы поставить источник");
+}
 } // namespace
 
 void TForm12::buildControls() {
@@ -89,10 +89,10 @@ void TForm12::buildControls() {
     connect(SourcePanel1, &TSourcePanel::statusChanged, Label1, &QLabel::setText);
     attachOverlay(GraphPanel1);
     // The empty strip says how to start.
-    attachOverlay(SourcePanel1)->setHint(kStripHint);
+    attachOverlay(SourcePanel1)->setHint(stripHint());
     connect(SourcePanel1, &TSourcePanel::sourcesChanged, this, [this] {
         TOverlay::of(SourcePanel1)
-            ->setHint(SourcePanel1->Sources.items().empty() ? kStripHint : QString());
+            ->setHint(SourcePanel1->Sources.items().empty() ? stripHint() : QString());
     });
     bindBrightness(SourcePanel1, CSpinEdit1);
     connect(GraphPanel1, &TGraphPanel::statusChanged, Label2, &QLabel::setText);
@@ -108,33 +108,32 @@ void TForm12::buildControls() {
 // The inputs, scales, status and button on the bottom panel.
 void TForm12::buildInputs() {
     QWidget *p = Panel1;
-    label(p, "Label4", QStringLiteral("Длина волны:"), 8, 8);
+    label(p, "Label4", tr("Длина волны:"), 8, 8);
     Edit5 = edit(p, "Edit5", QStringLiteral("5000"), 148, 8, 72);
-    label(p, "Label5", QStringLiteral("нм"), 224, 8, 30);
-    label(p, "Label7", QStringLiteral("Расстояние до экрана="), 8, 34, 140);
+    label(p, "Label5", tr("нм"), 224, 8, 30);
+    label(p, "Label7", tr("Расстояние до экрана="), 8, 34, 140);
     Edit1 = edit(p, "Edit1", QStringLiteral("1"), 148, 34, 72);
-    label(p, "Label8", QStringLiteral("м"), 224, 34, 30);
-    label(p, "Label9", QStringLiteral("Y максимальное="), 8, 60);
+    label(p, "Label8", tr("м"), 224, 34, 30);
+    label(p, "Label9", tr("Y максимальное="), 8, 60);
     Edit2 = edit(p, "Edit2", QStringLiteral("0.5"), 148, 60, 72);
-    label(p, "Label11", QStringLiteral("м"), 224, 60, 30);
-    label(p, "Label10", QStringLiteral("Шаг Y="), 8, 86);
+    label(p, "Label11", tr("м"), 224, 60, 30);
+    label(p, "Label10", tr("Шаг Y="), 8, 86);
     Edit3 = edit(p, "Edit3", QStringLiteral("0.0001"), 148, 86, 72);
-    label(p, "Label12", QStringLiteral("м"), 224, 86, 30);
+    label(p, "Label12", tr("м"), 224, 86, 30);
 
-    label(p, "Label3", QStringLiteral("Масштаб верт.="), 262, 8, 110);
+    label(p, "Label3", tr("Масштаб верт.="), 262, 8, 110);
     Edit4 = edit(p, "Edit4", QStringLiteral("0.0008"), 372, 8, 120);
     SpeedButton1 = addControl(new QToolButton(p), "SpeedButton1", QRect(496, 8, 23, 21));
     SpeedButton1->setText(QStringLiteral("#"));
-    label(p, "Label13", QStringLiteral("Масштаб гориз.="), 262, 34, 110);
+    label(p, "Label13", tr("Масштаб гориз.="), 262, 34, 110);
     Edit6 = edit(p, "Edit6", QStringLiteral("1.0"), 372, 34, 120);
     SpeedButton2 = addControl(new QToolButton(p), "SpeedButton2", QRect(496, 34, 23, 21));
     SpeedButton2->setText(QStringLiteral("#"));
-    Label1 = label(p, "Label1", QStringLiteral("Позиция источника"), 262, 60, 130);
+    Label1 = label(p, "Label1", tr("Позиция источника"), 262, 60, 130);
     ComboBox1 = addControl(new QComboBox(p), "ComboBox1", QRect(396, 60, 96, 21));
-    ComboBox1->addItems(
-        {QStringLiteral("НМ"), QStringLiteral("МКМ"), QStringLiteral("ММ"), QStringLiteral("М")});
+    ComboBox1->addItems({tr("НМ"), tr("МКМ"), tr("ММ"), tr("М")});
     ComboBox1->setCurrentIndex(1);
-    label(p, "Label6", QStringLiteral("Яркость:"), 262, 86, 110);
+    label(p, "Label6", tr("Яркость:"), 262, 86, 110);
     CSpinEdit1 = addSpinEdit(p, "CSpinEdit1", QRect(396, 86, 96, 21), 0, 255, 255);
 
     Label2 = label(p, "Label2", QString(), 8, 112, 250);
@@ -142,7 +141,7 @@ void TForm12::buildInputs() {
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->hide();
-    Button1 = addButton(p, "Button1", QStringLiteral("Расчет"), QRect(396, 118, 96, 27));
+    Button1 = addButton(p, "Button1", tr("Расчет"), QRect(396, 118, 96, 27));
 }
 
 bool TForm12::isBusy() const {
@@ -161,7 +160,7 @@ void TForm12::Button1Click() {
     texts.sources = SourcePanel1->Sources.items();
     std::optional<InterferenceInputs> inputs = readInterferenceInputs(texts);
     if (!inputs) {
-        showFailure(QStringLiteral("Задано неверное число"));
+        showFailure(tr("Задано неверное число"));
         return;
     }
     Computation->start<InterferenceRun>(
@@ -174,8 +173,8 @@ void TForm12::Button1Click() {
 
 void TForm12::takeResult(InterferenceRun &run) {
     if (run.outcome == InterferenceOutcome::NoMemory) {
-        showFailure(QStringLiteral("Памяти мало :(. Хочу всего-навсего ") +
-                    QString::fromStdString(run.requestedBytes) + QStringLiteral(" байт"));
+        showFailure(tr("Памяти мало :(. Хочу всего-навсего %1 байт")
+                        .arg(QString::fromStdString(run.requestedBytes)));
         return;
     }
     if (run.outcome != InterferenceOutcome::Result) return;
@@ -187,7 +186,7 @@ void TForm12::takeResult(InterferenceRun &run) {
 
 void TForm12::showFailure(const QString &text) {
     // Not modal-blocking: the worker's busy message must still get through.
-    MessageBox1 = showMessage(this, QMessageBox::Critical, QStringLiteral("Ой!"), text);
+    MessageBox1 = showMessage(this, QMessageBox::Critical, tr("Ой!"), text);
 }
 
 void TForm12::SpeedButton1Click() {

@@ -4,6 +4,7 @@
 #include "canvas/Fonts.h"
 #include "waves/newton/NewtonRings.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -132,7 +133,7 @@ QImage drawRingApparatus(QSize size) {
     g.setPen(Qt::black);
     g.setFont(pixelFont(11));
     g.drawText(QRectF(0, size.height() - 16, size.width(), 14), Qt::AlignCenter,
-               QStringLiteral("Прибор для наблюдения колец"));
+               QCoreApplication::translate("NewtonScene", "Прибор для наблюдения колец"));
     return img;
 }
 
@@ -181,7 +182,7 @@ QImage drawNewtonGeometry(QSize size) {
     g.setPen(Qt::black);
     g.setFont(pixelFont(13, true));
     g.drawText(QRectF(0, h - 30, w, 24), Qt::AlignCenter,
-               QStringLiteral("Схема образования колец Ньютона"));
+               QCoreApplication::translate("NewtonScene", "Схема образования колец Ньютона"));
     return img;
 }
 
@@ -199,6 +200,6 @@ QImage drawNewtonClipFrame(QSize size, int wavelength) {
     g.drawEllipse(c, radius, radius);
     g.setPen(Qt::white);
     g.setFont(pixelFont(12));
-    g.drawText(QPointF(8, 18), QString::number(wavelength) + QStringLiteral(" нм"));
+    g.drawText(QPointF(8, 18), QCoreApplication::translate("NewtonScene", "%1 нм").arg(wavelength));
     return img;
 }

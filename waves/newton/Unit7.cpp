@@ -52,19 +52,19 @@ QScrollBar *scrollBar(QWidget *parent, const char *name, Qt::Orientation o) {
 QString problemText(NewtonProblem problem, long long n) {
     switch (problem) {
     case NewtonProblem::StepNotPositive:
-        return QStringLiteral("Шаг расчета должен быть больше нуля.");
+        return TForm7::tr("Шаг расчета должен быть больше нуля.");
     case NewtonProblem::NoRings:
-        return QStringLiteral("Радиус линзы меньше шага расчета: колец не будет.\n"
-                              "Уменьшите шаг или увеличьте радиус линзы.");
+        return TForm7::tr("Радиус линзы меньше шага расчета: колец не будет.\n"
+                          "Уменьшите шаг или увеличьте радиус линзы.");
     case NewtonProblem::CurvatureTooSmall:
-        return QStringLiteral("Радиус кривизны линзы не может быть меньше радиуса линзы.");
+        return TForm7::tr("Радиус кривизны линзы не может быть меньше радиуса линзы.");
     case NewtonProblem::WavelengthNotPositive:
-        return QStringLiteral("Длина волны должна быть больше нуля.");
+        return TForm7::tr("Длина волны должна быть больше нуля.");
     case NewtonProblem::OutOfRange:
-        return QStringLiteral("Радиус кривизны линзы слишком велик или длина волны слишком мала.");
+        return TForm7::tr("Радиус кривизны линзы слишком велик или длина волны слишком мала.");
     case NewtonProblem::TooLarge:
-        return QStringLiteral("Слишком мелкий шаг расчета: картина из %1 колец не поместится "
-                              "в памяти.\nУвеличьте шаг: колец должно быть не больше %2.")
+        return TForm7::tr("Слишком мелкий шаг расчета: картина из %1 колец не поместится "
+                          "в памяти.\nУвеличьте шаг: колец должно быть не больше %2.")
             .arg(n)
             .arg(kMaxNewtonRings);
     case NewtonProblem::None:
@@ -81,15 +81,13 @@ Rgb tintOf(const QString &text) {
 } // namespace
 
 TForm7::TForm7(QWidget *parent)
-    : TDemoForm(
-          frame(QStringLiteral("Кольца Ньютона"), 624, 592, Placement::Fixed, QPoint(282, 101)),
-          parent) {
+    : TDemoForm(frame(tr("Кольца Ньютона"), 624, 592, Placement::Fixed, QPoint(282, 101)), parent) {
     PageControl1 = addControl(new QTabWidget(this), "PageControl1");
     setAlign(PageControl1, Align::Client);
     TabSheet1 = addControl(new QWidget, "TabSheet1");
     TabSheet2 = addControl(new QWidget, "TabSheet2");
-    PageControl1->addTab(TabSheet1, QStringLiteral("Схема эксперимента"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Моделирование"));
+    PageControl1->addTab(TabSheet1, tr("Схема эксперимента"));
+    PageControl1->addTab(TabSheet2, tr("Моделирование"));
     buildScheme();
     buildModel();
     VideoTimer = new QTimer(this);
@@ -98,9 +96,8 @@ TForm7::TForm7(QWidget *parent)
     connect(VideoTimer, &QTimer::timeout, this, &TForm7::MediaPlayer1Notify);
     connect(PageControl1, &QTabWidget::currentChanged, VideoTimer, qOverload<>(&QTimer::start));
     connect(MediaPlayer1, &TVideoPanel::ended, this, &TForm7::MediaPlayer1Notify);
-    describePicture(
-        Image1,
-        QStringLiteral("Кольца Ньютона в отражённом свете; рассчитываются кнопкой «Расчет»."));
+    describePicture(Image1,
+                    tr("Кольца Ньютона в отражённом свете; рассчитываются кнопкой «Расчет»."));
 }
 
 void TForm7::buildScheme() {
@@ -126,7 +123,7 @@ void TForm7::buildModel() {
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setAlign(Panel1, Align::Client);
     Image1 = addControl(new TImage(Panel1), "Image1");
-    attachOverlay(Image1)->setHint(QStringLiteral("Нажмите «Расчет»"));
+    attachOverlay(Image1)->setHint(tr("Нажмите «Расчет»"));
     ScrollBar1 = scrollBar(Panel1, "ScrollBar1", Qt::Horizontal);
     ScrollBar2 = scrollBar(Panel1, "ScrollBar2", Qt::Vertical);
     connect(Panel1, &TPanel::resized, this, &TForm7::Panel1Resize);
@@ -137,7 +134,7 @@ void TForm7::buildModel() {
     connect(Computation, &TBackgroundComputation::runningChanged, this,
             [this](bool on) { setBusy(on); });
     connect(Computation, &TBackgroundComputation::failed, this,
-            [this] { showFailure(QStringLiteral("Не хватило памяти для расчета.")); });
+            [this] { showFailure(tr("Не хватило памяти для расчета.")); });
     connect(Computation, &TBackgroundComputation::progressChanged, ProgressBar1,
             &QProgressBar::setValue);
     connect(Button1, &QPushButton::clicked, this, &TForm7::Button1Click);
@@ -145,16 +142,16 @@ void TForm7::buildModel() {
 
 void TForm7::buildInputs() {
     QWidget *p = Panel2;
-    Label1 = addLabel(p, "Label1", QStringLiteral("Радиус кривизны линзы, м:"), QPoint(8, 12));
+    Label1 = addLabel(p, "Label1", tr("Радиус кривизны линзы, м:"), QPoint(8, 12));
     Edit1 = addEdit(p, "Edit1", QStringLiteral("10"), QRect(176, 8, 89, 21));
-    Label2 = addLabel(p, "Label2", QStringLiteral("Радиус линзы, м:"), QPoint(8, 38));
+    Label2 = addLabel(p, "Label2", tr("Радиус линзы, м:"), QPoint(8, 38));
     Edit2 = addEdit(p, "Edit2", QStringLiteral("0.01"), QRect(176, 34, 89, 21));
-    Label3 = addLabel(p, "Label3", QStringLiteral("Шаг расчета, м:"), QPoint(280, 12));
+    Label3 = addLabel(p, "Label3", tr("Шаг расчета, м:"), QPoint(280, 12));
     Edit3 = addEdit(p, "Edit3", QStringLiteral("0.000035"), QRect(400, 8, 89, 21));
-    Label4 = addLabel(p, "Label4", QStringLiteral("Длина волны, нм:"), QPoint(280, 38));
+    Label4 = addLabel(p, "Label4", tr("Длина волны, нм:"), QPoint(280, 38));
     Edit4 = addEdit(p, "Edit4", QStringLiteral("500"), QRect(400, 34, 89, 21));
-    CheckBox1 = addCheckBox(p, "CheckBox1", QStringLiteral("Цветной свет"), QPoint(8, 60), true);
-    Button1 = addButton(p, "Button1", QStringLiteral("Расчет"), QRect(504, 8, 97, 47));
+    CheckBox1 = addCheckBox(p, "CheckBox1", tr("Цветной свет"), QPoint(8, 60), true);
+    Button1 = addButton(p, "Button1", tr("Расчет"), QRect(504, 8, 97, 47));
     ProgressBar1 = addControl(new QProgressBar(p), "ProgressBar1", QRect(176, 62, 425, 14));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setTextVisible(false);
@@ -283,5 +280,5 @@ void TForm7::setBusy(bool on) {
 }
 
 void TForm7::showFailure(const QString &text) {
-    MessageBox1 = showMessage(this, QMessageBox::Warning, QStringLiteral("Кольца Ньютона"), text);
+    MessageBox1 = showMessage(this, QMessageBox::Warning, tr("Кольца Ньютона"), text);
 }

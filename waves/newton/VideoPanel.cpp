@@ -15,7 +15,7 @@ constexpr qint64 kShortestRunMs = 1000;
 } // namespace
 
 TVideoPanel::TVideoPanel(QWidget *parent) : QWidget(parent) {
-    noteLabel = new QLabel(QStringLiteral("Видеозапись опыта недоступна"), this);
+    noteLabel = new QLabel(tr("Видеозапись опыта недоступна"), this);
     noteLabel->setObjectName(QStringLiteral("VideoNote"));
     noteLabel->setAlignment(Qt::AlignCenter);
     noteLabel->setWordWrap(true);

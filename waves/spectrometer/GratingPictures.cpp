@@ -2,6 +2,7 @@
 
 #include "canvas/Fonts.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -77,7 +78,7 @@ QImage drawGratingUnderGlass(QSize size) {
     g.setPen(Qt::black);
     g.setFont(pixelFont(12));
     g.drawText(QRectF(0, size.height() - 26, size.width(), 22), Qt::AlignCenter,
-               QStringLiteral("Дифракционная решетка"));
+               QCoreApplication::translate("GratingPictures", "Дифракционная решетка"));
     return img;
 }
 
@@ -141,7 +142,8 @@ QImage drawGratingFocusing(QSize size) {
         g.drawLine(QPointF(x, scaleY - 4), QPointF(x, scaleY + 4));
         g.drawText(QPointF(x - 3, scaleY + 17), QString::number(cm));
     }
-    g.drawText(QPointF(screenX + 6, scaleY + 17), QStringLiteral("см"));
+    g.drawText(QPointF(screenX + 6, scaleY + 17),
+               QCoreApplication::translate("GratingPictures", "см"));
     g.setPen(QPen(QColor(200, 30, 30), 1, Qt::DotLine));
     g.drawLine(QPointF(screenX, focusY), QPointF(screenX + 45, focusY));
     g.drawLine(QPointF(screenX, axis), QPointF(screenX + 45, axis));

@@ -59,19 +59,25 @@ class EmptyWhenZero : public QProgressBar {
         painter.drawControl(QStyle::CE_ProgressBar, option);
     }
 };
+// The titles of the spectrum.ini shipped with the program, known to the
+// translations; a title someone adds to the file shows as written.
+[[maybe_unused]] constexpr const char *kShippedTitles[] = {
+    QT_TRANSLATE_NOOP("TForm8", "Водород (H)"), QT_TRANSLATE_NOOP("TForm8", "Гелий (He)"),
+    QT_TRANSLATE_NOOP("TForm8", "Натрий (Na)"), QT_TRANSLATE_NOOP("TForm8", "Неон (Ne)"),
+    QT_TRANSLATE_NOOP("TForm8", "Ртуть (Hg)"),  QT_TRANSLATE_NOOP("TForm8", "Кадмий (Cd)"),
+};
 } // namespace
 
 TForm8::TForm8(QWidget *parent)
-    : TDemoForm(frame(QStringLiteral(
-                          "Спектрометр на дифракционной решетке. Демонстрация спектров атомов."),
+    : TDemoForm(frame(tr("Спектрометр на дифракционной решетке. Демонстрация спектров атомов."),
                       691, 517),
                 parent) {
     PageControl1 = addControl(new QTabWidget(this), "PageControl1");
     setAlign(PageControl1, Align::Client);
     TabSheet1 = addControl(new QWidget, "TabSheet1");
     TabSheet2 = addControl(new QWidget, "TabSheet2");
-    PageControl1->addTab(TabSheet1, QStringLiteral("Дифракционная решетка"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Моделирование"));
+    PageControl1->addTab(TabSheet1, tr("Дифракционная решетка"));
+    PageControl1->addTab(TabSheet2, tr("Моделирование"));
     // A hidden page hears of its new size only when shown; the spectrum's
     // page is sized along at once so that its redraw follows every resize.
     QWidget *pages = TabSheet1->parentWidget();
@@ -81,8 +87,7 @@ TForm8::TForm8(QWidget *parent)
     FormCreate();
     describePicture(
         Image1,
-        QStringLiteral(
-            "Спектрометр с дифракционной решёткой и линейчатый спектр выбранного источника."));
+        tr("Спектрометр с дифракционной решёткой и линейчатый спектр выбранного источника."));
 }
 
 void TForm8::buildPictures() {
@@ -121,11 +126,11 @@ void TForm8::buildControls() {
     connect(Panel1, &TPanel::resized, this, &TForm8::drawAtFirstLayout);
 
     QWidget *p = Panel3;
-    Label1 = addLabel(p, "Label1", QStringLiteral("Спектр:"), QPoint(8, 13));
+    Label1 = addLabel(p, "Label1", tr("Спектр:"), QPoint(8, 13));
     ComboBox1 = addControl(new QComboBox(p), "ComboBox1", QRect(60, 9, 150, 21));
-    CheckBox1 = addCheckBox(p, "CheckBox1", QStringLiteral("0й порядок"), QPoint(224, 11), true);
-    CheckBox2 = addCheckBox(p, "CheckBox2", QStringLiteral("1й порядок"), QPoint(320, 11), true);
-    CheckBox3 = addCheckBox(p, "CheckBox3", QStringLiteral("2й порядок"), QPoint(416, 11), false);
+    CheckBox1 = addCheckBox(p, "CheckBox1", tr("0й порядок"), QPoint(224, 11), true);
+    CheckBox2 = addCheckBox(p, "CheckBox2", tr("1й порядок"), QPoint(320, 11), true);
+    CheckBox3 = addCheckBox(p, "CheckBox3", tr("2й порядок"), QPoint(416, 11), false);
     ProgressBar1 = addControl(new EmptyWhenZero(p), "ProgressBar1", QRect(512, 12, 160, 17));
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setRange(0, 100);
@@ -172,9 +177,9 @@ void TForm8::OpenSpectra(const QString &path) {
     const IniFile &ini = currentSpectra();
     const QSignalBlocker quiet(ComboBox1);
     ComboBox1->clear();
-    ComboBox1->addItem(QStringLiteral("Белый"));
+    ComboBox1->addItem(tr("Белый"));
     for (const std::string &title : readSpectrumTitles(ini))
-        ComboBox1->addItem(QString::fromStdString(title));
+        ComboBox1->addItem(tr(title.c_str()));
     ComboBox1->setCurrentIndex(0);
     Source = {};
     SourceColor = kWhiteColourNumber;
