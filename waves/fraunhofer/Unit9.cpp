@@ -1,6 +1,7 @@
 #include "waves/fraunhofer/Unit9.h"
 
 #include "canvas/NumberText.h"
+#include "waves/fraunhofer/FraunhoferPicture.h"
 #include "waves/fraunhofer/FraunhoferScene.h"
 #include "widgets/Align.h"
 #include "widgets/BackgroundComputation.h"
@@ -61,6 +62,7 @@ TForm9::TForm9(QWidget *parent)
     Image1->Bitmap.fill(Qt::white);
     setAlign(Image1, Align::Client);
     buildControls();
+    Readout = std::make_shared<TFraunhoferPicture>(this);
     Computation = new TBackgroundComputation(this);
     showRunOn(Computation, ProgressBar1, {Panel2});
     connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);

@@ -2,6 +2,7 @@
 
 #include "canvas/Canvas.h"
 #include "canvas/NumberText.h"
+#include "waves/newton/NewtonPicture.h"
 #include "waves/newton/NewtonRings.h"
 #include "waves/newton/NewtonScene.h"
 #include "waves/newton/VideoPanel.h"
@@ -83,6 +84,7 @@ TForm7::TForm7(QWidget *parent)
     PageControl1->addTab(TabSheet2, QStringLiteral("Моделирование"));
     buildScheme();
     buildModel();
+    RingsPicture = std::make_shared<TNewtonPicture>();
     VideoTimer = new QTimer(this);
     VideoTimer->setSingleShot(true);
     VideoTimer->setInterval(300);
@@ -237,7 +239,10 @@ void TForm7::Button1Click() {
     }
     Computation->start<std::vector<int>>(
         [in](RunControl &control) { return computeNewtonRings(in, &control); },
-        [this](std::vector<int> &levels) { DrawRings(levels); });
+        [this, in](std::vector<int> &levels) {
+            RingsPicture->setRings(in, levels);
+            DrawRings(levels);
+        });
 }
 
 void TForm7::setBusy(bool on) {

@@ -1,0 +1,138 @@
+// The readouts at the pointer and the data of the waves pictures, against
+// values worked out by hand at chosen pixels.
+#include "waves/fraunhofer/FraunhoferPicture.h"
+#include "waves/fraunhofer/FraunhoferProbe.h"
+#include "waves/fraunhofer/Unit9.h"
+#include "waves/newton/NewtonPicture.h"
+#include "waves/newton/NewtonProbe.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+// Ten rings 1 mm apart, ring i at level 25 i.
+NewtonInputs tenRings() {
+    NewtonInputs in;
+    in.Rc = 10;
+    in.a = 0.01L;
+    in.h = 0.001L;
+    return in;
+}
+
+std::vector<int> tenLevels() {
+    std::vector<int> levels;
+    for (int i = 0; i < 10; ++i)
+        levels.push_back(25 * i);
+    return levels;
+}
+
+// Parses "a,b,c" rows after the header.
+QList<QList<double>> readCsv(const QString &csv, QString *header) {
+    QStringList lines = csv.split('\n', Qt::SkipEmptyParts);
+    *header = lines.takeFirst();
+    QList<QList<double>> rows;
+    for (const QString &line : lines) {
+        QList<double> row;
+        for (const QString &cell : line.split(','))
+            row.push_back(cell.toDouble());
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestWaveProbes : public QObject {
+    Q_OBJECT
+  private slots:
+    void newton_data() {
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<int>("ring"); // -1: no reading
+        QTest::addColumn<double>("radiusMm");
+        QTest::addColumn<double>("intensity");
+        // The centre lies between pixels 9 and 10 of the 20 x 20 picture.
+        QTest::newRow("next to the centre") << QPoint(10, 10) << 1 << 1.0 << 25 / 255.0;
+        QTest::newRow("ring 4 to the right") << QPoint(13, 10) << 4 << 4.0 << 100 / 255.0;
+        QTest::newRow("ring 9 on the left") << QPoint(1, 10) << 9 << 9.0 << 225 / 255.0;
+        QTest::newRow("diagonal 3.5 sqrt 2") << QPoint(6, 6) << 5 << 5.0 << 125 / 255.0;
+        QTest::newRow("past the last ring") << QPoint(0, 10) << -1 << 0.0 << 0.0;
+        QTest::newRow("corner") << QPoint(19, 19) << -1 << 0.0 << 0.0;
+    }
+    void newton() {
+        QFETCH(QPoint, pixel);
+        QFETCH(int, ring);
+        const auto r = probeNewton(tenRings(), tenLevels(), pixel.x(), pixel.y());
+        QCOMPARE(r.has_value(), ring >= 0);
+        if (!r) return;
+        QCOMPARE(r->ring, ring);
+        QTEST(r->radiusMm, "radiusMm");
+        QTEST(r->intensity, "intensity");
+    }
+
+    void newtonProvider() {
+        TNewtonPicture p;
+        QVERIFY(!p.hasData());
+        QVERIFY(p.readoutAt(QPoint(10, 10)).isEmpty());
+        p.setRings(tenRings(), tenLevels());
+        QCOMPARE(
+            p.readoutAt(QPoint(13, 10)),
+            QStringList({QStringLiteral("r = 4 мм"), QStringLiteral("I = 0.392 от наибольшей")}));
+        QString header;
+        const auto rows = readCsv(p.dataCsv(), &header);
+        QCOMPARE(header, QStringLiteral("r (мм),I (доля наибольшей)"));
+        QCOMPARE(rows.size(), 10);
+        QCOMPARE(rows[3][0], 3.0);
+        QCOMPARE(rows[3][1], 75 / 255.0);
+    }
+
+    void fraunhofer_data() {
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<bool>("shadow");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<double>("xMm");
+        QTest::addColumn<double>("yMm");
+        QTest::addColumn<double>("percent");
+        // Screen 0.5 m: 1.25 mm a pixel; level 51 at (300, 100) is 20 %.
+        QTest::newRow("centre") << QPoint(200, 200) << false << true << 0.0 << 0.0 << 100.0;
+        QTest::newRow("up right") << QPoint(300, 100) << false << true << 125.0 << 125.0 << 20.0;
+        QTest::newRow("shadow") << QPoint(300, 100) << true << true << 125.0 << 125.0 << 80.0;
+        QTest::newRow("left edge") << QPoint(0, 399) << false << true << -250.0 << -248.75 << 0.0;
+        QTest::newRow("off") << QPoint(400, 0) << false << false << 0.0 << 0.0 << 0.0;
+    }
+    void fraunhofer() {
+        QFETCH(QPoint, pixel);
+        QFETCH(bool, shadow);
+        FraunhoferPicture picture;
+        picture.value[200 * kFraunhoferSide + 200] = 255;
+        picture.value[100 * kFraunhoferSide + 300] = 51;
+        const auto r = probeFraunhofer(picture, 0.5, shadow, pixel.x(), pixel.y());
+        QTEST(r.has_value(), "valid");
+        if (!r) return;
+        QTEST(r->xMm, "xMm");
+        QTEST(r->yMm, "yMm");
+        QTEST(r->percent, "percent");
+    }
+
+    void fraunhoferProvider() {
+        TForm9 form;
+        TFraunhoferPicture p(&form);
+        QVERIFY(!p.hasData());
+        form.Result.value[100 * kFraunhoferSide + 300] = 51;
+        form.Edit5->setText(QStringLiteral("0.5"));
+        QVERIFY(p.hasData());
+        QCOMPARE(p.readoutAt(QPoint(300, 100)),
+                 QStringList({QStringLiteral("x = 125.00 мм, y = 125.00 мм"),
+                              QStringLiteral("I = 20.0 % от наибольшей")}));
+        QString header;
+        const auto rows = readCsv(p.dataCsv(), &header);
+        QCOMPARE(header, QStringLiteral("x (мм),y (мм),I (% от наибольшей)"));
+        QCOMPARE(rows.size(), kFraunhoferSide * kFraunhoferSide);
+        QCOMPARE(rows[100 * kFraunhoferSide + 300], QList<double>({125.0, 125.0, 20.0}));
+    }
+};
+
+QTEST_MAIN(TestWaveProbes)
+#include "tst_probes.moc"
