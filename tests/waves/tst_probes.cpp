@@ -3,6 +3,9 @@
 #include "waves/fraunhofer/FraunhoferPicture.h"
 #include "waves/fraunhofer/FraunhoferProbe.h"
 #include "waves/fraunhofer/Unit9.h"
+#include "waves/fresnel/FresnelPicture.h"
+#include "waves/fresnel/FresnelProbe.h"
+#include "waves/fresnel/Unit10.h"
 #include "waves/newton/NewtonPicture.h"
 #include "waves/newton/NewtonProbe.h"
 
@@ -131,6 +134,50 @@ class TestWaveProbes : public QObject {
         QCOMPARE(header, QStringLiteral("x (мм),y (мм),I (% от наибольшей)"));
         QCOMPARE(rows.size(), kFraunhoferSide * kFraunhoferSide);
         QCOMPARE(rows[100 * kFraunhoferSide + 300], QList<double>({125.0, 125.0, 20.0}));
+    }
+
+    void fresnel_data() {
+        QTest::addColumn<bool>("graph");
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<int>("entry"); // -1: no reading
+        // R = 0.4 mm: entry k at 0.002 k mm.
+        QTest::newRow("rings, centre") << false << QPoint(200, 200) << 1;
+        QTest::newRow("rings, 3-4-5") << false << QPoint(202, 203) << 4;
+        QTest::newRow("rings, outer corner") << false << QPoint(0, 0) << -1;
+        QTest::newRow("graph, centre") << true << QPoint(200, 50) << 0;
+        QTest::newRow("graph, left") << true << QPoint(10, 300) << 190;
+        QTest::newRow("graph, right edge") << true << QPoint(399, 0) << 199;
+        QTest::newRow("graph, left edge") << true << QPoint(0, 0) << -1;
+    }
+    void fresnel() {
+        QFETCH(bool, graph);
+        QFETCH(QPoint, pixel);
+        QFETCH(int, entry);
+        const auto k =
+            graph ? fresnelGraphEntry(pixel.x()) : fresnelRingEntry(pixel.x(), pixel.y());
+        QCOMPARE(k.value_or(-1), entry);
+        if (!k) return;
+        FresnelProfile profile{};
+        profile[static_cast<std::size_t>(entry)] = 51;
+        const FresnelReading r = fresnelReading(profile, 0.0004, *k);
+        QCOMPARE(r.radiusMm, entry * 0.002);
+        QCOMPARE(r.intensity, 0.2);
+    }
+
+    void fresnelProvider() {
+        TForm10 form;
+        TFresnelPicture rings(&form, TFresnelPicture::Page::Rings);
+        QVERIFY(!rings.hasData());
+        form.Result[4] = 51;
+        form.Edit4->setText(QStringLiteral("0.0004"));
+        QCOMPARE(rings.readoutAt(QPoint(202, 203)),
+                 QStringList(
+                     {QStringLiteral("r = 0.0080 мм"), QStringLiteral("I = 0.200 от наибольшей")}));
+        QString header;
+        const auto rows = readCsv(rings.dataCsv(), &header);
+        QCOMPARE(header, QStringLiteral("r (мм),I (доля наибольшей)"));
+        QCOMPARE(rows.size(), kFresnelEntries);
+        QCOMPARE(rows[4], QList<double>({0.008, 0.2}));
     }
 };
 
