@@ -6,6 +6,8 @@
 #include "waves/fresnel/FresnelPicture.h"
 #include "waves/fresnel/FresnelProbe.h"
 #include "waves/fresnel/Unit10.h"
+#include "waves/interference/GraphPanel.h"
+#include "waves/interference/InterferencePicture.h"
 #include "waves/newton/NewtonPicture.h"
 #include "waves/newton/NewtonProbe.h"
 
@@ -178,6 +180,48 @@ class TestWaveProbes : public QObject {
         QCOMPARE(header, QStringLiteral("r (мм),I (доля наибольшей)"));
         QCOMPARE(rows.size(), kFresnelEntries);
         QCOMPARE(rows[4], QList<double>({0.008, 0.2}));
+    }
+
+    void interference_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("y");
+        QTest::addColumn<QString>("intensity");
+        // 100 samples over 100 columns, Ymax 0.5 m: column x shows sample x
+        // at y = (x - 50) 0.01 m, whose intensity is x / 4.
+        QTest::newRow("centre") << 50 << true << "y = 0 м"
+                                << "I = 12.5";
+        QTest::newRow("left") << 10 << true << "y = -0.4 м"
+                              << "I = 2.5";
+        QTest::newRow("last") << 99 << true << "y = 0.49 м"
+                              << "I = 24.75";
+        QTest::newRow("past the end") << 100 << false << ""
+                                      << "";
+    }
+    void interference() {
+        QFETCH(int, column);
+        QFETCH(bool, valid);
+        TGraphPanel graph;
+        graph.resize(100, 200);
+        TInterferencePicture p(&graph);
+        QVERIFY(!p.hasData());
+        QVERIFY(p.readoutAt(QPoint(column, 10)).isEmpty());
+        MappedSamples samples = MappedSamples::allocate(100 * sizeof(float));
+        for (int k = 0; k < 100; ++k)
+            samples.data()[k] = k / 4.0f;
+        graph.Ymax = 0.5L;
+        graph.SetData(std::move(samples), 100);
+        const QStringList lines = p.readoutAt(QPoint(column, 10));
+        QCOMPARE(lines.isEmpty(), !valid);
+        if (valid) {
+            QTEST(lines[0], "y");
+            QTEST(lines[1], "intensity");
+        }
+        QString header;
+        const auto rows = readCsv(p.dataCsv(), &header);
+        QCOMPARE(header, QStringLiteral("y (м),I (отн. ед.)"));
+        QCOMPARE(rows.size(), 100);
+        QCOMPARE(rows[70], QList<double>({0.2, 17.5}));
     }
 };
 
