@@ -226,4 +226,4 @@ class TestWaveProbes : public QObject {
 };
 
 QTEST_MAIN(TestWaveProbes)
-#include "tst_probes.moc"
+#include "tst_wave_probes.moc"
