@@ -10,6 +10,7 @@
 #include "waves/interference/InterferencePicture.h"
 #include "waves/newton/NewtonPicture.h"
 #include "waves/newton/NewtonProbe.h"
+#include "waves/spectrometer/SpectrometerProbe.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -222,6 +223,50 @@ class TestWaveProbes : public QObject {
         QCOMPARE(header, QStringLiteral("y (м),I (отн. ед.)"));
         QCOMPARE(rows.size(), 100);
         QCOMPARE(rows[70], QList<double>({0.2, 17.5}));
+    }
+
+    void spectrometer_data() {
+        QTest::addColumn<int>("order");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("lambda"); // -1: none
+        // W = 850, H = 400: K = 200 tan(asin(m lambda / 2000)) from row 200.
+        QTest::newRow("1st, K 50") << 1 << 150 << 485;
+        QTest::newRow("1st, K 70 below") << 1 << 270 << 661;
+        QTest::newRow("1st, K 100: 894 nm") << 1 << 100 << -1;
+        QTest::newRow("2nd, K 100") << 2 << 300 << 447;
+        QTest::newRow("2nd, K 50: 243 nm") << 2 << 250 << -1;
+        QTest::newRow("on the axis") << 1 << 200 << -1;
+        QTest::newRow("zeroth order") << 0 << 150 << -1;
+    }
+    void spectrometer() {
+        QFETCH(int, order);
+        QFETCH(int, row);
+        QTEST(spectralWavelengthAt(850, 400, order, row).value_or(-1), "lambda");
+    }
+
+    void spectrometerData_data() {
+        QTest::addColumn<bool>("white");
+        QTest::addColumn<bool>("second");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("brightness"); // of the first line
+        // White light: every pass of each order shown; an atom: its ranges.
+        QTest::newRow("white, 1st") << true << false << 378 << 100;
+        QTest::newRow("white, both") << true << true << 2 * 378 << 100;
+        QTest::newRow("atom, both") << false << true << 2 * 11 << 80;
+    }
+    void spectrometerData() {
+        QFETCH(bool, white);
+        QFETCH(bool, second);
+        SpectrometerParams p;
+        p.imageWidth = 850;
+        p.imageHeight = 400;
+        p.secondOrder = second;
+        p.whiteLight = white;
+        p.source.ranges = {{500, 510, 80, 40}};
+        const std::vector<SpectralLine> lines = ::spectrometerLines(p);
+        QTEST(int(lines.size()), "count");
+        QTEST(lines.front().brightness, "brightness");
+        QCOMPARE(lines.front().offset, spectralOffset(850, 1, lines.front().lambda));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "canvas/Canvas.h"
 #include "canvas/Colours.h"
 #include "waves/spectrometer/GratingPictures.h"
+#include "waves/spectrometer/SpectrometerPicture.h"
 #include "waves/spectrometer/SpectrometerScene.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
@@ -62,6 +63,7 @@ TForm8::TForm8(QWidget *parent)
                           "Спектрометр на дифракционной решетке. Демонстрация спектров атомов."),
                       691, 517),
                 parent) {
+    Readout = std::make_shared<TSpectrometerPicture>(this);
     PageControl1 = addControl(new QTabWidget(this), "PageControl1");
     setAlign(PageControl1, Align::Client);
     TabSheet1 = addControl(new QWidget, "TabSheet1");
