@@ -1,9 +1,13 @@
 // The readouts at the pointer and the data of the atomic pictures, against
 // values worked out by hand at chosen pixels.
+#include "atomic/microparticles/DifrPanel.h"
+#include "atomic/microparticles/ElectronPicture.h"
+#include "atomic/microparticles/HitProbe.h"
 #include "atomic/xray/XrayPicture.h"
 #include "atomic/xray/XrayProbe.h"
 
 #include <QTest>
+#include <cmath>
 
 using namespace Break_x;
 
@@ -63,6 +67,45 @@ class TestAtomicProbes : public QObject {
                  double(CurveIntensity({FindElement("Fe"), 12400}, 1500 * kStep)));
         p.clear();
         QVERIFY(!p.hasData());
+    }
+
+    void electrons_data() {
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<double>("radius");
+        QTest::addColumn<int>("hits");
+        // A 400 x 300 screen, centre (200, 150); hits at distances 50, 50, 49 and 5.
+        QTest::newRow("3-4-5 at 50") << QPoint(230, 190) << 50.0 << 2;
+        QTest::newRow("49 below") << QPoint(200, 199) << 49.0 << 1;
+        QTest::newRow("5.4 rounds to 5") << QPoint(205, 152) << std::hypot(5.0, 2.0) << 1;
+        QTest::newRow("centre") << QPoint(200, 150) << 0.0 << 0;
+    }
+    void electrons() {
+        QFETCH(QPoint, pixel);
+        QFETCH(double, radius);
+        QFETCH(int, hits);
+        electrons::HitGrid grid;
+        for (const QPoint h : {QPoint(30, 40), QPoint(-50, 0), QPoint(0, 49), QPoint(3, 4)})
+            QVERIFY(grid.add(h.x(), h.y(), 400, 300));
+        const double r = electrons::radiusAt(pixel.x(), pixel.y(), 400, 300);
+        QCOMPARE(r, radius);
+        QCOMPARE(electrons::hitsInRing(grid, electrons::ringOf(r)), hits);
+        QCOMPARE(electrons::hitHistogram(grid)[std::size_t(electrons::ringOf(r))], hits);
+    }
+
+    void electronProvider() {
+        TDifrPanel screen;
+        screen.resize(400, 300);
+        TElectronPicture p(&screen);
+        QVERIFY(!p.hasData());
+        QVERIFY(screen.AddHit(30, 40));
+        QVERIFY(screen.AddHit(-50, 0));
+        QCOMPARE(p.readoutAt(QPoint(230, 190)),
+                 QStringList(
+                     {QStringLiteral("r = 50.0 пикс."), QStringLiteral("попаданий в кольце: 2")}));
+        const QStringList lines = p.dataCsv().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines[0], QStringLiteral("r (пикс.),попаданий"));
+        QCOMPARE(lines[1 + 50], QStringLiteral("50,2"));
+        QCOMPARE(lines.size(), 1 + 1449);
     }
 };
 
