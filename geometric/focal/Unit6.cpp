@@ -1,6 +1,7 @@
 #include "geometric/focal/Unit6.h"
 
 #include "geometric/focal/FocalLength.h"
+#include "geometric/focal/FocalPicture.h"
 
 #include <QMouseEvent>
 #include <QTimer>
@@ -20,6 +21,7 @@ TForm6::TForm6(QWidget *parent)
     surface = new RaySurface(this, RaySurface::SizeFrom::Panel);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
+    Readout = std::make_shared<TFocalPicture>(this);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -7,8 +7,12 @@
 #include "widgets/DemoForm.h"
 #include "widgets/Surface.h"
 
+#include <memory>
+
 class QTimer;
 class QWheelEvent;
+
+class TFocalPicture;
 
 class TForm6 : public TDemoForm {
     Q_OBJECT
@@ -18,6 +22,8 @@ class TForm6 : public TDemoForm {
     RaySurface *surface;
     TPanel *Panel1;
     TImage *Image1;
+    // The picture's readout.
+    std::shared_ptr<TFocalPicture> Readout;
     QTimer *Timer1;
 
     int F = 100; // focal length, pixels from the lens plane

@@ -2,6 +2,7 @@
 
 #include "canvas/Colours.h"
 #include "canvas/NumberText.h"
+#include "geometric/lens/LensPicture.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 
@@ -64,6 +65,7 @@ TForm3::TForm3(QWidget *parent)
     surface = new RaySurface(this, RaySurface::SizeFrom::Image);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
+    Readout = std::make_shared<TLensPicture>(this);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     createLegend();
     createInputs();

@@ -2,6 +2,7 @@
 
 #include "canvas/Colours.h"
 #include "canvas/NumberText.h"
+#include "geometric/prism/PrismPicture.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/MouseRelay.h"
@@ -82,6 +83,7 @@ void TForm4::createSecondPage() {
     surface = new RaySurface(TabSheet2, RaySurface::SizeFrom::Panel);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
+    Readout = std::make_shared<TPrismPicture>(this);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Label2 = addLabel(Panel1, "Label2",
                       QStringLiteral("Часть лучей испытала полное внутреннее отражение"),

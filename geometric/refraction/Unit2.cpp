@@ -1,6 +1,7 @@
 #include "geometric/refraction/Unit2.h"
 
 #include "canvas/NumberText.h"
+#include "geometric/refraction/RefractionPicture.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/MouseRelay.h"
@@ -17,6 +18,7 @@ TForm2::TForm2(QWidget *parent)
     surface = new RaySurface(this, RaySurface::SizeFrom::Panel);
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
+    Readout = std::make_shared<TRefractionPicture>(this);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     createLamp();
     createInputs();

@@ -7,8 +7,12 @@
 #include "widgets/DemoForm.h"
 #include "widgets/Surface.h"
 
+#include <memory>
+
 class QLabel;
 class QLineEdit;
+
+class TRefractionPicture;
 
 class TForm2 : public TDemoForm {
     Q_OBJECT
@@ -18,6 +22,8 @@ class TForm2 : public TDemoForm {
     RaySurface *surface;
     TPanel *Panel1;
     TImage *Image1;
+    // The picture's readout.
+    std::shared_ptr<TRefractionPicture> Readout;
     QLabel *Image2; // the lamp
     TPanel *Panel2;
     QLabel *Label1, *Label2, *Label3, *Label4;
