@@ -3,6 +3,7 @@
 #include "canvas/Colours.h"
 #include "canvas/NumberText.h"
 #include "core/Numbers.h"
+#include "geometric/huygens/HuygensPicture.h"
 #include "geometric/huygens/HuygensScene.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
@@ -71,6 +72,7 @@ TForm15::TForm15(QWidget *parent)
     paintBlack(Panel2);
     setAlign(Panel2, Align::Client);
     Image1 = addControl(new TImage(Panel2), "Image1");
+    Readout = std::make_shared<THuygensPicture>(this);
     paintBlack(Image1);
     setAlign(Image1, Align::Client);
     Image1->Bitmap = QImage(kBitmapWidth, kBitmapHeight, QImage::Format_RGB32);

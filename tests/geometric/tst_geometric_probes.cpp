@@ -2,6 +2,8 @@
 // values worked out by hand at chosen pixels.
 #include "geometric/focal/FocalPicture.h"
 #include "geometric/focal/Unit6.h"
+#include "geometric/huygens/HuygensPicture.h"
+#include "geometric/huygens/Unit15.h"
 #include "geometric/lens/AxisProbe.h"
 #include "geometric/lens/LensPicture.h"
 #include "geometric/lens/Unit3.h"
@@ -91,6 +93,21 @@ class TestGeometricProbes : public QObject {
         QCOMPARE(f.readoutAt(QPoint(fp.imageWidth / 2 + 100, fp.imageHeight / 2)),
                  QStringList({QStringLiteral("от линзы: 100 пикс."),
                               QStringLiteral("высота: 0 пикс."), QStringLiteral("F = 100 пикс.")}));
+        TForm15 huygensForm;
+        const huygens::Setup st = huygens::makeSetup(huygensForm.readInputs());
+        THuygensPicture h(&huygensForm);
+        QCOMPARE(h.readoutAt(QPoint(50, st.yTop + 40)),
+                 QStringList({QStringLiteral("глубина в пластинке: 40 из 200 пикс.")}));
+        QCOMPARE(h.readoutAt(QPoint(50, st.yTop - 5)),
+                 QStringList({QStringLiteral("над пластинкой: 5 пикс.")}));
+        QCOMPARE(h.readoutAt(QPoint(50, st.yBot + 1)),
+                 QStringList({QStringLiteral("под пластинкой: 1 пикс.")}));
+        TForm4 prismForm;
+        prismForm.DrawScene();
+        TPrismPicture pr(&prismForm);
+        const prism::Point entry = prismForm.lastTrace().entry;
+        QCOMPARE(pr.readoutAt(QPoint(entry.x, entry.y)),
+                 QStringList({QStringLiteral("у первой грани: 0.0° от нормали")}));
     }
 };
 
