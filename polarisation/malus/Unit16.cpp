@@ -1,6 +1,7 @@
 #include "polarisation/malus/Unit16.h"
 
 #include "polarisation/malus/MalusModel.h"
+#include "polarisation/malus/MalusPicture.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/Csafespinedit.h"
@@ -30,6 +31,7 @@ TForm16::TForm16(QWidget *parent)
     Panel2 = new TPanel(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     setAlign(Panel2, Align::Client);
+    Readout = std::make_shared<TMalusPicture>(this);
     connect(Panel2, &TPanel::resized, this, [this] { fitBench(); });
 
     Label3 = new QLabel(

@@ -1,0 +1,50 @@
+// The readouts and the data of the polarisation pictures, against values
+// worked out by hand.
+#include "polarisation/malus/MalusPicture.h"
+#include "polarisation/malus/MalusProbe.h"
+#include "polarisation/malus/Unit16.h"
+
+#include <QTest>
+
+class TestPolarisationProbes : public QObject {
+    Q_OBJECT
+  private slots:
+    void malus_data() {
+        QTest::addColumn<double>("theta");
+        QTest::addColumn<double>("share");
+        QTest::newRow("parallel") << 0.0 << 1.0;
+        QTest::newRow("60: a quarter") << 60.0 << 0.25;
+        QTest::newRow("45: a half") << 45.0 << 0.5;
+        QTest::newRow("crossed") << 90.0 << 0.0;
+        QTest::newRow("180") << 180.0 << 1.0;
+    }
+    void malus() {
+        QFETCH(double, theta);
+        QFETCH(double, share);
+        QCOMPARE(malus::transmittedShare(theta) + 1, share + 1);
+        const std::vector<malus::CurveRow> rows = malus::malusCurve();
+        QCOMPARE(int(rows.size()), 361);
+        const malus::CurveRow &r = rows[std::size_t(theta)];
+        QCOMPARE(r.share + 1, share + 1);
+        QCOMPARE(r.intensity + 1, share / 2 + 1);
+    }
+
+    void malusProvider() {
+        TForm16 form;
+        TMalusPicture p(&form);
+        QCOMPARE(p.readoutAt(QPoint(5, 5)),
+                 QStringList({QStringLiteral("θ = 0°: поляроиды 0.0° и 0.0°"),
+                              QStringLiteral("проходит 1.000 света между поляроидами"),
+                              QStringLiteral("I = 0.500 от падающего")}));
+        const QStringList lines = p.dataCsv().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines[0],
+                 QStringLiteral("θ (°),доля между поляроидами,I за вторым (доля падающего)"));
+        const QStringList row = lines[1 + 60].split(',');
+        QCOMPARE(row[0], QStringLiteral("60"));
+        QCOMPARE(row[1].toDouble(), 0.25);
+        QCOMPARE(row[2].toDouble(), 0.125);
+    }
+};
+
+QTEST_MAIN(TestPolarisationProbes)
+#include "tst_polarisation_probes.moc"
