@@ -1,6 +1,7 @@
 #include "polarisation/brewster/Unit14.h"
 
 #include "core/Numbers.h"
+#include "polarisation/brewster/BrewsterPicture.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/Csafespinedit.h"
@@ -61,6 +62,7 @@ TForm14::TForm14(QWidget *parent)
     setAlign(Panel1, Align::Top);
     Panel2 = addControl(new TPanel(this), "Panel2");
     setAlign(Panel2, Align::Client);
+    Readout = std::make_shared<TBrewsterPicture>(this);
     connect(Panel2, &TPanel::resized, this, [this] { fitBench(); });
     buildChecks();
     buildInputs();

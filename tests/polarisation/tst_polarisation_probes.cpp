@@ -1,5 +1,6 @@
 // The readouts and the data of the polarisation pictures, against values
 // worked out by hand.
+#include "polarisation/brewster/BrewsterProbe.h"
 #include "polarisation/malus/MalusPicture.h"
 #include "polarisation/malus/MalusProbe.h"
 #include "polarisation/malus/Unit16.h"
@@ -43,6 +44,27 @@ class TestPolarisationProbes : public QObject {
         QCOMPARE(row[0], QStringLiteral("60"));
         QCOMPARE(row[1].toDouble(), 0.25);
         QCOMPARE(row[2].toDouble(), 0.125);
+    }
+
+    void brewster_data() {
+        QTest::addColumn<int>("alpha");
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<double>("reflected");
+        // n = 1.5: ((n - 1) / (n + 1))^2 = 0.04 at normal incidence, for
+        // either component.
+        QTest::newRow("normal") << 0 << 1.0 << 0.04;
+        QTest::newRow("normal, Ey only") << 0 << 1e9 << 0.04;
+    }
+    void brewster() {
+        QFETCH(int, alpha);
+        QFETCH(double, ratio);
+        brewster::Inputs in;
+        in.alphaDegrees = alpha;
+        in.ratio = ratio;
+        in.nPar = in.nPerp = 1.5;
+        QFETCH(double, reflected);
+        const brewster::LightShares s = brewster::lightShares(brewster::describeFrame(in));
+        QCOMPARE(s.reflected + 1, reflected + 1);
     }
 };
 
