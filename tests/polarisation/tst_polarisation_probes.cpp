@@ -1,5 +1,6 @@
 // The readouts and the data of the polarisation pictures, against values
 // worked out by hand.
+#include "polarisation/anisotropic/WaveProbe.h"
 #include "polarisation/brewster/BrewsterProbe.h"
 #include "polarisation/malus/MalusPicture.h"
 #include "polarisation/malus/MalusProbe.h"
@@ -65,6 +66,33 @@ class TestPolarisationProbes : public QObject {
         QFETCH(double, reflected);
         const brewster::LightShares s = brewster::lightShares(brewster::describeFrame(in));
         QCOMPARE(s.reflected + 1, reflected + 1);
+    }
+
+    void wave_data() {
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<double>("Ex");
+        QTest::addColumn<double>("Ey");
+        QTest::addColumn<double>("steps"); // back from the newest step; -1: none
+        // A 200-pixel square, centre (100, 100); ten steps of 1e-17 s drawn.
+        QTest::newRow("centre") << QPoint(100, 100) << 0.0 << 0.0 << -1.0;
+        QTest::newRow("up right") << QPoint(130, 60) << 30.0 << 40.0 << -1.0;
+        QTest::newRow("newest column") << QPoint(199, 250) << 99.0 << -150.0 << 0.0;
+        QTest::newRow("ninth back") << QPoint(190, 250) << 90.0 << -150.0 << 9.0;
+        QTest::newRow("not drawn yet") << QPoint(189, 250) << 89.0 << -150.0 << -1.0;
+    }
+    void wave() {
+        QFETCH(QPoint, pixel);
+        QFETCH(double, steps);
+        const FieldPoint f = vectorAt(pixel.x(), pixel.y(), 200);
+        QTEST(f.Ex, "Ex");
+        QTEST(f.Ey, "Ey");
+        WaveParams p;
+        WaveAnimation a;
+        for (int i = 0; i < 10; ++i)
+            QVERIFY(a.step(p));
+        const auto t = plotTimeAt(a, p, pixel.x(), 200);
+        QCOMPARE(t.has_value(), steps >= 0 && pixel.y() >= 200);
+        if (t && pixel.y() >= 200) QCOMPARE(double(*t * 1e17) + 1, 9 - steps + 1);
     }
 };
 
