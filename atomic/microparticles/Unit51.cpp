@@ -1,6 +1,7 @@
 #include "atomic/microparticles/Unit51.h"
 
 #include "atomic/microparticles/DifrPanel.h"
+#include "atomic/microparticles/ElectronPicture.h"
 #include "core/Numbers.h"
 #include "widgets/Accessible.h"
 #include "widgets/Align.h"
@@ -128,6 +129,8 @@ void TForm51::buildScreenPage() {
     DifrPanel->setBackground(Qt::black);
     DifrPanel->DotColor = Qt::white;
     setAlign(DifrPanel, Align::Client);
+    Readout = std::make_shared<TElectronPicture>(DifrPanel);
+    attachOverlay(DifrPanel)->setProvider(Readout.get());
     DifrPanel->lower();
 
     Panel1 = addControl(new TPanel(TabSheet2), "Panel1", QRect(8, 8, 609, 73));

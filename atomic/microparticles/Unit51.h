@@ -8,6 +8,8 @@
 #include "widgets/Animation.h"
 #include "widgets/DemoForm.h"
 
+#include <memory>
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -16,6 +18,7 @@ class QStatusBar;
 class QTabWidget;
 class QTimer;
 class TDifrPanel;
+class TElectronPicture;
 class TImage;
 class TPanel;
 
@@ -32,6 +35,8 @@ class TForm51 : public TDemoForm {
     TImage *Image2; // the set-up
     TImage *Image3; // a recorded pattern
     TDifrPanel *DifrPanel;
+    // The screen's readout and hit histogram.
+    std::shared_ptr<TElectronPicture> Readout;
     TPanel *Panel1;
     QPushButton *Button1, *Button2, *Button3;
     QComboBox *ComboBox1, *ComboBox2, *ComboBox3;

@@ -45,6 +45,9 @@ struct XrayState {
     long double ky = 0;        // pixels per intensity unit of the last drawing
 };
 
+// The axes cross this many pixels from the picture's left edge.
+constexpr int kAxisLeft = 10;
+
 constexpr long double hc = 12398.5L;      // eV·Å
 constexpr long double kMaxLambda = 7.0L;  // plotted range 0..7 Å
 constexpr long double kLineWidth = 0.01L; // Å

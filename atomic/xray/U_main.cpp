@@ -1,6 +1,7 @@
 #include "atomic/xray/U_main.h"
 
 #include "atomic/xray/Break_x.h"
+#include "atomic/xray/XrayPicture.h"
 #include "atomic/xray/XrayPictures.h"
 #include "atomic/xray/XraySpectrumPlot.h"
 #include "canvas/Canvas.h"
@@ -74,6 +75,7 @@ TImage *pictureAt(const QImage &picture, int x, int y, QWidget *parent) {
 
 Tform_Main::Tform_Main(QWidget *parent) : TDemoForm(frameInfo(), parent) {
     fadeOnClose = false;
+    Readout = std::make_shared<TXrayPicture>(&State);
     setMinimumSize(500 - kFrameExtraWidth, 350 - kFrameExtraHeight);
     setWindowIcon(QIcon(QPixmap::fromImage(drawXrayIcon())));
 
@@ -204,6 +206,7 @@ void Tform_Main::buildPicture(QWidget *parent) {
     setAlign(ScrollBar, Align::Bottom);
     im_Graphics = addControl(new TImage(parent), "im_Graphics");
     attachOverlay(im_Graphics);
+    attachOverlay(im_Graphics)->setProvider(Readout.get());
     setAlign(im_Graphics, Align::Client);
     im_Graphics->installEventFilter(this);
     im_Y = addControl(new TransparentImage(drawIntensitySymbol(), parent), "im_Y",
@@ -301,6 +304,7 @@ void Tform_Main::BitBtn1Click() {
 
     const int index =
         text != unknownName() ? Break_x::FindElement(text.left(2).toStdString()) : UnknownElement;
+    Readout->addCurve(index, State.V, text);
     QImage &bitmap = im_Graphics->Bitmap;
     Canvas canvas(bitmap);
     if (!Break_x::DrawRadiationGraphic(State, static_cast<std::uint8_t>(index), canvas,
@@ -320,6 +324,7 @@ void Tform_Main::BitBtn2Click() {
     Canvas canvas(bitmap);
     Break_x::ResetGraphics(State, canvas, bitmap.width(), bitmap.height());
     ListView1->setRowCount(0);
+    Readout->clear();
     WasLine = false;
     im_Graphics->update();
 }

@@ -7,6 +7,7 @@
 
 #include <QPushButton>
 #include <cstdint>
+#include <memory>
 #include <random>
 
 class QComboBox;
@@ -20,6 +21,7 @@ class QTabWidget;
 class TImage;
 class TKeyboardDrag;
 class TPanel;
+class TXrayPicture;
 
 class Tform_Main : public TDemoForm {
     Q_OBJECT
@@ -53,6 +55,8 @@ class Tform_Main : public TDemoForm {
     bool WasLine = false;            // a marker is drawn on the picture
     std::uint16_t Old_Value = 0;     // marker position, pixels from the vertical axis
     std::uint8_t UnknownElement = 0; // table index 11..16 of the hidden element
+    // The readout and data of the curves drawn.
+    std::shared_ptr<TXrayPicture> Readout;
 
     // Text of status panel 1 (hints) or 2 (wavelength).
     QString statusText(int panel) const;

@@ -8,7 +8,7 @@ namespace Break_x {
 
 namespace {
 
-constexpr int kOrigin = 10; // the axes cross 10 px from the left and 11 px from the bottom
+constexpr int kOrigin = kAxisLeft; // and 11 px from the bottom
 
 void drawAxes(Canvas &c, int W, int H) {
     c.Polyline({QPoint(kOrigin, kOrigin), QPoint(kOrigin, H - 11), QPoint(W - 11, H - 11)});

@@ -1,6 +1,7 @@
 #include "geometric/focal/Unit6.h"
 
 #include "geometric/focal/FocalLength.h"
+#include "geometric/focal/FocalPicture.h"
 #include "widgets/Accessible.h"
 #include "widgets/KeyboardDrag.h"
 #include "widgets/Overlay.h"
@@ -24,6 +25,8 @@ TForm6::TForm6(QWidget *parent)
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
     attachOverlay(Image1);
+    Readout = std::make_shared<TFocalPicture>(this);
+    attachOverlay(Image1)->setProvider(Readout.get());
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

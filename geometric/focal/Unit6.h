@@ -8,9 +8,13 @@
 #include "widgets/DemoForm.h"
 #include "widgets/Surface.h"
 
+#include <memory>
+
 class QTimer;
 class TKeyboardDrag;
 class QWheelEvent;
+
+class TFocalPicture;
 
 class TForm6 : public TDemoForm {
     Q_OBJECT
@@ -20,6 +24,8 @@ class TForm6 : public TDemoForm {
     RaySurface *surface;
     TPanel *Panel1;
     TImage *Image1;
+    // The picture's readout.
+    std::shared_ptr<TFocalPicture> Readout;
     QTimer *Timer1;
     TTimerAnimation *animation = nullptr;
     TAnimationControl *animationControl() const { return animation; }

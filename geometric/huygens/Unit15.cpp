@@ -3,6 +3,7 @@
 #include "canvas/Colours.h"
 #include "canvas/NumberText.h"
 #include "core/Numbers.h"
+#include "geometric/huygens/HuygensPicture.h"
 #include "geometric/huygens/HuygensScene.h"
 #include "widgets/Accessible.h"
 #include "widgets/Align.h"
@@ -72,6 +73,8 @@ TForm15::TForm15(QWidget *parent)
     paintBlack(Panel2);
     setAlign(Panel2, Align::Client);
     Image1 = addControl(new TImage(Panel2), "Image1");
+    Readout = std::make_shared<THuygensPicture>(this);
+    attachOverlay(Image1)->setProvider(Readout.get());
     paintBlack(Image1);
     setAlign(Image1, Align::Client);
     Image1->Bitmap = QImage(kBitmapWidth, kBitmapHeight, QImage::Format_RGB32);

@@ -7,10 +7,13 @@
 #include "widgets/Animation.h"
 #include "widgets/DemoForm.h"
 
+#include <memory>
+
 class QLabel;
 class QLineEdit;
 class QTimer;
 class TCSafeSpinEdit;
+class THuygensPicture;
 class TImage;
 class TPanel;
 
@@ -21,6 +24,8 @@ class TForm15 : public TDemoForm {
 
     TPanel *Panel2;
     TImage *Image1;
+    // The picture's readout.
+    std::shared_ptr<THuygensPicture> Readout;
     TPanel *Panel1;
     QLabel *Label3, *Label2, *Label4, *Label1, *Label6;
     TCSafeSpinEdit *CSafeSpinEdit1, *CSafeSpinEdit2, *CSafeSpinEdit3;

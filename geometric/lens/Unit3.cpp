@@ -2,6 +2,7 @@
 
 #include "canvas/Colours.h"
 #include "canvas/NumberText.h"
+#include "geometric/lens/LensPicture.h"
 #include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
@@ -68,6 +69,8 @@ TForm3::TForm3(QWidget *parent)
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
     attachOverlay(Image1);
+    Readout = std::make_shared<TLensPicture>(this);
+    attachOverlay(Image1)->setProvider(Readout.get());
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     createLegend();
     createInputs();

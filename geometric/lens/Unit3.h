@@ -7,11 +7,14 @@
 #include "widgets/DemoForm.h"
 #include "widgets/Surface.h"
 
+#include <memory>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 
 class TKeyboardDrag;
+class TLensPicture;
 
 class TForm3 : public TDemoForm {
     Q_OBJECT
@@ -21,6 +24,8 @@ class TForm3 : public TDemoForm {
     RaySurface *surface;
     TPanel *Panel1;
     TImage *Image1;
+    // The picture's readout.
+    std::shared_ptr<TLensPicture> Readout;
     // Legend: each element's name in the element's colour.
     QLabel *Label13, *Label14, *Label15, *Label16, *Label17, *Label18, *Label19;
     TPanel *Panel2;

@@ -19,7 +19,7 @@ int offset(int dy, int f, int e) {
 Construction construct(int W, int H, const Box &lamp, const Box &eye) {
     (void)H;
     Construction c;
-    c.mirrorX = W / 2;
+    c.mirrorX = mirrorX(W);
     c.lampX = lamp.left;
     c.lampY = lamp.top + lamp.height / 2;
     const int xE = eye.left + 5;
@@ -48,6 +48,14 @@ void keepInside(int W, int H, int limitWidth, int limitHeight, int &left, int &t
     if (left < W / 2) left = W / 2;
     if (top > H - limitHeight) top = H - limitHeight;
     if (left > W - limitWidth) left = W - limitWidth;
+}
+
+int mirrorX(int W) {
+    return W / 2;
+}
+
+Point imageOf(int W, int x, int y) {
+    return {2 * mirrorX(W) - x, y};
 }
 
 } // namespace planemirror

@@ -39,6 +39,13 @@ struct Construction {
 // ray horizontal instead of dividing by zero.
 Construction construct(int W, int H, const Box &lamp, const Box &eye);
 
+// The mirror's column, W div 2, and the mirror image of pixel (x, y).
+struct Point {
+    int x = 0, y = 0;
+};
+int mirrorX(int W);
+Point imageOf(int W, int x, int y);
+
 // Keeps a picture's corner inside the right half of a W x H picture: top
 // first, then the mirror, then the bottom and right edges at the fixed
 // limits, in that order (so a picture too large for the surface ends

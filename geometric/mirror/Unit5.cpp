@@ -1,4 +1,5 @@
 #include "geometric/mirror/Unit5.h"
+#include "geometric/mirror/MirrorPicture.h"
 #include "widgets/Controls.h"
 #include "widgets/KeyboardDrag.h"
 
@@ -60,6 +61,8 @@ TForm5::TForm5(QWidget *parent)
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
     attachOverlay(Image1);
+    Readout = std::make_shared<TMirrorPicture>(this);
+    attachOverlay(Image1)->setProvider(Readout.get());
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // The image first, so that the two handles stay on top of it.
     Image4 = addControl(new TSprite(Panel1, QStringLiteral(":/mirror/lamp_image.png")), "Image4");

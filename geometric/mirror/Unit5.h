@@ -7,6 +7,8 @@
 #include "widgets/DemoForm.h"
 #include "widgets/Surface.h"
 
+#include <memory>
+
 #include <QImage>
 #include <QWidget>
 
@@ -32,6 +34,8 @@ class TSprite : public QWidget {
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
+class TMirrorPicture;
+
 class TForm5 : public TDemoForm {
     Q_OBJECT
   public:
@@ -40,6 +44,8 @@ class TForm5 : public TDemoForm {
     RaySurface *surface;
     TPanel *Panel1;
     TImage *Image1;
+    // The picture's readout.
+    std::shared_ptr<TMirrorPicture> Readout;
     TSprite *Image2; // the lamp
     TSprite *Image3; // the eye
     TSprite *Image4; // the lamp's image, placed by DrawScene

@@ -2,6 +2,7 @@
 
 #include "canvas/Colours.h"
 #include "canvas/NumberText.h"
+#include "geometric/prism/PrismPicture.h"
 #include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
@@ -92,6 +93,8 @@ void TForm4::createSecondPage() {
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
     attachOverlay(Image1);
+    Readout = std::make_shared<TPrismPicture>(this);
+    attachOverlay(Image1)->setProvider(Readout.get());
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Label2 = addLabel(Panel1, "Label2", tr("Часть лучей испытала полное внутреннее отражение"),
                       QRect(kWarningLeft, 9, kWarningWidth, 13));

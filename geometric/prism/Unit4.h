@@ -9,11 +9,15 @@
 #include "widgets/DemoForm.h"
 #include "widgets/Surface.h"
 
+#include <memory>
+
 class QLabel;
 class QLineEdit;
 class QMovie;
 class QTabWidget;
 class TKeyboardDrag;
+
+class TPrismPicture;
 
 class TForm4 : public TDemoForm {
     Q_OBJECT
@@ -30,6 +34,8 @@ class TForm4 : public TDemoForm {
     RaySurface *surface;
     TPanel *Panel1;
     TImage *Image1;
+    // The picture's readout.
+    std::shared_ptr<TPrismPicture> Readout;
     QLabel *Label2; // the total-reflection warning
     QLabel *Image2; // the lamp
     TKeyboardDrag *keys = nullptr;

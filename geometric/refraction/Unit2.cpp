@@ -1,6 +1,7 @@
 #include "geometric/refraction/Unit2.h"
 
 #include "canvas/NumberText.h"
+#include "geometric/refraction/RefractionPicture.h"
 #include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
@@ -21,6 +22,8 @@ TForm2::TForm2(QWidget *parent)
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
     attachOverlay(Image1);
+    Readout = std::make_shared<TRefractionPicture>(this);
+    attachOverlay(Image1)->setProvider(Readout.get());
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     createLamp();
     createInputs();

@@ -7,9 +7,13 @@
 #include "widgets/DemoForm.h"
 #include "widgets/Surface.h"
 
+#include <memory>
+
 class QLabel;
 class QLineEdit;
 class TKeyboardDrag;
+
+class TRefractionPicture;
 
 class TForm2 : public TDemoForm {
     Q_OBJECT
@@ -19,6 +23,8 @@ class TForm2 : public TDemoForm {
     RaySurface *surface;
     TPanel *Panel1;
     TImage *Image1;
+    // The picture's readout.
+    std::shared_ptr<TRefractionPicture> Readout;
     QLabel *Image2; // the lamp
     TKeyboardDrag *keys = nullptr;
     TPanel *Panel2;

@@ -3,6 +3,7 @@
 #include "canvas/Canvas.h"
 #include "canvas/NumberText.h"
 #include "polarisation/anisotropic/AnisotropicScene.h"
+#include "polarisation/anisotropic/WavePicture.h"
 #include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
@@ -132,10 +133,14 @@ void TForm11::buildSecondPage() {
     GroupBox2 = addControl(new QGroupBox(tr("Выходящая волна"), Panel2), "GroupBox2");
     Image1 = addControl(new TImage(GroupBox1), "Image1");
     Image2 = addControl(new TImage(GroupBox2), "Image2");
+    ReadoutBefore = std::make_shared<TWavePicture>(this, false);
+    ReadoutBehind = std::make_shared<TWavePicture>(this, true);
     setAlign(Image1, Align::Client);
     setAlign(Image2, Align::Client);
     attachOverlay(Image1)->setAnimation(&pause);
     attachOverlay(Image2);
+    attachOverlay(Image1)->setProvider(ReadoutBefore.get());
+    attachOverlay(Image2)->setProvider(ReadoutBehind.get());
     connect(Panel2, &TPanel::resized, this, &TForm11::Panel2Resize);
     buildInputs();
 }

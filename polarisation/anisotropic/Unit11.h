@@ -6,6 +6,7 @@
 #include "widgets/DemoForm.h"
 
 #include <QTimer>
+#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -15,6 +16,7 @@ class QPushButton;
 class QSlider;
 class QTabWidget;
 class TImage;
+class TWavePicture;
 class TPanel;
 
 class TForm11 : public TDemoForm {
@@ -30,6 +32,8 @@ class TForm11 : public TDemoForm {
     TPanel *Panel2, *Panel3;
     QGroupBox *GroupBox1, *GroupBox2;
     TImage *Image1, *Image2;
+    // The readouts of the pictures before and behind the plate.
+    std::shared_ptr<TWavePicture> ReadoutBefore, ReadoutBehind;
     QLabel *Label3, *Label4, *Label5, *Label6, *Label7, *Label15;
     QLineEdit *Edit3, *Edit4, *Edit5, *Edit6, *Edit7, *Edit8;
     QSlider *TrackBar1;

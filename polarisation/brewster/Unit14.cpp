@@ -1,6 +1,7 @@
 #include "polarisation/brewster/Unit14.h"
 
 #include "core/Numbers.h"
+#include "polarisation/brewster/BrewsterPicture.h"
 #include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
@@ -62,6 +63,8 @@ TForm14::TForm14(QWidget *parent)
     setAlign(Panel1, Align::Top);
     Panel2 = addControl(new TPanel(this), "Panel2");
     setAlign(Panel2, Align::Client);
+    Readout = std::make_shared<TBrewsterPicture>(this);
+    attachOverlay(Panel2)->setProvider(Readout.get());
     connect(Panel2, &TPanel::resized, this, [this] { fitBench(); });
     attachOverlay(Panel2)->setAnimation(&pause); // over the OpenGL view made on show
     keys = turnWithArrows(Panel2, [this] { return bench(); });

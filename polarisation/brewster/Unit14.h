@@ -5,11 +5,13 @@
 #include "widgets/DemoForm.h"
 
 #include <QPointer>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class TCSafeSpinEdit;
+class TBrewsterPicture;
 class TPanel;
 class TKeyboardDrag;
 
@@ -21,6 +23,8 @@ class TForm14 : public TDemoForm {
 
     TPanel *Panel1 = nullptr;
     TPanel *Panel2 = nullptr;
+    // The bench's readout.
+    std::shared_ptr<TBrewsterPicture> Readout;
     QCheckBox *CheckBox1 = nullptr;
     QCheckBox *CheckBox5 = nullptr;
     QCheckBox *CheckBox7 = nullptr;

@@ -1,6 +1,7 @@
 #include "polarisation/malus/Unit16.h"
 
 #include "polarisation/malus/MalusModel.h"
+#include "polarisation/malus/MalusPicture.h"
 #include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
@@ -31,6 +32,8 @@ TForm16::TForm16(QWidget *parent) : TDemoForm(frame(tr("Закон Малюса"
     Panel2 = new TPanel(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     setAlign(Panel2, Align::Client);
+    Readout = std::make_shared<TMalusPicture>(this);
+    attachOverlay(Panel2)->setProvider(Readout.get());
     connect(Panel2, &TPanel::resized, this, [this] { fitBench(); });
     attachOverlay(Panel2)->setAnimation(&pause); // over the OpenGL view made on show
     keys = turnWithArrows(Panel2, [this] { return bench(); });

@@ -5,10 +5,12 @@
 #include "widgets/DemoForm.h"
 
 #include <QPointer>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
 class TCSafeSpinEdit;
+class TMalusPicture;
 class TPanel;
 class TKeyboardDrag;
 
@@ -20,6 +22,8 @@ class TForm16 : public TDemoForm {
 
     TPanel *Panel1 = nullptr;
     TPanel *Panel2 = nullptr;
+    // The bench's readout and the Malus curve.
+    std::shared_ptr<TMalusPicture> Readout;
     QLabel *Label3 = nullptr;
     TCSafeSpinEdit *CSafeSpinEdit2 = nullptr;
     QCheckBox *CheckBox3 = nullptr;

@@ -1,6 +1,7 @@
 #include "waves/fraunhofer/Unit9.h"
 
 #include "canvas/NumberText.h"
+#include "waves/fraunhofer/FraunhoferPicture.h"
 #include "waves/fraunhofer/FraunhoferScene.h"
 #include "widgets/Accessible.h"
 #include "widgets/Align.h"
@@ -63,6 +64,8 @@ TForm9::TForm9(QWidget *parent) : TDemoForm(frame(tr("Дифракция Фра�
     setAlign(Image1, Align::Client);
     attachOverlay(Image1)->setHint(tr("Нажмите «Построить»"));
     buildControls();
+    Readout = std::make_shared<TFraunhoferPicture>(this);
+    attachOverlay(Image1)->setProvider(Readout.get());
     Computation = new TBackgroundComputation(this);
     showRunOn(Computation, ProgressBar1, {Panel2});
     connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);

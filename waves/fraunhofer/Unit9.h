@@ -6,6 +6,7 @@
 #include "widgets/DemoForm.h"
 
 #include <QPointer>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -16,6 +17,7 @@ class QProgressBar;
 class QPushButton;
 class TBackgroundComputation;
 class TCSpinEdit;
+class TFraunhoferPicture;
 class TImage;
 class TPanel;
 
@@ -39,6 +41,8 @@ class TForm9 : public TDemoForm {
 
     // The last result; kept until the next one arrives.
     FraunhoferPicture Result;
+    // The readout and data of the picture.
+    std::shared_ptr<TFraunhoferPicture> Readout;
 
     bool isBusy() const;
     // The inputs as the boxes hold them now.

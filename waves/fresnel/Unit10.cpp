@@ -1,6 +1,7 @@
 #include "waves/fresnel/Unit10.h"
 
 #include "canvas/NumberText.h"
+#include "waves/fresnel/FresnelPicture.h"
 #include "waves/fresnel/FresnelScene.h"
 #include "widgets/Accessible.h"
 #include "widgets/Align.h"
@@ -57,6 +58,10 @@ TForm10::TForm10(QWidget *parent) : TDemoForm(frame(tr("Дифракция Фр�
     setAlign(Panel2, Align::Right);
     buildPages();
     buildControls();
+    RingsReadout = std::make_shared<TFresnelPicture>(this, TFresnelPicture::Page::Rings);
+    GraphReadout = std::make_shared<TFresnelPicture>(this, TFresnelPicture::Page::Graph);
+    attachOverlay(Image1)->setProvider(RingsReadout.get());
+    attachOverlay(Image2)->setProvider(GraphReadout.get());
     Computation = new TBackgroundComputation(this);
     showRunOn(Computation, ProgressBar1, {Panel2});
     connect(Button1, &QPushButton::clicked, this, &TForm10::Button1Click);

@@ -6,6 +6,7 @@
 #include "widgets/DemoForm.h"
 
 #include <QPointer>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -16,6 +17,7 @@ class QPushButton;
 class QTabWidget;
 class TBackgroundComputation;
 class TCSpinEdit;
+class TFresnelPicture;
 class TImage;
 class TPanel;
 
@@ -40,6 +42,8 @@ class TForm10 : public TDemoForm {
 
     // The last result; kept until the next one arrives.
     FresnelProfile Result{};
+    // The readouts and data of the rings and of the graph.
+    std::shared_ptr<TFresnelPicture> RingsReadout, GraphReadout;
 
     bool isBusy() const;
     // The inputs as the controls hold them now; subdivisions above the

@@ -64,6 +64,14 @@ float columnMean(const GraphView &v, long long n, long long block) {
     return sum / static_cast<float>(block);
 }
 
+// The mean of the samples a column from sample n shows.
+float columnValue(const GraphView &v, float spp, long long n) {
+    const double blockReal = std::trunc(double(spp) / double(v.horizontalScale));
+    long long block = blockReal >= 1 && blockReal < v.count ? (long long)blockReal : 1;
+    if (n + block - 1 >= v.count) block = 1;
+    return columnMean(v, n, block);
+}
+
 int pixelOf(const GraphView &v, float value) {
     const int base = v.height - v.barHeight - 3;
     return base - toPixel(static_cast<double>(v.verticalScale * value));
@@ -88,13 +96,10 @@ void drawInterferenceGraph(QImage &image, const GraphView &v, const QRect &updat
         c.MoveTo(left - 1, pixelOf(v, v.samples[first]));
         started = true;
     }
-    const double blockReal = std::trunc(double(spp) / double(v.horizontalScale));
     for (int x = from; x <= to; ++x) {
         const long long n = sampleAt(v, spp, x);
         if (n < 0) continue;
-        long long block = blockReal >= 1 && blockReal < v.count ? (long long)blockReal : 1;
-        if (n + block - 1 >= v.count) block = 1;
-        const int y = pixelOf(v, columnMean(v, n, block));
+        const int y = pixelOf(v, columnValue(v, spp, n));
         // With no valid column left of the region the curve starts here.
         if (!started) c.MoveTo(x, y);
         started = true;
@@ -108,6 +113,18 @@ float graphCoordinateAt(const GraphView &v, int x, long double ymax) {
     const float spp = static_cast<float>(v.count) / static_cast<float>(v.width);
     const long double c = std::trunc((x - v.width * 0.5L) * spp / v.horizontalScale + v.position);
     return static_cast<float>(2 * c * ymax / v.count);
+}
+
+std::optional<float> graphValueAt(const GraphView &v, int x) {
+    if (!v.samples || v.count <= 0 || v.width <= 0) return std::nullopt;
+    const float spp = static_cast<float>(v.count) / static_cast<float>(v.width);
+    const long long n = sampleAt(v, spp, x);
+    if (n < 0) return std::nullopt;
+    return columnValue(v, spp, n);
+}
+
+double graphSampleCoordinate(int count, long double ymax, long long k) {
+    return static_cast<double>(2 * (k - count / 2) * ymax / count);
 }
 
 QString formatFixed15(long double v) {

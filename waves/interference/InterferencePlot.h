@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <optional>
 #include <vector>
 
 // The strip's picture inside the update rectangle.
@@ -30,5 +31,10 @@ struct GraphView {
 void drawInterferenceGraph(QImage &image, const GraphView &v, const QRect &update);
 // The screen coordinate y of the sample under column x.
 float graphCoordinateAt(const GraphView &v, int x, long double ymax);
+// The intensity the graph draws at column x (its samples' mean); none
+// where the column shows no sample.
+std::optional<float> graphValueAt(const GraphView &v, int x);
+// The screen coordinate y of sample k of `count`, the centre's being 0.
+double graphSampleCoordinate(int count, long double ymax, long long k);
 // Fixed-point with 15 decimals of the value rounded to 15 significant digits.
 QString formatFixed15(long double v);

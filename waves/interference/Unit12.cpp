@@ -2,6 +2,7 @@
 
 #include "canvas/NumberText.h"
 #include "waves/interference/GraphPanel.h"
+#include "waves/interference/InterferencePicture.h"
 #include "waves/interference/InterferenceScheme.h"
 #include "waves/interference/SourcePanel.h"
 #include "widgets/Accessible.h"
@@ -84,10 +85,12 @@ void TForm12::buildControls() {
     GraphPanel1->setCursor(Qt::CrossCursor);
     setAlign(GraphPanel1, Align::Client);
     GraphPanel1->VerticalScale = 0.01L;
+    GraphReadout = std::make_shared<TInterferencePicture>(GraphPanel1);
     buildInputs();
 
     connect(SourcePanel1, &TSourcePanel::statusChanged, Label1, &QLabel::setText);
     attachOverlay(GraphPanel1);
+    attachOverlay(GraphPanel1)->setProvider(GraphReadout.get());
     // The empty strip says how to start.
     attachOverlay(SourcePanel1)->setHint(stripHint());
     connect(SourcePanel1, &TSourcePanel::sourcesChanged, this, [this] {

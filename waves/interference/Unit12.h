@@ -4,6 +4,7 @@
 #include "widgets/DemoForm.h"
 
 #include <QPointer>
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -16,6 +17,7 @@ class QToolButton;
 class TBackgroundComputation;
 class TCSpinEdit;
 class TGraphPanel;
+class TInterferencePicture;
 class TPanel;
 class TSourcePanel;
 
@@ -29,6 +31,8 @@ class TForm12 : public TDemoForm {
     QLabel *Image1;
     TSourcePanel *SourcePanel1;
     TGraphPanel *GraphPanel1;
+    // The graph's readout and data.
+    std::shared_ptr<TInterferencePicture> GraphReadout;
     TPanel *Panel1;
     QLineEdit *Edit1, *Edit2, *Edit3, *Edit4, *Edit5, *Edit6;
     QToolButton *SpeedButton1, *SpeedButton2;

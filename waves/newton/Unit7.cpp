@@ -2,6 +2,7 @@
 
 #include "canvas/Canvas.h"
 #include "canvas/NumberText.h"
+#include "waves/newton/NewtonPicture.h"
 #include "waves/newton/NewtonRings.h"
 #include "waves/newton/NewtonScene.h"
 #include "waves/newton/VideoPanel.h"
@@ -28,6 +29,12 @@
 TForm7 *Form7 = nullptr;
 
 namespace {
+
+// What the worker hands over: the profile and the picture drawn from it.
+struct RingsResult {
+    std::vector<int> levels;
+    QImage picture;
+};
 
 constexpr int kScrollBarThickness = 17;
 
@@ -90,6 +97,7 @@ TForm7::TForm7(QWidget *parent)
     PageControl1->addTab(TabSheet2, tr("Моделирование"));
     buildScheme();
     buildModel();
+    RingsPicture = std::make_shared<TNewtonPicture>();
     VideoTimer = new QTimer(this);
     VideoTimer->setSingleShot(true);
     VideoTimer->setInterval(300);
@@ -124,6 +132,7 @@ void TForm7::buildModel() {
     setAlign(Panel1, Align::Client);
     Image1 = addControl(new TImage(Panel1), "Image1");
     attachOverlay(Image1)->setHint(tr("Нажмите «Расчет»"));
+    attachOverlay(Image1)->setProvider(RingsPicture.get());
     ScrollBar1 = scrollBar(Panel1, "ScrollBar1", Qt::Horizontal);
     ScrollBar2 = scrollBar(Panel1, "ScrollBar2", Qt::Vertical);
     connect(Panel1, &TPanel::resized, this, &TForm7::Panel1Resize);
@@ -256,20 +265,25 @@ void TForm7::Button1Click() {
     // disabled meanwhile, so the colour read now is the one at the end.
     const bool coloured = CheckBox1->isChecked();
     const Rgb colour = coloured ? tintOf(Edit4->text()) : Rgb{255, 255, 255};
-    Computation->start<QImage>(
+    Computation->start<RingsResult>(
         [in, n, coloured, colour](RunControl &control) {
-            const std::vector<int> levels = computeNewtonRings(in);
+            RingsResult r;
+            r.levels = computeNewtonRings(in);
             QImage picture(2 * n, 2 * n, QImage::Format_RGB32);
-            if (picture.isNull() || control.cancelled()) return QImage();
+            if (picture.isNull() || control.cancelled()) return r;
             picture.fill(Qt::black);
             Canvas canvas(picture);
-            drawNewtonRings(canvas, levels, coloured, colour, [&control](int p) {
+            drawNewtonRings(canvas, r.levels, coloured, colour, [&control](int p) {
                 control.percent(p);
                 return !control.cancelled();
             });
-            return picture;
+            r.picture = std::move(picture);
+            return r;
         },
-        [this](QImage &picture) { DrawRings(picture); });
+        [this, in](RingsResult &r) {
+            if (!r.picture.isNull()) RingsPicture->setRings(in, r.levels);
+            DrawRings(r.picture);
+        });
 }
 
 void TForm7::setBusy(bool on) {

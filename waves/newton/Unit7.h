@@ -5,6 +5,7 @@
 #include "widgets/DemoForm.h"
 
 #include <QPointer>
+#include <memory>
 #include <vector>
 
 class QCheckBox;
@@ -18,6 +19,7 @@ class QTabWidget;
 class QTimer;
 class TBackgroundComputation;
 class TImage;
+class TNewtonPicture;
 class TPanel;
 class TVideoPanel;
 
@@ -46,6 +48,8 @@ class TForm7 : public TDemoForm {
 
     // The ring count of the last computation started.
     int RingCount = 0;
+    // The readout and data of the rings drawn.
+    std::shared_ptr<TNewtonPicture> RingsPicture;
 
     bool isBusy() const;
     void FormShow() override;

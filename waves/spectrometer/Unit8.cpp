@@ -3,6 +3,7 @@
 #include "canvas/Canvas.h"
 #include "canvas/Colours.h"
 #include "waves/spectrometer/GratingPictures.h"
+#include "waves/spectrometer/SpectrometerPicture.h"
 #include "waves/spectrometer/SpectrometerScene.h"
 #include "widgets/Accessible.h"
 #include "widgets/Align.h"
@@ -72,6 +73,7 @@ TForm8::TForm8(QWidget *parent)
     : TDemoForm(frame(tr("Спектрометр на дифракционной решетке. Демонстрация спектров атомов."),
                       691, 517),
                 parent) {
+    Readout = std::make_shared<TSpectrometerPicture>(this);
     PageControl1 = addControl(new QTabWidget(this), "PageControl1");
     setAlign(PageControl1, Align::Client);
     TabSheet1 = addControl(new QWidget, "TabSheet1");
@@ -120,6 +122,7 @@ void TForm8::buildControls() {
     Panel1 = surface->Panel1;
     Image1 = surface->Image1;
     attachOverlay(Image1);
+    attachOverlay(Image1)->setProvider(Readout.get());
     surface->setDeferred(true);
     surface->redraw = [this] { DrawScene(); };
     Timer1 = surface->redrawTimer();

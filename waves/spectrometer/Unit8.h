@@ -6,12 +6,15 @@
 #include "widgets/DemoForm.h"
 #include "widgets/Surface.h"
 
+#include <memory>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QProgressBar;
 class QTabWidget;
 class QTimer;
+class TSpectrometerPicture;
 
 class TForm8 : public TDemoForm {
     Q_OBJECT
@@ -35,6 +38,8 @@ class TForm8 : public TDemoForm {
     // The chosen source: its ranges and colour (0x00BBGGRR).
     SpectrumSource Source;
     std::uint32_t SourceColor = kWhiteColourNumber;
+    // The readout and data of the spectrometer's picture.
+    std::shared_ptr<TSpectrometerPicture> Readout;
 
     void FormCreate();
     // Opens a spectra file and fills the source list from it; the list

@@ -1,0 +1,20 @@
+#pragma once
+// The readout and the data of the electron screen: the distance from the
+// centre, the hits so far in that ring, and the hits of every ring as CSV.
+#include "widgets/Overlay.h"
+
+#include <QCoreApplication>
+
+class TDifrPanel;
+
+class TElectronPicture : public TPictureProvider {
+    Q_DECLARE_TR_FUNCTIONS(TElectronPicture)
+  public:
+    explicit TElectronPicture(const TDifrPanel *screen) : screen(screen) {}
+    QStringList readoutAt(QPoint pixel) const override;
+    bool hasData() const override;
+    QString dataCsv() const override;
+
+  private:
+    const TDifrPanel *screen;
+};
