@@ -7,6 +7,7 @@
 
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 
 TForm13 *Form13 = nullptr;
 
@@ -54,6 +55,7 @@ TForm13::TForm13(QWidget *parent)
     Panel1->resize(kPageWidth, kPageHeight);
     createTexts();
     createPictures();
+    fitTexts();
     ScrollBox1->setWidget(Panel1);
     setAlign(ScrollBox1, Align::Client);
     // Wheel events over the page, its blocks and the bar all come here,
@@ -135,6 +137,24 @@ void TForm13::createPictures() {
     Image2 = picture(p, "Image2", tr(":/diffraction/slits.png"), {24, 632, 465, 305});
     Image4 = picture(p, "Image4", tr(":/diffraction/zones.png"), {16, 1696, 490, 144});
     Image3 = picture(p, "Image3", tr(":/diffraction/setups.png"), {8, 1856, 500, 589});
+}
+
+// Bold 16 px lines of the fonts at hand stand further apart than the boxes
+// were drawn for: each text grows to its laid-out height and moves what lies
+// below it down by as much, gaps kept, so no line is cut or covered.
+void TForm13::fitTexts() {
+    int shift = 0;
+    for (QLabel *l :
+         {Label1, Image1, Label2, Image2, Label5, Label6, Label7, Label8, Label3, Image4, Image3}) {
+        QRect box = l->geometry().translated(0, shift);
+        if (!l->text().isEmpty()) {
+            const int grow = std::max(0, l->heightForWidth(box.width()) - box.height());
+            box.setHeight(box.height() + grow);
+            shift += grow;
+        }
+        l->setGeometry(box);
+    }
+    Panel1->resize(kPageWidth, kPageHeight + shift);
 }
 
 void TForm13::FormMouseWheel(int distance) {

@@ -15,7 +15,7 @@ class TForm13 : public TDemoForm {
     explicit TForm13(QWidget *parent = nullptr);
 
     QScrollArea *ScrollBox1;
-    QWidget *Panel1; // the page, 505 x 2455
+    QWidget *Panel1; // the page, 505 wide, 2455 high or taller as its texts need
     QLabel *Label1, *Label2, *Label5, *Label6, *Label7, *Label8, *Label3;
     QLabel *Image1, *Image2, *Image4, *Image3;
 
@@ -28,6 +28,7 @@ class TForm13 : public TDemoForm {
   private:
     void createTexts();
     void createPictures();
+    void fitTexts();
     void wheel(QWheelEvent *event);
 };
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -23,13 +22,6 @@ char lower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-std::string lowered(std::string_view s) {
-    std::string out(s);
-    for (char &c : out)
-        c = lower(c);
-    return out;
-}
-
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -43,20 +35,38 @@ std::string rangeKey(const char *stem, int k, const char *suffix = "") {
 
 } // namespace
 
-IniFile::IniFile(std::string_view text) {
+std::size_t IniFile::NoCaseHash::operator()(std::string_view s) const {
+    std::size_t h = 14695981039346656037ull; // FNV-1a
+    for (char c : s)
+        h = (h ^ static_cast<unsigned char>(lower(c))) * 1099511628211ull;
+    return h;
+}
+
+bool IniFile::NoCaseEqual::operator()(std::string_view a, std::string_view b) const {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i])) return false;
+    return true;
+}
+
+IniFile::IniFile(std::string_view source) : text(std::make_shared<const std::string>(source)) {
+    parse();
+}
+
+void IniFile::parse() {
+    std::string_view rest = *text;
     // A file saved by an editor that marks UTF-8 starts with the byte-order mark.
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    if (rest.substr(0, 3) == "\xEF\xBB\xBF") rest.remove_prefix(3);
     Entries *current = nullptr;
-    while (!text.empty()) {
-        const std::size_t eol = text.find('\n');
-        std::string_view line = trim(text.substr(0, eol));
-        text = eol == std::string_view::npos ? std::string_view() : text.substr(eol + 1);
+    while (!rest.empty()) {
+        const std::size_t eol = rest.find('\n');
+        const std::string_view line = trim(rest.substr(0, eol));
+        rest = eol == std::string_view::npos ? std::string_view() : rest.substr(eol + 1);
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
             if (close == std::string_view::npos) continue; // malformed header
-            const std::string_view name = trim(line.substr(1, close - 1));
-            current = &sections[lowered(name)];
+            current = &sections[trim(line.substr(1, close - 1))];
             continue;
         }
         const std::size_t eq = line.find('=');
@@ -64,37 +74,44 @@ IniFile::IniFile(std::string_view text) {
         const std::string_view key = trim(line.substr(0, eq));
         if (key.empty()) continue;
         // The first of two equal keys wins: emplace keeps it.
-        current->emplace(lowered(key), std::string(trim(line.substr(eq + 1))));
+        current->emplace(key, trim(line.substr(eq + 1)));
     }
 }
 
 IniFile IniFile::load(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return IniFile();
-    std::ostringstream text;
-    text << in.rdbuf();
-    return IniFile(text.str());
+    const std::streamoff size = in.tellg();
+    if (size <= 0) return IniFile();
+    std::string text(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    in.read(text.data(), size);
+    text.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    IniFile ini;
+    ini.text = std::make_shared<const std::string>(std::move(text));
+    ini.parse();
+    return ini;
 }
 
 bool IniFile::hasSection(std::string_view section) const {
-    return sections.count(lowered(section)) != 0;
+    return sections.count(section) != 0;
 }
 
-const std::string *IniFile::find(std::string_view section, std::string_view key) const {
-    const auto s = sections.find(lowered(section));
+const std::string_view *IniFile::find(std::string_view section, std::string_view key) const {
+    const auto s = sections.find(section);
     if (s == sections.end()) return nullptr;
-    const auto v = s->second.find(lowered(key));
+    const auto v = s->second.find(key);
     return v == s->second.end() ? nullptr : &v->second;
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const {
-    const std::string *v = find(section, key);
-    return v ? *v : std::string(fallback);
+    const std::string_view *v = find(section, key);
+    return std::string(v ? *v : fallback);
 }
 
 int IniFile::readInteger(std::string_view section, std::string_view key, int fallback) const {
-    const std::string *v = find(section, key);
+    const std::string_view *v = find(section, key);
     if (!v) return fallback;
     std::string_view s = trim(*v);
     bool negative = false;

@@ -3,6 +3,7 @@
 // square brackets, key=value lines. Whatever is missing reads as its
 // default; lines that are neither are ignored. No Qt: the reader is fuzzed.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -27,11 +28,20 @@ class IniFile {
     int readInteger(std::string_view section, std::string_view key, int fallback) const;
 
   private:
-    // Keyed by the lower-case name, so that a header or a key costs one
-    // lookup however large the file: reading stays linear in its length.
-    using Entries = std::unordered_map<std::string, std::string>;
-    const std::string *find(std::string_view section, std::string_view key) const;
-    std::unordered_map<std::string, Entries> sections;
+    struct NoCaseHash {
+        std::size_t operator()(std::string_view s) const;
+    };
+    struct NoCaseEqual {
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    // Names and values are views into the text, which the file keeps on the
+    // heap (shared by copies, so moving never moves it): a key costs one hash
+    // map node, no string of its own, and reading stays linear in the length.
+    using Entries = std::unordered_map<std::string_view, std::string_view, NoCaseHash, NoCaseEqual>;
+    void parse();
+    const std::string_view *find(std::string_view section, std::string_view key) const;
+    std::shared_ptr<const std::string> text;
+    std::unordered_map<std::string_view, Entries, NoCaseHash, NoCaseEqual> sections;
 };
 
 // One wavelength range of a source: nanometres, both ends included, with
