@@ -23,7 +23,10 @@ OpticalBench::OpticalBench(const BenchConfig &cfg, BenchScene *s, float *rx, flo
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
     Timer1->setInterval(kFrameMs);
-    connect(Timer1, &QTimer::timeout, this, [this] { update(); });
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        frameDue = true;
+        update();
+    });
 }
 
 // The context goes with the widget; the scene's display lists are given back
@@ -125,7 +128,15 @@ void OpticalBench::resizeGL(int, int) {
 }
 
 void OpticalBench::paintGL() {
-    Timer1->stop();
+    // Only the timer's frames move time on: a repaint for anything else (the
+    // overlay over the view, a drag) draws the moment last shown again.
+    const bool next = frameDue;
+    frameDue = false;
+    const double upcoming = T;
+    if (next)
+        Timer1->stop();
+    else
+        T = shownT;
     emit frameStarting();
     // The viewport is the window's client area anchored at the panel's
     // bottom-left corner, as the windows were laid out.
@@ -135,9 +146,14 @@ void OpticalBench::paintGL() {
     pushCamera();
     drawAxes();
     glPopMatrix();
-    T += config.timeStep;
+    if (next) {
+        shownT = T;
+        T += config.timeStep;
+    } else {
+        T = upcoming;
+    }
     emit frameDrawn();
-    if (isVisible()) Timer1->start();
+    if (next && isVisible()) Timer1->start();
 }
 
 void OpticalBench::mousePressEvent(QMouseEvent *e) {

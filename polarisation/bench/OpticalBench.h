@@ -61,7 +61,9 @@ class OpticalBench : public QOpenGLWidget {
     QSize client;
     QPoint last;
     bool dragging = false;
-    bool built = false; // the scene's lists exist in our context
+    bool built = false;   // the scene's lists exist in our context
+    bool frameDue = true; // the next paint is the timer's next frame
+    double shownT = 0;    // the moment the last timer frame showed
 };
 
 // The contents of one window's scene.
