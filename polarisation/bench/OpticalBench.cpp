@@ -25,7 +25,10 @@ OpticalBench::OpticalBench(const BenchConfig &cfg, BenchScene *s, float *rx, flo
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
     Timer1->setInterval(kFrameMs);
-    connect(Timer1, &QTimer::timeout, this, [this] { update(); });
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        frameDue = true;
+        update();
+    });
 }
 
 // The context goes with the widget; the scene's display lists are given back
@@ -141,7 +144,18 @@ void OpticalBench::resizeGL(int, int) {
 }
 
 void OpticalBench::paintGL() {
-    Timer1->stop();
+    // Only the timer's frames move time on: a repaint for anything else (the
+    // overlay over the view, a drag) draws the moment last shown again.
+    // A step while paused is a frame of its own.
+    const bool next = (frameDue && !paused) || stepping;
+    frameDue = false;
+    stepping = false;
+    moving = next;
+    const double upcoming = T;
+    if (next)
+        Timer1->stop();
+    else
+        T = shownT;
     emit frameStarting();
     // The viewport is the window's client area anchored at the panel's
     // bottom-left corner, as the windows were laid out.
@@ -151,10 +165,14 @@ void OpticalBench::paintGL() {
     pushCamera();
     drawAxes();
     glPopMatrix();
-    if (frameMoves()) T += config.timeStep;
+    if (next) {
+        shownT = T;
+        T += config.timeStep;
+    } else {
+        T = upcoming;
+    }
     emit frameDrawn();
-    stepping = false;
-    if (isVisible() && !paused) Timer1->start();
+    if (next && isVisible() && !paused) Timer1->start();
 }
 
 void OpticalBench::mousePressEvent(QMouseEvent *e) {

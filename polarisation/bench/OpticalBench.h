@@ -38,7 +38,7 @@ class OpticalBench : public QOpenGLWidget {
     // The camera turn of a mouse drag by d pixels.
     void turnBy(QPoint d);
     // Whether the frame being drawn moves the animation.
-    bool frameMoves() const { return !paused || stepping; }
+    bool frameMoves() const { return moving; }
     double T = 0;
     double distance = 4.5;
     QTimer *Timer1 = nullptr;
@@ -72,9 +72,12 @@ class OpticalBench : public QOpenGLWidget {
     QSize client;
     QPoint last;
     bool dragging = false;
-    bool built = false; // the scene's lists exist in our context
+    bool built = false;   // the scene's lists exist in our context
+    bool frameDue = true; // the next paint is the timer's next frame
+    double shownT = 0;    // the moment the last timer frame showed
     bool paused = false;
     bool stepping = false;
+    bool moving = false; // the frame being drawn moves the animation
 };
 
 // The contents of one window's scene.

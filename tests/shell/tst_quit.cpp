@@ -12,12 +12,17 @@ class TestQuit : public QObject {
   private slots:
     void quitEndsTheProgram_data() {
         QTest::addColumn<QString>("what");
-        for (const char *w : {"interference", "newton", "TForm6", "TForm15", "TForm11", "TForm51",
-                              "TForm7", "TForm9", "TForm10"})
-            QTest::newRow(w) << QString::fromLatin1(w);
+        QTest::addColumn<long>("limitMs");
+        for (const char *w : {"interference", "TForm6", "TForm15", "TForm11", "TForm51", "TForm7",
+                              "TForm9", "TForm10"})
+            QTest::newRow(w) << QString::fromLatin1(w) << 5000L;
+        // Typically 0.35 s (most of it the clip's player stopping); the
+        // margin is for a loaded machine.
+        QTest::newRow("newton") << QStringLiteral("newton") << 1000L;
     }
     void quitEndsTheProgram() {
         QFETCH(QString, what);
+        QFETCH(long, limitMs);
         const QString helper =
             QCoreApplication::applicationDirPath() + QStringLiteral("/quit_helper");
         long slowest = 0;
@@ -39,7 +44,7 @@ class TestQuit : public QObject {
             slowest = std::max(slowest, m.captured(1).toLong());
         }
         qInfo("%s: slowest quit %ld ms", qPrintable(what), slowest);
-        QVERIFY2(slowest < 5000, qPrintable(QString::number(slowest)));
+        QVERIFY2(slowest < limitMs, qPrintable(QString::number(slowest)));
     }
 };
 

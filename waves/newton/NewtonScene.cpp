@@ -63,7 +63,7 @@ void arrowHead(QPainter &g, QPointF tip, QPointF from) {
 } // namespace
 
 void drawNewtonRings(Canvas &c, const std::vector<int> &levels, bool coloured, Rgb colour,
-                     const std::function<bool(int)> &progress) {
+                     const std::function<bool(int)> &progress, const std::atomic<bool> *stop) {
     const int n = static_cast<int>(levels.size());
     c.setBrushStyle(BrushStyle::Clear);
     c.setPenStyle(PenStyle::Solid);
@@ -71,6 +71,7 @@ void drawNewtonRings(Canvas &c, const std::vector<int> &levels, bool coloured, R
     c.setPenMode(PenMode::Copy);
     int shown = -1;
     for (int i = 0; i < n; ++i) {
+        if (stop && stop->load(std::memory_order_relaxed)) return;
         const int b = levels[static_cast<std::size_t>(i)];
         const Rgb pen = coloured ? tint(b, colour) : Rgb{b, b, b};
         c.setPenColor(QColor(pen.red, pen.green, pen.blue));

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QSize>
+#include <atomic>
 #include <functional>
 #include <vector>
 
@@ -15,9 +16,11 @@ class Canvas;
 // outward: ring i is the outline of the circle through (n - i, n - i) and
 // (n + i, n + i), 2 pixels wide, in grey level i tinted by `colour` when
 // `coloured`. `progress` gets each new whole percentage; drawing stops when
-// it returns false.
+// it returns false, or as soon as `stop` is set (polled every ring: an outer
+// ring of the largest picture alone takes milliseconds).
 void drawNewtonRings(Canvas &canvas, const std::vector<int> &levels, bool coloured, Rgb colour,
-                     const std::function<bool(int)> &progress = {});
+                     const std::function<bool(int)> &progress = {},
+                     const std::atomic<bool> *stop = nullptr);
 
 // The ring pattern of the gap in white light, as the eye sees it: the
 // profiles of several wavelengths tinted and added. Rc and a in metres,

@@ -149,6 +149,16 @@ void TForm7::buildModel() {
     connect(Button1, &QPushButton::clicked, this, &TForm7::Button1Click);
 }
 
+TForm7::~TForm7() {
+    // Stopping the clip blocks for about 0.3 s (the decoder waits for this
+    // thread to take a frame); the worker winds down meanwhile, so the join
+    // that follows is short.
+    Computation->cancel();
+    delete MediaPlayer1;
+    MediaPlayer1 = nullptr;
+    delete Computation;
+}
+
 void TForm7::buildInputs() {
     QWidget *p = Panel2;
     Label1 = addLabel(p, "Label1", tr("Радиус кривизны линзы, м:"), QPoint(8, 12));
@@ -273,10 +283,13 @@ void TForm7::Button1Click() {
             if (picture.isNull() || control.cancelled()) return r;
             picture.fill(Qt::black);
             Canvas canvas(picture);
-            drawNewtonRings(canvas, r.levels, coloured, colour, [&control](int p) {
-                control.percent(p);
-                return !control.cancelled();
-            });
+            drawNewtonRings(
+                canvas, r.levels, coloured, colour,
+                [&control](int p) {
+                    control.percent(p);
+                    return !control.cancelled();
+                },
+                &control.cancelFlag());
             r.picture = std::move(picture);
             return r;
         },

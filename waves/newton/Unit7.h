@@ -27,6 +27,7 @@ class TForm7 : public TDemoForm {
     Q_OBJECT
   public:
     explicit TForm7(QWidget *parent = nullptr);
+    ~TForm7() override;
 
     QTabWidget *PageControl1;
     QWidget *TabSheet1, *TabSheet2;
