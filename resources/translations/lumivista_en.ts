@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>Accessible</name>
+    <message>
+        <source>Ход расчёта</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>Рисунок</source>
+        <translation>Picture</translation>
+    </message>
+</context>
+<context>
     <name>ElectronTheory</name>
     <message>
         <source>де Бройль: λ = h / √(2 m e U (1 + e U / 2 m c²))</source>
@@ -90,6 +101,13 @@
     </message>
 </context>
 <context>
+    <name>FresnelScene</name>
+    <message>
+        <source>%1 мм</source>
+        <translation>%1 mm</translation>
+    </message>
+</context>
+<context>
     <name>FresnelTheory</name>
     <message>
         <source>Зон Френеля: m = r² (1/z₁ + 1/z₂) / λ; в центре I ~ sin²(π m / 2)</source>
@@ -122,6 +140,17 @@
     <message>
         <source>Линии: границы зон в отверстии, в масштабе графика</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GratingPictures</name>
+    <message>
+        <source>Дифракционная решетка</source>
+        <translation>Diffraction grating</translation>
+    </message>
+    <message>
+        <source>см</source>
+        <translation>cm</translation>
     </message>
 </context>
 <context>
@@ -168,6 +197,29 @@
     <message>
         <source>n = %1: β = %2°</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InterferenceScheme</name>
+    <message>
+        <source>Точечный источник, две щели, экран</source>
+        <translation>Point source, two slits, screen</translation>
+    </message>
+    <message>
+        <source>экран</source>
+        <translation>screen</translation>
+    </message>
+    <message>
+        <source>Усиление</source>
+        <translation>Constructive</translation>
+    </message>
+    <message>
+        <source>Ослабление</source>
+        <translation>Destructive</translation>
+    </message>
+    <message>
+        <source>Схема опыта с двумя щелями</source>
+        <translation>Double-slit experiment</translation>
     </message>
 </context>
 <context>
@@ -276,6 +328,21 @@
     <message>
         <source>Угол падения равен углу отражения: лучи отражаются при y = %1 и %2</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NewtonScene</name>
+    <message>
+        <source>Прибор для наблюдения колец</source>
+        <translation>Apparatus for viewing the rings</translation>
+    </message>
+    <message>
+        <source>Схема образования колец Ньютона</source>
+        <translation>How Newton&apos;s rings are formed</translation>
+    </message>
+    <message>
+        <source>%1 нм</source>
+        <translation>%1 nm</translation>
     </message>
 </context>
 <context>
@@ -475,6 +542,47 @@
     </message>
 </context>
 <context>
+    <name>TBrewsterPicture</name>
+    <message>
+        <source>α = %1°, β∥ = %2°, β⊥ = %3°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>отражается %1, проходит %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TElectronPicture</name>
+    <message>
+        <source>r = %1 пикс.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>попаданий в кольце: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>r (пикс.),попаданий</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFocalPicture</name>
+    <message>
+        <source>от линзы: %1 пикс.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>высота: %1 пикс.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F = %1 пикс.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Построение изображения в линзе</source>
@@ -582,6 +690,467 @@
     </message>
 </context>
 <context>
+    <name>TForm10</name>
+    <message>
+        <source>м</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Дифракция Френеля</source>
+        <translation>Fresnel diffraction</translation>
+    </message>
+    <message>
+        <source>Дифракционная картина Френеля от круглого отверстия; строится кнопкой «Построить».</source>
+        <translation>Fresnel diffraction pattern of a circular aperture; drawn with the “Build” button.</translation>
+    </message>
+    <message>
+        <source>Картинка</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>График</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Нажмите «Построить»</source>
+        <translation>Press “Build”</translation>
+    </message>
+    <message>
+        <source>Длина волны</source>
+        <translation>Wavelength</translation>
+    </message>
+    <message>
+        <source>нм</source>
+        <translation>nm</translation>
+    </message>
+    <message>
+        <source>Источник-отверстие:</source>
+        <translation>Source to aperture:</translation>
+    </message>
+    <message>
+        <source>Отверстие-экран</source>
+        <translation>Aperture to screen</translation>
+    </message>
+    <message>
+        <source>Внутр. рад. отверстия:</source>
+        <translation>Inner aperture radius:</translation>
+    </message>
+    <message>
+        <source>Внешн. рад. отверстия:</source>
+        <translation>Outer aperture radius:</translation>
+    </message>
+    <message>
+        <source>Радиус экрана</source>
+        <translation>Screen radius</translation>
+    </message>
+    <message>
+        <source>Радиальное разбиение</source>
+        <translation>Radial steps</translation>
+    </message>
+    <message>
+        <source>Тангенциальное:</source>
+        <translation>Tangential:</translation>
+    </message>
+    <message>
+        <source>Включить цвета</source>
+        <translation>Show colours</translation>
+    </message>
+    <message>
+        <source>Контур объекта</source>
+        <translation>Object outline</translation>
+    </message>
+    <message>
+        <source>Построить</source>
+        <translation>Build</translation>
+    </message>
+    <message>
+        <source>Длина волны должна быть больше нуля.</source>
+        <translation>The wavelength must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Расстояние от источника до отверстия должно быть больше нуля.</source>
+        <translation>The distance from the source to the aperture must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Расстояние от источника до экрана должно быть больше нуля.</source>
+        <translation>The distance from the source to the screen must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Радиус экрана должен быть больше нуля.</source>
+        <translation>The screen radius must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Разбиение должно быть не меньше 1.</source>
+        <translation>The number of steps must be at least 1.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm11</name>
+    <message>
+        <source>Поляризация волн. Прохождение волны через анизотропную среду.</source>
+        <translation>Polarisation of waves. A wave passing through an anisotropic medium.</translation>
+    </message>
+    <message>
+        <source>Волна, проходящая через анизотропную пластинку; параметры задаются справа.</source>
+        <translation>A wave passing through an anisotropic plate; the parameters are set on the right.</translation>
+    </message>
+    <message>
+        <source>Анимированные схемы</source>
+        <translation>Animated diagrams</translation>
+    </message>
+    <message>
+        <source>Плоскополяризованная электромагнитная волна:</source>
+        <translation>Plane-polarised electromagnetic wave:</translation>
+    </message>
+    <message>
+        <source>Частные случаи эллиптической поляризации:</source>
+        <translation>Special cases of elliptical polarisation:</translation>
+    </message>
+    <message>
+        <source>Линейная:</source>
+        <translation>Linear:</translation>
+    </message>
+    <message>
+        <source>Круговая:</source>
+        <translation>Circular:</translation>
+    </message>
+    <message>
+        <source>Прохождение плоскополяризованного света через поляризатор:</source>
+        <translation>Plane-polarised light passing through a polariser:</translation>
+    </message>
+    <message>
+        <source>Изменение поляризации при отражении волны:</source>
+        <translation>Change of polarisation when a wave is reflected:</translation>
+    </message>
+    <message>
+        <source>Прохождение света через вещество</source>
+        <translation>Light through matter</translation>
+    </message>
+    <message>
+        <source>Входящая волна</source>
+        <translation>Incoming wave</translation>
+    </message>
+    <message>
+        <source>Выходящая волна</source>
+        <translation>Outgoing wave</translation>
+    </message>
+    <message>
+        <source>Длина волны в вакууме,нм=</source>
+        <translation>Vacuum wavelength, nm=</translation>
+    </message>
+    <message>
+        <source>Сдвиг фазы Y вектора f=</source>
+        <translation>Phase shift of Y, f=</translation>
+    </message>
+    <message>
+        <source>Показатель Kx=</source>
+        <translation>Index Kx=</translation>
+    </message>
+    <message>
+        <source>Показатель Ky=</source>
+        <translation>Index Ky=</translation>
+    </message>
+    <message>
+        <source>Толшина вещества, нм=</source>
+        <translation>Thickness, nm=</translation>
+    </message>
+    <message>
+        <source>Временной шаг, с*10^17=</source>
+        <translation>Time step, s*10^17=</translation>
+    </message>
+    <message>
+        <source>Сброс графика 1</source>
+        <translation>Reset graph 1</translation>
+    </message>
+    <message>
+        <source>Сброс графика 2</source>
+        <translation>Reset graph 2</translation>
+    </message>
+    <message>
+        <source>Общий сброс</source>
+        <translation>Reset all</translation>
+    </message>
+</context>
+<context>
+    <name>TForm12</name>
+    <message>
+        <source>Интерференция от точечных источников. Общая интерференционная схема.</source>
+        <translation>Interference from point sources. The general interference scheme.</translation>
+    </message>
+    <message>
+        <source>Схема опыта</source>
+        <translation>Experiment diagram</translation>
+    </message>
+    <message>
+        <source>Моделирование</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>Полоска источников света: щелчок ставит источник, по ней строится интерференционная картина.</source>
+        <translation>Strip of light sources: a click places a source; the interference pattern is computed from them.</translation>
+    </message>
+    <message>
+        <source>Щёлкните по полоске, чтобы поставить источник</source>
+        <translation>Click the strip to place a source</translation>
+    </message>
+    <message>
+        <source>Длина волны:</source>
+        <translation>Wavelength:</translation>
+    </message>
+    <message>
+        <source>нм</source>
+        <translation>nm</translation>
+    </message>
+    <message>
+        <source>Расстояние до экрана=</source>
+        <translation>Screen distance=</translation>
+    </message>
+    <message>
+        <source>м</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Y максимальное=</source>
+        <translation>Y maximum=</translation>
+    </message>
+    <message>
+        <source>Шаг Y=</source>
+        <translation>Y step=</translation>
+    </message>
+    <message>
+        <source>Масштаб верт.=</source>
+        <translation>Vert. scale=</translation>
+    </message>
+    <message>
+        <source>Масштаб гориз.=</source>
+        <translation>Horiz. scale=</translation>
+    </message>
+    <message>
+        <source>Позиция источника</source>
+        <translation>Source position</translation>
+    </message>
+    <message>
+        <source>НМ</source>
+        <translation>nm</translation>
+    </message>
+    <message>
+        <source>МКМ</source>
+        <translation>µm</translation>
+    </message>
+    <message>
+        <source>ММ</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>М</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Яркость:</source>
+        <translation>Brightness:</translation>
+    </message>
+    <message>
+        <source>Расчет</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Задано неверное число</source>
+        <translation>Invalid number</translation>
+    </message>
+    <message>
+        <source>Памяти мало :(. Хочу всего-навсего %1 байт</source>
+        <translation>Not enough memory :(. I only want %1 bytes</translation>
+    </message>
+    <message>
+        <source>Ой!</source>
+        <translation>Oops!</translation>
+    </message>
+</context>
+<context>
+    <name>TForm13</name>
+    <message>
+        <source>Дифракция. Основные черты и закономерности.</source>
+        <translation>Diffraction. Main features and laws.</translation>
+    </message>
+    <message>
+        <source>Иллюстрация к тексту о дифракции; страница прокручивается колёсиком мыши.</source>
+        <translation>Illustration for the text on diffraction; the page scrolls with the mouse wheel.</translation>
+    </message>
+    <message>
+        <source>Наблюдение дифракции при помощи 
+неонового лазера и треугольного отверстия</source>
+        <translation>Observing diffraction with a neon
+laser and a triangular aperture</translation>
+    </message>
+    <message>
+        <source>Экспериментально полученные картины дифракции на щели излучения гелий-неонового (на длине волны 633 нм - красный цвет) и аргонового (на длине волны 488 нм - синий цвет) лазеров.</source>
+        <translation>Diffraction patterns at a slit, obtained experimentally with the light of a helium-neon laser (wavelength 633 nm, red) and an argon laser (wavelength 488 nm, blue).</translation>
+    </message>
+    <message>
+        <source>Дифракционные картины для отверстий разной 
+формы отличаются, но во всех них, в зависимости от 
+расстояния, можно отметить следующие особенности:</source>
+        <translation>The diffraction patterns of apertures of different
+shapes differ, but in all of them, depending on
+the distance, the following features can be seen:</translation>
+    </message>
+    <message>
+        <source>Вблизи препятствия световой пучок сохраняет 
+структуру, заданную формой объекта, т.е. 
+дифракционная картина подобна изображению 
+объекта. Эту область называют геометрооптической 
+областью или прожекторной.</source>
+        <translation>Near the obstacle the light beam keeps the
+structure given by the shape of the object, i.e.
+the diffraction pattern resembles the image
+of the object. This region is called the
+geometric-optics, or searchlight, region.</translation>
+    </message>
+    <message>
+        <source>Затем границы изображения начинают 
+расплываться, проступают полосы, размер 
+которых увеличивается с ростом расстояния. 
+Вскоре полосы заполняют всю картину, 
+пересекаются, образуя темные и светлые 
+пятна, которые переходят друг в друга, меняются 
+местами, порой (в зависимости от формы объекта) 
+весьма причудливым образом. Изображение на 
+экране становится совершенно непохожим на 
+геометрическое  изображение исходного объекта. 
+Эту область называют областью дифракции Френеля.</source>
+        <translation>Then the edges of the image begin to blur,
+fringes appear, and their size grows with
+the distance. Soon the fringes fill the whole
+picture and cross one another, forming dark
+and bright spots that merge into one another
+and change places, sometimes (depending on
+the shape of the object) in a most curious
+way. The image on the screen becomes quite
+unlike the geometric image of the original
+object. This region is called the region
+of Fresnel diffraction.</translation>
+    </message>
+    <message>
+        <source>С дальнейшим ростом расстояния пространственная 
+структура дифракционной картины становится 
+устойчивой. Изменяется только масштаб. Это область 
+дифракции Фраунгофера.</source>
+        <translation>As the distance grows further, the spatial
+structure of the diffraction pattern becomes
+stable. Only the scale changes. This is the
+region of Fraunhofer diffraction.</translation>
+    </message>
+    <message>
+        <source>Расстояние от источника излучения до отверстия 
+определяет  форму волнового фронта в плоскости 
+препятствия. Если точечный источник находится 
+очень далеко от отверстия (на бесконечности), то 
+волновой фронт плоский. Для конечных расстояний 
+волновой фронт сферический, причем, чем ближе 
+источник, тем меньше радиус сферы, тем больше 
+кривизна волнового фронта. Поскольку вторичные 
+источники располагаются на волновом фронте, то 
+ясно, что дифракционные картины будут отличаться 
+для разных расстояний между источником света и 
+отверстием.</source>
+        <translation>The distance from the source of the light to the
+aperture determines the shape of the wavefront
+at the obstacle. If a point source is very far
+from the aperture (at infinity), the wavefront
+is plane. At finite distances the wavefront is
+spherical, and the closer the source, the smaller
+the radius of the sphere and the greater the
+curvature of the wavefront. Since the secondary
+sources lie on the wavefront, it is clear that
+the diffraction patterns will differ for
+different distances between the light source
+and the aperture.</translation>
+    </message>
+    <message>
+        <source>:/diffraction/bench.png</source>
+        <translation>:/diffraction/en/bench.png</translation>
+    </message>
+    <message>
+        <source>:/diffraction/slits.png</source>
+        <translation>:/diffraction/en/slits.png</translation>
+    </message>
+    <message>
+        <source>:/diffraction/zones.png</source>
+        <translation>:/diffraction/en/zones.png</translation>
+    </message>
+    <message>
+        <source>:/diffraction/setups.png</source>
+        <translation>:/diffraction/en/setups.png</translation>
+    </message>
+</context>
+<context>
+    <name>TForm14</name>
+    <message>
+        <source>Поляризация света при отражении и преломлении. Явление Брюстера.</source>
+        <translation>Polarisation of light at reflection and refraction. Brewster&apos;s effect.</translation>
+    </message>
+    <message>
+        <source>Объёмная сцена: отражение и преломление поляризованного света; сцена поворачивается мышью, угол падения меняется колёсиком.</source>
+        <translation>3D scene: reflection and refraction of polarised light; drag with the mouse to turn the scene, use the wheel to change the angle of incidence.</translation>
+    </message>
+    <message>
+        <source>Боковая поверхность</source>
+        <translation>Side surface</translation>
+    </message>
+    <message>
+        <source>Только каркасы поверхностей</source>
+        <translation>Surface wireframes only</translation>
+    </message>
+    <message>
+        <source>Сглаживание линий</source>
+        <translation>Smooth lines</translation>
+    </message>
+    <message>
+        <source>Составляющие поляризации</source>
+        <translation>Polarisation components</translation>
+    </message>
+    <message>
+        <source>Закраска составляющих поляризации</source>
+        <translation>Fill polarisation components</translation>
+    </message>
+    <message>
+        <source>Результирующая волна</source>
+        <translation>Resulting wave</translation>
+    </message>
+    <message>
+        <source>Закраска  волны</source>
+        <translation>Fill the wave</translation>
+    </message>
+    <message>
+        <source>Рисовать лучи света</source>
+        <translation>Draw light rays</translation>
+    </message>
+    <message>
+        <source>Сдвиг фазы fy-fx, град:</source>
+        <translation>Phase shift fy-fx, deg:</translation>
+    </message>
+    <message>
+        <source>Соотношение Ey/Ex:</source>
+        <translation>Ratio Ey/Ex:</translation>
+    </message>
+    <message>
+        <source>Угол падения, град:</source>
+        <translation>Incidence, deg:</translation>
+    </message>
+    <message>
+        <source>Длина волны, нм:</source>
+        <translation>Wavelength, nm:</translation>
+    </message>
+    <message>
+        <source>Показатель преломломления для параллельной составляющей:</source>
+        <translation>Refractive index for the parallel component:</translation>
+    </message>
+    <message>
+        <source>Показатель преломломления для перпендикулярной составляющей:</source>
+        <translation>Refractive index for the perpendicular component:</translation>
+    </message>
+</context>
+<context>
     <name>TForm15</name>
     <message>
         <source>Демонстрация преломления света с использованием принципа Гюйгенса.</source>
@@ -614,6 +1183,33 @@
     <message>
         <source>Преломление 2:</source>
         <translation>Index 2:</translation>
+    </message>
+</context>
+<context>
+    <name>TForm16</name>
+    <message>
+        <source>Закон Малюса</source>
+        <translation>Malus&apos;s law</translation>
+    </message>
+    <message>
+        <source>Угол между разрешенными направлениями поляроидов, градусов:</source>
+        <translation>Angle between the polaroids&apos; allowed directions, degrees:</translation>
+    </message>
+    <message>
+        <source>Фиксировать один поляроид</source>
+        <translation>Hold one polaroid still</translation>
+    </message>
+    <message>
+        <source>Автовращение поляроидов</source>
+        <translation>Rotate polaroids</translation>
+    </message>
+    <message>
+        <source>Рисовать поляризованные волны</source>
+        <translation>Draw polarised waves</translation>
+    </message>
+    <message>
+        <source>Объёмная сцена: свет через поляризатор и анализатор; сцена поворачивается мышью, угол меняется колёсиком.</source>
+        <translation>3D scene: light through a polariser and an analyser; drag with the mouse to turn the scene, use the wheel to change the angle.</translation>
     </message>
 </context>
 <context>
@@ -761,6 +1357,65 @@
     </message>
 </context>
 <context>
+    <name>TForm51</name>
+    <message>
+        <source>Дифракция микрочастиц.</source>
+        <translation>Diffraction of microparticles.</translation>
+    </message>
+    <message>
+        <source>Экран, на котором по одному накапливаются следы электронов и складывается дифракционная картина.</source>
+        <translation>A screen where electron hits gather one by one and build up a diffraction pattern.</translation>
+    </message>
+    <message>
+        <source>Схема установки</source>
+        <translation>Apparatus</translation>
+    </message>
+    <message>
+        <source>Схема кристаллической решетки образца</source>
+        <translation>Crystal lattice of the sample</translation>
+    </message>
+    <message>
+        <source>Пример эксперимента</source>
+        <translation>A sample experiment</translation>
+    </message>
+    <message>
+        <source>Моделирование</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>Добавить электронов:</source>
+        <translation>Add electrons:</translation>
+    </message>
+    <message>
+        <source>Очистка поля</source>
+        <translation>Clear screen</translation>
+    </message>
+    <message>
+        <source>Приостановить</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Скорость, электронов/секунду:</source>
+        <translation>Rate, electrons/second:</translation>
+    </message>
+    <message>
+        <source>Ускоряющее напряжение, кВ:</source>
+        <translation>Accelerating voltage, kV:</translation>
+    </message>
+    <message>
+        <source>Продолжить</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Выпущено электронов: %1</source>
+        <translation>Electrons emitted: %1</translation>
+    </message>
+    <message>
+        <source>Осталось электронов: %1</source>
+        <translation>Electrons left: %1</translation>
+    </message>
+</context>
+<context>
     <name>TForm6</name>
     <message>
         <source>Фокусное расстояние линзы.</source>
@@ -769,6 +1424,616 @@
     <message>
         <source>Линза и фронт света, сходящийся в фокусе; фокальную линию можно перетащить мышью, двойной щелчок запускает свет заново.</source>
         <translation>A lens and a light front converging at the focus; drag the focal line with the mouse, double-click to send the light again.</translation>
+    </message>
+</context>
+<context>
+    <name>TForm7</name>
+    <message>
+        <source>Шаг расчета должен быть больше нуля.</source>
+        <translation>The calculation step must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Радиус линзы меньше шага расчета: колец не будет.
+Уменьшите шаг или увеличьте радиус линзы.</source>
+        <translation>The lens radius is smaller than the calculation step: there will be no rings.
+Reduce the step or increase the lens radius.</translation>
+    </message>
+    <message>
+        <source>Радиус кривизны линзы не может быть меньше радиуса линзы.</source>
+        <translation>The lens&apos;s radius of curvature cannot be smaller than the lens radius.</translation>
+    </message>
+    <message>
+        <source>Длина волны должна быть больше нуля.</source>
+        <translation>The wavelength must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Радиус кривизны линзы слишком велик или длина волны слишком мала.</source>
+        <translation>The lens&apos;s radius of curvature is too large or the wavelength too small.</translation>
+    </message>
+    <message>
+        <source>Слишком мелкий шаг расчета: картина из %1 колец не поместится в памяти.
+Увеличьте шаг: колец должно быть не больше %2.</source>
+        <translation>The calculation step is too fine: a picture of %1 rings will not fit in memory.
+Increase the step: there must be no more than %2 rings.</translation>
+    </message>
+    <message>
+        <source>Кольца Ньютона</source>
+        <translation>Newton&apos;s rings</translation>
+    </message>
+    <message>
+        <source>Схема эксперимента</source>
+        <translation>Experiment diagram</translation>
+    </message>
+    <message>
+        <source>Моделирование</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>Кольца Ньютона в отражённом свете; рассчитываются кнопкой «Расчет».</source>
+        <translation>Newton&apos;s rings in reflected light; computed with the “Compute” button.</translation>
+    </message>
+    <message>
+        <source>Нажмите «Расчет»</source>
+        <translation>Press “Compute”</translation>
+    </message>
+    <message>
+        <source>Не хватило памяти для расчета.</source>
+        <translation>Not enough memory for the calculation.</translation>
+    </message>
+    <message>
+        <source>Радиус кривизны линзы, м:</source>
+        <translation>Curvature radius, m:</translation>
+    </message>
+    <message>
+        <source>Радиус линзы, м:</source>
+        <translation>Lens radius, m:</translation>
+    </message>
+    <message>
+        <source>Шаг расчета, м:</source>
+        <translation>Step, m:</translation>
+    </message>
+    <message>
+        <source>Длина волны, нм:</source>
+        <translation>Wavelength, nm:</translation>
+    </message>
+    <message>
+        <source>Цветной свет</source>
+        <translation>Coloured light</translation>
+    </message>
+    <message>
+        <source>Расчет</source>
+        <translation>Compute</translation>
+    </message>
+</context>
+<context>
+    <name>TForm8</name>
+    <message>
+        <source>Водород (H)</source>
+        <translation>Hydrogen (H)</translation>
+    </message>
+    <message>
+        <source>Гелий (He)</source>
+        <translation>Helium (He)</translation>
+    </message>
+    <message>
+        <source>Натрий (Na)</source>
+        <translation>Sodium (Na)</translation>
+    </message>
+    <message>
+        <source>Неон (Ne)</source>
+        <translation>Neon (Ne)</translation>
+    </message>
+    <message>
+        <source>Ртуть (Hg)</source>
+        <translation>Mercury (Hg)</translation>
+    </message>
+    <message>
+        <source>Кадмий (Cd)</source>
+        <translation>Cadmium (Cd)</translation>
+    </message>
+    <message>
+        <source>Спектрометр на дифракционной решетке. Демонстрация спектров атомов.</source>
+        <translation>Diffraction grating spectrometer. Spectra of atoms.</translation>
+    </message>
+    <message>
+        <source>Дифракционная решетка</source>
+        <translation>Diffraction grating</translation>
+    </message>
+    <message>
+        <source>Моделирование</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>Спектрометр с дифракционной решёткой и линейчатый спектр выбранного источника.</source>
+        <translation>A diffraction grating spectrometer and the line spectrum of the chosen source.</translation>
+    </message>
+    <message>
+        <source>Спектр:</source>
+        <translation>Source:</translation>
+    </message>
+    <message>
+        <source>0й порядок</source>
+        <translation>0th order</translation>
+    </message>
+    <message>
+        <source>1й порядок</source>
+        <translation>1st order</translation>
+    </message>
+    <message>
+        <source>2й порядок</source>
+        <translation>2nd order</translation>
+    </message>
+    <message>
+        <source>Белый</source>
+        <translation>White</translation>
+    </message>
+</context>
+<context>
+    <name>TForm9</name>
+    <message>
+        <source>м</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Дифракция Фраунгофера</source>
+        <translation>Fraunhofer diffraction</translation>
+    </message>
+    <message>
+        <source>Нажмите «Построить»</source>
+        <translation>Press “Build”</translation>
+    </message>
+    <message>
+        <source>Дифракционная картина Фраунгофера от прямоугольного отверстия; строится кнопкой «Построить».</source>
+        <translation>Fraunhofer diffraction pattern of a rectangular aperture; drawn with the “Build” button.</translation>
+    </message>
+    <message>
+        <source>Длина волны</source>
+        <translation>Wavelength</translation>
+    </message>
+    <message>
+        <source>нм</source>
+        <translation>nm</translation>
+    </message>
+    <message>
+        <source>Расстояние до экрана</source>
+        <translation>Distance to screen</translation>
+    </message>
+    <message>
+        <source>Ширина отверстия</source>
+        <translation>Aperture width</translation>
+    </message>
+    <message>
+        <source>Высота отверстия</source>
+        <translation>Aperture height</translation>
+    </message>
+    <message>
+        <source>Сторона экрана:</source>
+        <translation>Screen side:</translation>
+    </message>
+    <message>
+        <source>Пятно от отверстия</source>
+        <translation>Spot of an aperture</translation>
+    </message>
+    <message>
+        <source>Тень от пластины</source>
+        <translation>Shadow of a plate</translation>
+    </message>
+    <message>
+        <source>Включить цвета</source>
+        <translation>Show colours</translation>
+    </message>
+    <message>
+        <source>Контур объекта</source>
+        <translation>Object outline</translation>
+    </message>
+    <message>
+        <source>Построить</source>
+        <translation>Build</translation>
+    </message>
+    <message>
+        <source>Длина волны должна быть больше нуля.</source>
+        <translation>The wavelength must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Расстояние до экрана должно быть больше нуля.</source>
+        <translation>The distance to the screen must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Сторона экрана должна быть больше нуля.</source>
+        <translation>The screen side must be greater than zero.</translation>
+    </message>
+</context>
+<context>
+    <name>TFraunhoferPicture</name>
+    <message>
+        <source>x = %1 мм, y = %2 мм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I = %1 % от наибольшей</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>x (мм),y (мм),I (% от наибольшей)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFresnelPicture</name>
+    <message>
+        <source>r = %1 мм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I = %1 от наибольшей</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>r (мм),I (доля наибольшей)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TGraphPanel</name>
+    <message>
+        <source>X=%1 м</source>
+        <translation>X=%1 m</translation>
+    </message>
+</context>
+<context>
+    <name>THuygensPicture</name>
+    <message>
+        <source>над пластинкой: %1 пикс.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>под пластинкой: %1 пикс.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>глубина в пластинке: %1 из %2 пикс.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TInterferencePicture</name>
+    <message>
+        <source>y = %1 м</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>y (м),I (отн. ед.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TLensPicture</name>
+    <message>
+        <source>от линзы: %1 см</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>высота: %1 см</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMalusPicture</name>
+    <message>
+        <source>θ = %1°: поляроиды %2° и %3°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>проходит %1 света между поляроидами</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I = %1 от падающего</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>θ (°),доля между поляроидами,I за вторым (доля падающего)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMirrorPicture</name>
+    <message>
+        <source>точка: x = %1, y = %2 пикс.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>изображение: x = %1, y = %2 пикс.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TNewtonPicture</name>
+    <message>
+        <source>r = %1 мм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I = %1 от наибольшей</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>r (мм),I (доля наибольшей)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TOverlay</name>
+    <message>
+        <source>Рисунка ещё нет: %1.</source>
+        <translation>No picture yet: %1.</translation>
+    </message>
+    <message>
+        <source>Рисунка ещё нет.</source>
+        <translation>No picture yet.</translation>
+    </message>
+    <message>
+        <source>Ой!</source>
+        <translation>Oops!</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл «%1»: %2.</source>
+        <translation>Could not save the file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>папки «%1» нет</source>
+        <translation>the folder &quot;%1&quot; does not exist</translation>
+    </message>
+    <message>
+        <source>в папку «%1» нельзя записывать</source>
+        <translation>the folder &quot;%1&quot; cannot be written to</translation>
+    </message>
+    <message>
+        <source>не хватило места на диске</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>Данных ещё нет: сначала постройте рисунок.</source>
+        <translation>No data yet: make the picture first.</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Рисунки PNG (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>Таблицы CSV (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>Копировать рисунок</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок…</source>
+        <translation>Save picture…</translation>
+    </message>
+    <message>
+        <source>Сохранить данные…</source>
+        <translation>Save data…</translation>
+    </message>
+    <message>
+        <source>Теория</source>
+        <translation>Theory</translation>
+    </message>
+</context>
+<context>
+    <name>TPrismPicture</name>
+    <message>
+        <source>у первой грани: %1° от нормали</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>у второй грани: %1° от нормали</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TRefractionPicture</name>
+    <message>
+        <source>угол с нормалью: %1°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>среда 1, n = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>среда 2, n = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TSourcePanel</name>
+    <message>
+        <source>X=%1 яркость=%2</source>
+        <translation>X=%1 brightness=%2</translation>
+    </message>
+</context>
+<context>
+    <name>TSpectrometerPicture</name>
+    <message>
+        <source>%1-й порядок: λ = %2 нм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>порядок,λ (нм),смещение от оси (пикс.),яркость (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TVideoPanel</name>
+    <message>
+        <source>Видеозапись опыта недоступна</source>
+        <translation>The video of the experiment is unavailable</translation>
+    </message>
+</context>
+<context>
+    <name>TWavePicture</name>
+    <message>
+        <source>толщина пластинки d = %1 нм</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t = %1 фс</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TXrayPicture</name>
+    <message>
+        <source>%1 %2 кВ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>λ = %1 Å</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: I = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>λ (Å)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I %1 (отн. ед.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Tform_Main</name>
+    <message>
+        <source>Неизвестный</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Тормозной и характеристический рентгеновский спектр</source>
+        <translation>Bremsstrahlung and characteristic X-ray spectrum</translation>
+    </message>
+    <message>
+        <source>График тормозного и характеристического рентгеновского спектра выбранного анода при заданном напряжении.</source>
+        <translation>Graph of the bremsstrahlung and characteristic X-ray spectrum of the chosen anode at the set voltage.</translation>
+    </message>
+    <message>
+        <source>Рентгеновская трубка</source>
+        <translation>X-ray tube</translation>
+    </message>
+    <message>
+        <source>Расчет спектров</source>
+        <translation>Spectra</translation>
+    </message>
+    <message>
+        <source>Получить спектр</source>
+        <translation>Get spectrum</translation>
+    </message>
+    <message>
+        <source>Элемент</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Напряжение</source>
+        <translation>Voltage</translation>
+    </message>
+    <message>
+        <source>V = 11000 В</source>
+        <translation>V = 11000 V</translation>
+    </message>
+    <message>
+        <source>Получить</source>
+        <translation>Get</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>V, кВ</source>
+        <translation>V, kV</translation>
+    </message>
+    <message>
+        <source>Измерение длины волны.</source>
+        <translation>Measuring the wavelength.</translation>
+    </message>
+    <message>
+        <source>Спектр | Зависимость спектральной плотности интенсивности от длины волны</source>
+        <translation>Spectrum | Spectral intensity density against wavelength</translation>
+    </message>
+    <message>
+        <source>V = %1 В</source>
+        <translation>V = %1 V</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Ошибка в данных!</source>
+        <translation>Error in the data!</translation>
+    </message>
+    <message>
+        <source>Длина волны: %1 Ангстрем</source>
+        <translation>Wavelength: %1 Angstrom</translation>
+    </message>
+</context>
+<context>
+    <name>XrayPictures</name>
+    <message>
+        <source>Uн</source>
+        <translation>Uh</translation>
+    </message>
+    <message>
+        <source>Uа (десятки кВ)</source>
+        <translation>Ua (tens of kV)</translation>
+    </message>
+    <message>
+        <source>рентгеновские</source>
+        <translation>X-ray</translation>
+    </message>
+    <message>
+        <source>лучи</source>
+        <translation>rays</translation>
+    </message>
+    <message>
+        <source>1 — катод</source>
+        <translation>1 — cathode</translation>
+    </message>
+    <message>
+        <source>2 — нить накала</source>
+        <translation>2 — filament</translation>
+    </message>
+    <message>
+        <source>3 — стеклянный баллон</source>
+        <translation>3 — glass envelope</translation>
+    </message>
+    <message>
+        <source>4 — анод</source>
+        <translation>4 — anode</translation>
+    </message>
+    <message>
+        <source>5 — плюс источника высокого напряжения</source>
+        <translation>5 — high-voltage supply, plus</translation>
+    </message>
+    <message>
+        <source>e⁻ — поток электронов</source>
+        <translation>e⁻ — electron beam</translation>
+    </message>
+    <message>
+        <source>трубка на штативе</source>
+        <translation>tube on a stand</translation>
     </message>
 </context>
 <context>
