@@ -16,23 +16,23 @@
     <name>ElectronTheory</name>
     <message>
         <source>де Бройль: λ = h / √(2 m e U (1 + e U / 2 m c²))</source>
-        <translation type="unfinished"></translation>
+        <translation>de Broglie: λ = h / √(2 m e U (1 + e U / 2 m c²))</translation>
     </message>
     <message>
         <source>Напряжение должно быть больше 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage must be greater than 0</translation>
     </message>
     <message>
         <source>U = %1 кВ: λ = %2 пм, без поправки %3 пм (%4 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>U = %1 kV: λ = %2 pm, without correction %3 pm (%4 %)</translation>
     </message>
     <message>
         <source>Кольца r = K λ √N, N = 1…5 (простая кубическая решётка)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rings r = K λ √N, N = 1…5 (simple cubic lattice)</translation>
     </message>
     <message>
         <source>радиусы, пикселей: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>radii, pixels: %1</translation>
     </message>
 </context>
 <context>
@@ -46,58 +46,58 @@
     <name>FocalTheory</name>
     <message>
         <source>Параллельный пучок под углом φ собирается в фокальной плоскости на высоте y = F tg φ</source>
-        <translation type="unfinished"></translation>
+        <translation>A parallel beam at angle φ converges in the focal plane at height y = F tg φ</translation>
     </message>
     <message>
         <source>F = %1 пикс. (%2), φ = %3°</source>
-        <translation type="unfinished"></translation>
+        <translation>F = %1 px (%2), φ = %3°</translation>
     </message>
     <message>
         <source>собирающая</source>
-        <translation type="unfinished"></translation>
+        <translation>converging</translation>
     </message>
     <message>
         <source>рассеивающая, фокус мнимый</source>
-        <translation type="unfinished"></translation>
+        <translation>diverging, virtual focus</translation>
     </message>
     <message>
         <source>|φ| &gt; %1°: приближение малых углов не выполняется, точка не отмечена</source>
-        <translation type="unfinished"></translation>
+        <translation>|φ| &gt; %1°: small-angle approximation does not hold, point not marked</translation>
     </message>
     <message>
         <source>F tg φ</source>
-        <translation type="unfinished"></translation>
+        <translation>F tg φ</translation>
     </message>
     <message>
         <source>y = %1 пикс. от оси</source>
-        <translation type="unfinished"></translation>
+        <translation>y = %1 px from the axis</translation>
     </message>
 </context>
 <context>
     <name>FraunhoferTheory</name>
     <message>
         <source>%1 (m = 1) = %2 мм, минимумов с каждой стороны: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (m = 1) = %2 mm, minima on each side: %3</translation>
     </message>
     <message>
         <source>%1: дальше углы не малы, формула неверна, минимумы не отмечены</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: beyond this, angles are not small, the formula is invalid, minima not marked</translation>
     </message>
     <message>
         <source>%1: минимумов на экране нет</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no minima on the screen</translation>
     </message>
     <message>
         <source>%1: дальше минимумы чаще 3 пикселей</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: beyond this, minima are closer than 3 pixels</translation>
     </message>
     <message>
         <source>Минимумы: x = m λ L / a, y = m λ L / b</source>
-        <translation type="unfinished"></translation>
+        <translation>Minima: x = m λ L / a, y = m λ L / b</translation>
     </message>
     <message>
         <source>λ = %1 нм, L = %2 м, a = %3 м, b = %4 м</source>
-        <translation type="unfinished"></translation>
+        <translation>λ = %1 nm, L = %2 m, a = %3 m, b = %4 m</translation>
     </message>
 </context>
 <context>
@@ -111,35 +111,35 @@
     <name>FresnelTheory</name>
     <message>
         <source>Зон Френеля: m = r² (1/z₁ + 1/z₂) / λ; в центре I ~ sin²(π m / 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fresnel zones: m = r² (1/z₁ + 1/z₂) / λ; at the centre I ~ sin²(π m / 2)</translation>
     </message>
     <message>
         <source>Нет отверстия или данные неверны</source>
-        <translation type="unfinished"></translation>
+        <translation>No aperture or invalid data</translation>
     </message>
     <message>
         <source>λ = %1 нм, z₁ = %2 м, z₂ = %3 м, r = %4…%5 м</source>
-        <translation type="unfinished"></translation>
+        <translation>λ = %1 nm, z₁ = %2 m, z₂ = %3 m, r = %4…%5 m</translation>
     </message>
     <message>
         <source>Отверстие не мало по сравнению с z₁, z₂: формула зон неприменима</source>
-        <translation type="unfinished"></translation>
+        <translation>The aperture is not small compared with z₁, z₂: the zone formula does not apply</translation>
     </message>
     <message>
         <source>Открыто зон: %1; в центре %2 (%3 от наибольшего)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open zones: %1; at the centre %2 (%3 of maximum)</translation>
     </message>
     <message>
         <source>светло</source>
-        <translation type="unfinished"></translation>
+        <translation>bright</translation>
     </message>
     <message>
         <source>темно</source>
-        <translation type="unfinished"></translation>
+        <translation>dark</translation>
     </message>
     <message>
         <source>Линии: границы зон в отверстии, в масштабе графика</source>
-        <translation type="unfinished"></translation>
+        <translation>Lines: zone boundaries within the aperture, to the scale of the graph</translation>
     </message>
 </context>
 <context>
@@ -157,46 +157,46 @@
     <name>GratingTheory</name>
     <message>
         <source>Решётка: d sin θ = m λ, d = 2000 нм; на экране (W − 350) · 0.4 · tg θ</source>
-        <translation type="unfinished"></translation>
+        <translation>Grating: d sin θ = m λ, d = 2000 nm; on the screen (W − 350) · 0.4 · tg θ</translation>
     </message>
     <message>
         <source>1-й и 2-й порядки не показаны</source>
-        <translation type="unfinished"></translation>
+        <translation>1st and 2nd orders not shown</translation>
     </message>
     <message>
         <source>Белый свет: отмечены 400, 500, 600 и 700 нм</source>
-        <translation type="unfinished"></translation>
+        <translation>White light: 400, 500, 600 and 700 nm marked</translation>
     </message>
     <message>
         <source>%1 нм, m = %2: sin θ &gt; 1, такого направления нет</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nm, m = %2: sin θ &gt; 1, no such direction</translation>
     </message>
     <message>
         <source>%1 нм, m = %2: θ = %3°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nm, m = %2: θ = %3°</translation>
     </message>
     <message>
         <source>У источника нет линий в показанных порядках</source>
-        <translation type="unfinished"></translation>
+        <translation>The source has no lines in the orders shown</translation>
     </message>
 </context>
 <context>
     <name>HuygensTheory</name>
     <message>
         <source>Снеллиус: sin θ = n sin β; фронт перпендикулярен лучу</source>
-        <translation type="unfinished"></translation>
+        <translation>Snell: sin θ = n sin β; the wavefront is perpendicular to the ray</translation>
     </message>
     <message>
         <source>θ = %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>θ = %1°</translation>
     </message>
     <message>
         <source>n = %1 &lt; sin θ: угла преломления нет</source>
-        <translation type="unfinished"></translation>
+        <translation>n = %1 &lt; sin θ: no refraction angle</translation>
     </message>
     <message>
         <source>n = %1: β = %2°</source>
-        <translation type="unfinished"></translation>
+        <translation>n = %1: β = %2°</translation>
     </message>
 </context>
 <context>
@@ -226,39 +226,39 @@
     <name>InterferenceTheory</name>
     <message>
         <source>Два источника: максимумы при r₁ − r₂ = m λ (линии), при малых углах y = m λ L / d (+)</source>
-        <translation type="unfinished"></translation>
+        <translation>Two sources: maxima at r₁ − r₂ = m λ (lines), for small angles y = m λ L / d (+)</translation>
     </message>
     <message>
         <source>%1 одинаковых источников: главные максимумы d sin θ = m λ (линии), при малых углах y = m λ L / d (+)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 identical sources: principal maxima d sin θ = m λ (lines), for small angles y = m λ L / d (+)</translation>
     </message>
     <message>
         <source>λ = %1 нм, L = %2 м, d = %3 мм</source>
-        <translation type="unfinished"></translation>
+        <translation>λ = %1 nm, L = %2 m, d = %3 mm</translation>
     </message>
     <message>
         <source>m = 1: y = %1 мм, малые углы: %2 мм</source>
-        <translation type="unfinished"></translation>
+        <translation>m = 1: y = %1 mm, small angles: %2 mm</translation>
     </message>
     <message>
         <source>С m = %1 малые углы расходятся с точным больше 1 %: + не ставится</source>
-        <translation type="unfinished"></translation>
+        <translation>From m = %1 the small-angle value differs from the exact one by more than 1 %: no + marked</translation>
     </message>
     <message>
         <source>Максимумов на экране слишком много, чтобы их отметить</source>
-        <translation type="unfinished"></translation>
+        <translation>Too many maxima on the screen to mark them</translation>
     </message>
     <message>
         <source>Нет источников</source>
-        <translation type="unfinished"></translation>
+        <translation>No sources</translation>
     </message>
     <message>
         <source>Один источник: интерференции нет</source>
-        <translation type="unfinished"></translation>
+        <translation>One source: no interference</translation>
     </message>
     <message>
         <source>Источники не одинаковы или не равноотстоят: простой формулы нет</source>
-        <translation type="unfinished"></translation>
+        <translation>Sources are not identical or not equally spaced: no simple formula</translation>
     </message>
 </context>
 <context>
@@ -276,58 +276,58 @@
     <name>LensTheory</name>
     <message>
         <source>Тонкая линза: 1/d + 1/f = D, увеличение Γ = −f / d</source>
-        <translation type="unfinished"></translation>
+        <translation>Thin lens: 1/d + 1/f = D, magnification Γ = −f / d</translation>
     </message>
     <message>
         <source>D, d и h должны быть не равны 0</source>
-        <translation type="unfinished"></translation>
+        <translation>D, d and h must be non-zero</translation>
     </message>
     <message>
         <source>D = %1 дптр (F = %2 см), d = %3 см, h = %4 см</source>
-        <translation type="unfinished"></translation>
+        <translation>D = %1 D (F = %2 cm), d = %3 cm, h = %4 cm</translation>
     </message>
     <message>
         <source>Предмет в фокусе: изображение в бесконечности</source>
-        <translation type="unfinished"></translation>
+        <translation>Object at the focus: image at infinity</translation>
     </message>
     <message>
         <source>f = %1 см (%2), Γ = %3, h&apos; = %4 см</source>
-        <translation type="unfinished"></translation>
+        <translation>f = %1 cm (%2), Γ = %3, h&apos; = %4 cm</translation>
     </message>
     <message>
         <source>мнимое</source>
-        <translation type="unfinished"></translation>
+        <translation>virtual</translation>
     </message>
     <message>
         <source>действительное</source>
-        <translation type="unfinished"></translation>
+        <translation>real</translation>
     </message>
     <message>
         <source>И (теория)</source>
-        <translation type="unfinished"></translation>
+        <translation>I (theory)</translation>
     </message>
     <message>
         <source>Наклонный предмет: h&apos; = |Γ| h верно только для a = 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilted object: h&apos; = |Γ| h holds only for a = 90°</translation>
     </message>
 </context>
 <context>
     <name>MirrorTheory</name>
     <message>
         <source>S&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;</translation>
     </message>
     <message>
         <source>Изображение симметрично предмету: x&apos; = 2a − x, y&apos; = y</source>
-        <translation type="unfinished"></translation>
+        <translation>The image is symmetric to the object: x&apos; = 2a − x, y&apos; = y</translation>
     </message>
     <message>
         <source>a = %1, лампа (%2, %3): изображение (%4, %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>a = %1, lamp (%2, %3): image (%4, %5)</translation>
     </message>
     <message>
         <source>Угол падения равен углу отражения: лучи отражаются при y = %1 и %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle of incidence equals angle of reflection: rays reflect at y = %1 and %2</translation>
     </message>
 </context>
 <context>
@@ -349,237 +349,237 @@
     <name>NewtonTheory</name>
     <message>
         <source>Тёмные кольца: r = √(m λ R), светлые: r = √((m − ½) λ R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dark rings: r = √(m λ R), bright: r = √((m − ½) λ R)</translation>
     </message>
     <message>
         <source>λ = %1 нм, R = %2 м</source>
-        <translation type="unfinished"></translation>
+        <translation>λ = %1 nm, R = %2 m</translation>
     </message>
     <message>
         <source>Нет колец при этих данных</source>
-        <translation type="unfinished"></translation>
+        <translation>No rings with these data</translation>
     </message>
     <message>
         <source>тёмные (○), мм: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dark (○), mm: %1</translation>
     </message>
     <message>
         <source>светлые (+), мм: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bright (+), mm: %1</translation>
     </message>
     <message>
         <source>В центре тёмное пятно: при отражении от пластинки теряется полволны</source>
-        <translation type="unfinished"></translation>
+        <translation>Dark spot at the centre: half a wave is lost on reflection from the plate</translation>
     </message>
     <message>
         <source>Дальше от центра r ≪ R не выполняется: кольца не отмечены</source>
-        <translation type="unfinished"></translation>
+        <translation>Farther from the centre r ≪ R does not hold: rings not marked</translation>
     </message>
     <message>
         <source>Дальше кольца чаще 2 пикселей: не отмечены</source>
-        <translation type="unfinished"></translation>
+        <translation>Farther out, rings are closer than 2 pixels: not marked</translation>
     </message>
 </context>
 <context>
     <name>PolarisationTheory</name>
     <message>
         <source>Малюс: I = I₀ cos² θ, I₀ = 0.5 (за первым поляризатором)</source>
-        <translation type="unfinished"></translation>
+        <translation>Malus: I = I₀ cos² θ, I₀ = 0.5 (after the first polariser)</translation>
     </message>
     <message>
         <source>θ = %1°: I / I₀ = %2, I = %3</source>
-        <translation type="unfinished"></translation>
+        <translation>θ = %1°: I / I₀ = %2, I = %3</translation>
     </message>
     <message>
         <source>cos² θ</source>
-        <translation type="unfinished"></translation>
+        <translation>cos² θ</translation>
     </message>
     <message>
         <source>Брюстер: tg αБ = n; r∥ = tg(α − β) / tg(α + β), r⊥ = sin(α − β) / sin(α + β)</source>
-        <translation type="unfinished"></translation>
+        <translation>Brewster: tg αB = n; r∥ = tg(α − β) / tg(α + β), r⊥ = sin(α − β) / sin(α + β)</translation>
     </message>
     <message>
         <source>Показатели преломления должны быть больше 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive indices must be greater than 0</translation>
     </message>
     <message>
         <source>n∥ = %1, n⊥ = %2: αБ = arctg n∥ = %3°</source>
-        <translation type="unfinished"></translation>
+        <translation>n∥ = %1, n⊥ = %2: αB = arctg n∥ = %3°</translation>
     </message>
     <message>
         <source>При α = %1° sin α &gt; n: преломлённой волны нет</source>
-        <translation type="unfinished"></translation>
+        <translation>At α = %1° sin α &gt; n: no refracted wave</translation>
     </message>
     <message>
         <source>α = %1°: r∥ = %2, r⊥ = %3</source>
-        <translation type="unfinished"></translation>
+        <translation>α = %1°: r∥ = %2, r⊥ = %3</translation>
     </message>
     <message>
         <source>Пластинка: Δφ = 2π (Ky − Kx) d / λ</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate: Δφ = 2π (Ky − Kx) d / λ</translation>
     </message>
     <message>
         <source>Падающая волна</source>
-        <translation type="unfinished"></translation>
+        <translation>Incident wave</translation>
     </message>
     <message>
         <source>λ должна быть больше 0</source>
-        <translation type="unfinished"></translation>
+        <translation>λ must be greater than 0</translation>
     </message>
     <message>
         <source>линейная</source>
-        <translation type="unfinished"></translation>
+        <translation>linear</translation>
     </message>
     <message>
         <source>круговая</source>
-        <translation type="unfinished"></translation>
+        <translation>circular</translation>
     </message>
     <message>
         <source>эллиптическая</source>
-        <translation type="unfinished"></translation>
+        <translation>elliptical</translation>
     </message>
     <message>
         <source>Δφ = %1°, с начальной f: Y опережает X на %2°</source>
-        <translation type="unfinished"></translation>
+        <translation>Δφ = %1°, with initial f: Y leads X by %2°</translation>
     </message>
     <message>
         <source>Y опережает X на f = %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Y leads X by f = %1°</translation>
     </message>
     <message>
         <source>Поляризация: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarisation: %1</translation>
     </message>
 </context>
 <context>
     <name>PrismTheory</name>
     <message>
         <source>Призма A = 60°: отклонение δ = i₁ + γ − A (закон Снеллиуса на гранях)</source>
-        <translation type="unfinished"></translation>
+        <translation>Prism A = 60°: deviation δ = i₁ + γ − A (Snell&apos;s law at the faces)</translation>
     </message>
     <message>
         <source>Нет луча: n &lt; 1 или лампа не слева от призмы</source>
-        <translation type="unfinished"></translation>
+        <translation>No ray: n &lt; 1 or the lamp is not to the left of the prism</translation>
     </message>
     <message>
         <source>n = %1, D = %2, i₁ = %3°</source>
-        <translation type="unfinished"></translation>
+        <translation>n = %1, D = %2, i₁ = %3°</translation>
     </message>
     <message>
         <source>красный</source>
-        <translation type="unfinished"></translation>
+        <translation>red</translation>
     </message>
     <message>
         <source>фиолетовый</source>
-        <translation type="unfinished"></translation>
+        <translation>violet</translation>
     </message>
     <message>
         <source>%1 (n = %2): δ = %3°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (n = %2): δ = %3°</translation>
     </message>
     <message>
         <source>%1 (n = %2): полное внутреннее отражение</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (n = %2): total internal reflection</translation>
     </message>
     <message>
         <source>к</source>
-        <translation type="unfinished"></translation>
+        <translation>r</translation>
     </message>
     <message>
         <source>ф</source>
-        <translation type="unfinished"></translation>
+        <translation>v</translation>
     </message>
     <message>
         <source>δmin = 2 arcsin(n sin 30°) − A = %1° при i₁ = %2°</source>
-        <translation type="unfinished"></translation>
+        <translation>δmin = 2 arcsin(n sin 30°) − A = %1° at i₁ = %2°</translation>
     </message>
 </context>
 <context>
     <name>RefractionTheory</name>
     <message>
         <source>Снеллиус: n₁ sin α = n₂ sin β; αкр = arcsin(n₂/n₁), αБ = arctg(n₂/n₁)</source>
-        <translation type="unfinished"></translation>
+        <translation>Snell: n₁ sin α = n₂ sin β; αc = arcsin(n₂/n₁), αB = arctg(n₂/n₁)</translation>
     </message>
     <message>
         <source>Показатели преломления должны быть больше 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Refractive indices must be greater than 0</translation>
     </message>
     <message>
         <source>n₁ = %1, n₂ = %2, α = %3°</source>
-        <translation type="unfinished"></translation>
+        <translation>n₁ = %1, n₂ = %2, α = %3°</translation>
     </message>
     <message>
         <source>sin β = n₁ sin α / n₂ &gt; 1: полное внутреннее отражение, преломлённого луча нет; R = 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>sin β = n₁ sin α / n₂ &gt; 1: total internal reflection, no refracted ray; R = 100 %</translation>
     </message>
     <message>
         <source>β</source>
-        <translation type="unfinished"></translation>
+        <translation>β</translation>
     </message>
     <message>
         <source>β = %1°; Rs = %2 %, Rp = %3 %, Ts = %4 %, Tp = %5 %</source>
-        <translation type="unfinished"></translation>
+        <translation>β = %1°; Rs = %2 %, Rp = %3 %, Ts = %4 %, Tp = %5 %</translation>
     </message>
     <message>
         <source>αкр</source>
-        <translation type="unfinished"></translation>
+        <translation>αc</translation>
     </message>
     <message>
         <source>αкр = %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>αc = %1°</translation>
     </message>
     <message>
         <source>n₁ ≤ n₂: критического угла нет</source>
-        <translation type="unfinished"></translation>
+        <translation>n₁ ≤ n₂: no critical angle</translation>
     </message>
     <message>
         <source>αБ</source>
-        <translation type="unfinished"></translation>
+        <translation>αB</translation>
     </message>
     <message>
         <source>αБ = %1° (Rp = 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>αB = %1° (Rp = 0)</translation>
     </message>
 </context>
 <context>
     <name>TBrewsterPicture</name>
     <message>
         <source>α = %1°, β∥ = %2°, β⊥ = %3°</source>
-        <translation type="unfinished"></translation>
+        <translation>α = %1°, β∥ = %2°, β⊥ = %3°</translation>
     </message>
     <message>
         <source>отражается %1, проходит %2</source>
-        <translation type="unfinished"></translation>
+        <translation>reflected %1, transmitted %2</translation>
     </message>
 </context>
 <context>
     <name>TElectronPicture</name>
     <message>
         <source>r = %1 пикс.</source>
-        <translation type="unfinished"></translation>
+        <translation>r = %1 px</translation>
     </message>
     <message>
         <source>попаданий в кольце: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>hits in the ring: %1</translation>
     </message>
     <message>
         <source>r (пикс.),попаданий</source>
-        <translation type="unfinished"></translation>
+        <translation>r (px),hits</translation>
     </message>
 </context>
 <context>
     <name>TFocalPicture</name>
     <message>
         <source>от линзы: %1 пикс.</source>
-        <translation type="unfinished"></translation>
+        <translation>from the lens: %1 px</translation>
     </message>
     <message>
         <source>высота: %1 пикс.</source>
-        <translation type="unfinished"></translation>
+        <translation>height: %1 px</translation>
     </message>
     <message>
         <source>F = %1 пикс.</source>
-        <translation type="unfinished"></translation>
+        <translation>F = %1 px</translation>
     </message>
 </context>
 <context>
@@ -1647,30 +1647,30 @@ Increase the step: there must be no more than %2 rings.</translation>
     <name>TFraunhoferPicture</name>
     <message>
         <source>x = %1 мм, y = %2 мм</source>
-        <translation type="unfinished"></translation>
+        <translation>x = %1 mm, y = %2 mm</translation>
     </message>
     <message>
         <source>I = %1 % от наибольшей</source>
-        <translation type="unfinished"></translation>
+        <translation>I = %1 % of maximum</translation>
     </message>
     <message>
         <source>x (мм),y (мм),I (% от наибольшей)</source>
-        <translation type="unfinished"></translation>
+        <translation>x (mm),y (mm),I (% of maximum)</translation>
     </message>
 </context>
 <context>
     <name>TFresnelPicture</name>
     <message>
         <source>r = %1 мм</source>
-        <translation type="unfinished"></translation>
+        <translation>r = %1 mm</translation>
     </message>
     <message>
         <source>I = %1 от наибольшей</source>
-        <translation type="unfinished"></translation>
+        <translation>I = %1 of maximum</translation>
     </message>
     <message>
         <source>r (мм),I (доля наибольшей)</source>
-        <translation type="unfinished"></translation>
+        <translation>r (mm),I (fraction of maximum)</translation>
     </message>
 </context>
 <context>
@@ -1684,86 +1684,86 @@ Increase the step: there must be no more than %2 rings.</translation>
     <name>THuygensPicture</name>
     <message>
         <source>над пластинкой: %1 пикс.</source>
-        <translation type="unfinished"></translation>
+        <translation>above the plate: %1 px</translation>
     </message>
     <message>
         <source>под пластинкой: %1 пикс.</source>
-        <translation type="unfinished"></translation>
+        <translation>below the plate: %1 px</translation>
     </message>
     <message>
         <source>глубина в пластинке: %1 из %2 пикс.</source>
-        <translation type="unfinished"></translation>
+        <translation>depth in the plate: %1 of %2 px</translation>
     </message>
 </context>
 <context>
     <name>TInterferencePicture</name>
     <message>
         <source>y = %1 м</source>
-        <translation type="unfinished"></translation>
+        <translation>y = %1 m</translation>
     </message>
     <message>
         <source>I = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>I = %1</translation>
     </message>
     <message>
         <source>y (м),I (отн. ед.)</source>
-        <translation type="unfinished"></translation>
+        <translation>y (m),I (rel. units)</translation>
     </message>
 </context>
 <context>
     <name>TLensPicture</name>
     <message>
         <source>от линзы: %1 см</source>
-        <translation type="unfinished"></translation>
+        <translation>from the lens: %1 cm</translation>
     </message>
     <message>
         <source>высота: %1 см</source>
-        <translation type="unfinished"></translation>
+        <translation>height: %1 cm</translation>
     </message>
 </context>
 <context>
     <name>TMalusPicture</name>
     <message>
         <source>θ = %1°: поляроиды %2° и %3°</source>
-        <translation type="unfinished"></translation>
+        <translation>θ = %1°: polaroids %2° and %3°</translation>
     </message>
     <message>
         <source>проходит %1 света между поляроидами</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of the light passes between the polaroids</translation>
     </message>
     <message>
         <source>I = %1 от падающего</source>
-        <translation type="unfinished"></translation>
+        <translation>I = %1 of incident</translation>
     </message>
     <message>
         <source>θ (°),доля между поляроидами,I за вторым (доля падающего)</source>
-        <translation type="unfinished"></translation>
+        <translation>θ (°),fraction between polaroids,I after the second (fraction of incident)</translation>
     </message>
 </context>
 <context>
     <name>TMirrorPicture</name>
     <message>
         <source>точка: x = %1, y = %2 пикс.</source>
-        <translation type="unfinished"></translation>
+        <translation>point: x = %1, y = %2 px</translation>
     </message>
     <message>
         <source>изображение: x = %1, y = %2 пикс.</source>
-        <translation type="unfinished"></translation>
+        <translation>image: x = %1, y = %2 px</translation>
     </message>
 </context>
 <context>
     <name>TNewtonPicture</name>
     <message>
         <source>r = %1 мм</source>
-        <translation type="unfinished"></translation>
+        <translation>r = %1 mm</translation>
     </message>
     <message>
         <source>I = %1 от наибольшей</source>
-        <translation type="unfinished"></translation>
+        <translation>I = %1 of maximum</translation>
     </message>
     <message>
         <source>r (мм),I (доля наибольшей)</source>
-        <translation type="unfinished"></translation>
+        <translation>r (mm),I (fraction of maximum)</translation>
     </message>
 </context>
 <context>
@@ -1833,26 +1833,26 @@ Increase the step: there must be no more than %2 rings.</translation>
     <name>TPrismPicture</name>
     <message>
         <source>у первой грани: %1° от нормали</source>
-        <translation type="unfinished"></translation>
+        <translation>at the first face: %1° from the normal</translation>
     </message>
     <message>
         <source>у второй грани: %1° от нормали</source>
-        <translation type="unfinished"></translation>
+        <translation>at the second face: %1° from the normal</translation>
     </message>
 </context>
 <context>
     <name>TRefractionPicture</name>
     <message>
         <source>угол с нормалью: %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>angle with the normal: %1°</translation>
     </message>
     <message>
         <source>среда 1, n = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>medium 1, n = %1</translation>
     </message>
     <message>
         <source>среда 2, n = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>medium 2, n = %1</translation>
     </message>
 </context>
 <context>
@@ -1866,11 +1866,11 @@ Increase the step: there must be no more than %2 rings.</translation>
     <name>TSpectrometerPicture</name>
     <message>
         <source>%1-й порядок: λ = %2 нм</source>
-        <translation type="unfinished"></translation>
+        <translation>order %1: λ = %2 nm</translation>
     </message>
     <message>
         <source>порядок,λ (нм),смещение от оси (пикс.),яркость (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>order,λ (nm),offset from axis (px),brightness (%)</translation>
     </message>
 </context>
 <context>
@@ -1884,34 +1884,34 @@ Increase the step: there must be no more than %2 rings.</translation>
     <name>TWavePicture</name>
     <message>
         <source>толщина пластинки d = %1 нм</source>
-        <translation type="unfinished"></translation>
+        <translation>plate thickness d = %1 nm</translation>
     </message>
     <message>
         <source>t = %1 фс</source>
-        <translation type="unfinished"></translation>
+        <translation>t = %1 fs</translation>
     </message>
 </context>
 <context>
     <name>TXrayPicture</name>
     <message>
         <source>%1 %2 кВ</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 kV</translation>
     </message>
     <message>
         <source>λ = %1 Å</source>
-        <translation type="unfinished"></translation>
+        <translation>λ = %1 Å</translation>
     </message>
     <message>
         <source>%1: I = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: I = %2</translation>
     </message>
     <message>
         <source>λ (Å)</source>
-        <translation type="unfinished"></translation>
+        <translation>λ (Å)</translation>
     </message>
     <message>
         <source>I %1 (отн. ед.)</source>
-        <translation type="unfinished"></translation>
+        <translation>I %1 (rel. units)</translation>
     </message>
 </context>
 <context>
@@ -2040,31 +2040,31 @@ Increase the step: there must be no more than %2 rings.</translation>
     <name>XrayTheory</name>
     <message>
         <source>Дуэйн–Хант: λmin = hc / (eV) = 12398.5 / %1 = %2 Å</source>
-        <translation type="unfinished"></translation>
+        <translation>Duane–Hunt: λmin = hc / (eV) = 12398.5 / %1 = %2 Å</translation>
     </message>
     <message>
         <source>λmin</source>
-        <translation type="unfinished"></translation>
+        <translation>λmin</translation>
     </message>
     <message>
         <source>Мозли: E(Kα) = ¾ · 13.6 эВ · (Z − 1)², %1: Z = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Moseley: E(Kα) = ¾ · 13.6 eV · (Z − 1)², %1: Z = %2</translation>
     </message>
     <message>
         <source>E(Kα) = %1 эВ, λ(Kα) = %2 Å</source>
-        <translation type="unfinished"></translation>
+        <translation>E(Kα) = %1 eV, λ(Kα) = %2 Å</translation>
     </message>
     <message>
         <source>λmin &gt; λ(Kα): при этом напряжении таких фотонов нет, линии быть не может</source>
-        <translation type="unfinished"></translation>
+        <translation>λmin &gt; λ(Kα): at this voltage there are no such photons, the line cannot appear</translation>
     </message>
     <message>
         <source>λ(Kα) вне графика (больше 7 Å)</source>
-        <translation type="unfinished"></translation>
+        <translation>λ(Kα) is off the graph (greater than 7 Å)</translation>
     </message>
     <message>
         <source>Kα</source>
-        <translation type="unfinished"></translation>
+        <translation>Kα</translation>
     </message>
 </context>
 </TS>
