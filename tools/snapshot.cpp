@@ -11,10 +11,15 @@
 //           size:WxH        resize the window's client area
 //           page:NAME=N     switch a page control to page N
 //           drag:NAME=X1,Y1,X2,Y2  left-button drag across the control NAME
+//           theory:NAME     show the theory on the overlay of the picture NAME
+//           probe:NAME=X,Y  the readout of the picture NAME at pixel X,Y
+//   --lang en (anywhere after the program name) renders in English.
 // A message box that comes up on the way is reported on stderr and closed,
 // so that a script never waits for a click nobody will make.
+#include "shell/Language.h"
 #include "shell/Startup.h"
 #include "widgets/Csafespinedit.h"
+#include "widgets/Overlay.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -32,6 +37,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -123,6 +129,15 @@ bool actOn(QWidget *c, const QString &verb, const QString &value) {
     }
     if (verb == QLatin1String("value")) return setValue(c, value.toInt());
     if (verb == QLatin1String("drag")) return drag(c, value);
+    if (TOverlay *o = TOverlay::of(c); o && verb == QLatin1String("theory")) {
+        o->setTheoryShown(true);
+        return o->theoryShown();
+    }
+    if (TOverlay *o = TOverlay::of(c); o && verb == QLatin1String("probe")) {
+        const QStringList xy = value.split(QLatin1Char(','));
+        o->setProbe(QPoint(xy.value(0).toInt(), xy.value(1).toInt()));
+        return true;
+    }
     if (auto *t = qobject_cast<QTabWidget *>(c); t && verb == QLatin1String("page")) {
         t->setCurrentIndex(value.toInt());
         return true;
@@ -172,6 +187,7 @@ int main(int argc, char **argv) {
     }
     // The launcher changes the current directory; resolve the output first.
     const QString out = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
+    chooseLanguage(argc, argv);
     createAllForms();
     QTimer dialogs;
     QObject::connect(&dialogs, &QTimer::timeout, &closeModalDialog);
@@ -185,6 +201,10 @@ int main(int argc, char **argv) {
     window->show();
     pump(100);
     for (int i = 3; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--lang") {
+            ++i;
+            continue;
+        }
         if (!act(window, QString::fromLocal8Bit(argv[i]))) {
             std::fprintf(stderr, "action failed: %s\n", argv[i]);
             return 3;
