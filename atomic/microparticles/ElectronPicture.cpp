@@ -2,7 +2,11 @@
 
 #include "atomic/microparticles/DifrPanel.h"
 #include "atomic/microparticles/HitProbe.h"
+#include "core/Numbers.h"
 
+#include <QComboBox>
+
+#include "atomic/microparticles/ElectronTheoryMarks.h"
 #include <algorithm>
 
 QStringList TElectronPicture::readoutAt(QPoint pixel) const {
@@ -23,4 +27,10 @@ QString TElectronPicture::dataCsv() const {
     for (std::size_t r = 0; r < counts.size(); ++r)
         csv += QStringLiteral("%1,%2\n").arg(r).arg(counts[r]);
     return csv;
+}
+
+OverlayMarks TElectronPicture::theory() const {
+    // As the sampler reads the list: 30 kV when the text is no integer.
+    const int kilovolts = readInteger(voltage->currentText().toStdString()).value_or(30);
+    return electronTheoryMarks(kilovolts, screen->size());
 }

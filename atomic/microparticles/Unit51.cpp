@@ -156,6 +156,7 @@ void TForm51::buildControls() {
                          {"1", "10", "100", "1000", "10000", "100000", "1000000"}, "1");
     ComboBox3 = comboBox(p, "ComboBox3", {496, 40, 105, 21},
                          {"20", "30", "50", "60", "80", "100", "150", "200"}, "30");
+    Readout->setVoltageBox(ComboBox3);
     connect(Button1, &QPushButton::clicked, this, &TForm51::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm51::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm51::Button3Click);

@@ -206,6 +206,7 @@ void Tform_Main::buildPicture(QWidget *parent) {
     setAlign(ScrollBar, Align::Bottom);
     im_Graphics = addControl(new TImage(parent), "im_Graphics");
     attachOverlay(im_Graphics);
+    Readout->setImage(im_Graphics);
     attachOverlay(im_Graphics)->setProvider(Readout.get());
     setAlign(im_Graphics, Align::Client);
     im_Graphics->installEventFilter(this);

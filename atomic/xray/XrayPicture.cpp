@@ -1,4 +1,6 @@
 #include "atomic/xray/XrayPicture.h"
+#include "atomic/xray/XrayTheoryMarks.h"
+#include "widgets/Surface.h"
 
 void TXrayPicture::addCurve(int index, std::int32_t voltage, const QString &name) {
     if (!Break_x::ElementAt(index)) return;
@@ -38,4 +40,10 @@ QString TXrayPicture::dataCsv() const {
         csv += cells.join(',') + '\n';
     }
     return csv;
+}
+
+OverlayMarks TXrayPicture::theory() const {
+    if (curves.empty()) return {};
+    const Break_x::XrayCurve &last = curves.back();
+    return xrayTheoryMarks(last.voltage, last.index, image->Bitmap.size());
 }

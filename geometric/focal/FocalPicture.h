@@ -12,6 +12,8 @@ class TFocalPicture : public TPictureProvider {
   public:
     explicit TFocalPicture(const TForm6 *form) : form(form) {}
     QStringList readoutAt(QPoint pixel) const override;
+    bool hasTheory() const override { return true; }
+    OverlayMarks theory() const override;
 
   private:
     const TForm6 *form;

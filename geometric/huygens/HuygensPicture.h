@@ -12,6 +12,8 @@ class THuygensPicture : public TPictureProvider {
   public:
     explicit THuygensPicture(TForm15 *form) : form(form) {}
     QStringList readoutAt(QPoint pixel) const override;
+    bool hasTheory() const override { return true; }
+    OverlayMarks theory() const override;
 
   private:
     TForm15 *form;

@@ -11,6 +11,8 @@ class TLensPicture : public TPictureProvider {
   public:
     explicit TLensPicture(const TForm3 *form) : form(form) {}
     QStringList readoutAt(QPoint pixel) const override;
+    bool hasTheory() const override { return true; }
+    OverlayMarks theory() const override;
 
   private:
     const TForm3 *form;

@@ -1,5 +1,6 @@
 #include "geometric/mirror/MirrorPicture.h"
 
+#include "geometric/mirror/MirrorTheoryMarks.h"
 #include "geometric/mirror/PlaneMirror.h"
 #include "geometric/mirror/Unit5.h"
 
@@ -9,4 +10,9 @@ QStringList TMirrorPicture::readoutAt(QPoint pixel) const {
     const int a = planemirror::mirrorX(p.width);
     return {tr("точка: x = %1, y = %2 пикс.").arg(pixel.x() - a).arg(pixel.y()),
             tr("изображение: x = %1, y = %2 пикс.").arg(image.x - a).arg(image.y)};
+}
+
+OverlayMarks TMirrorPicture::theory() const {
+    const MirrorParams p = form->readParams();
+    return mirrorTheoryMarks(p.width, p.lamp, p.eye);
 }

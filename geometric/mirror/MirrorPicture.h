@@ -12,6 +12,8 @@ class TMirrorPicture : public TPictureProvider {
   public:
     explicit TMirrorPicture(const TForm5 *form) : form(form) {}
     QStringList readoutAt(QPoint pixel) const override;
+    bool hasTheory() const override { return true; }
+    OverlayMarks theory() const override;
 
   private:
     const TForm5 *form;

@@ -1,5 +1,6 @@
 #include "geometric/prism/PrismPicture.h"
 
+#include "geometric/prism/PrismTheoryMarks.h"
 #include "geometric/prism/Unit4.h"
 #include "geometric/refraction/NormalProbe.h"
 
@@ -19,4 +20,12 @@ QStringList TPrismPicture::readoutAt(QPoint pixel) const {
     const double angle = angleFromNormal(pixel.x(), pixel.y(), at.x, at.y, fy, -fx);
     return {left ? tr("у первой грани: %1° от нормали").arg(angle, 0, 'f', 1)
                  : tr("у второй грани: %1° от нормали").arg(angle, 0, 'f', 1)};
+}
+
+OverlayMarks TPrismPicture::theory() const {
+    const PrismParams p = form->readParams();
+    const prism::Frame f =
+        prism::frameFor(p.panelWidth, p.panelHeight, p.imageWidth, p.imageHeight);
+    const prism::Point s = beamSource(p);
+    return prismTheoryMarks(f, s.x, s.y, p.n, p.D);
 }

@@ -12,6 +12,8 @@ class TPrismPicture : public TPictureProvider {
   public:
     explicit TPrismPicture(const TForm4 *form) : form(form) {}
     QStringList readoutAt(QPoint pixel) const override;
+    bool hasTheory() const override { return true; }
+    OverlayMarks theory() const override;
 
   private:
     const TForm4 *form;

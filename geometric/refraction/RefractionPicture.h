@@ -12,6 +12,8 @@ class TRefractionPicture : public TPictureProvider {
   public:
     explicit TRefractionPicture(const TForm2 *form) : form(form) {}
     QStringList readoutAt(QPoint pixel) const override;
+    bool hasTheory() const override { return true; }
+    OverlayMarks theory() const override;
 
   private:
     const TForm2 *form;

@@ -1,5 +1,6 @@
 #include "polarisation/anisotropic/WavePicture.h"
 
+#include "polarisation/PolarisationTheoryMarks.h"
 #include "polarisation/anisotropic/Unit11.h"
 #include "polarisation/anisotropic/WaveProbe.h"
 #include "widgets/Surface.h"
@@ -26,4 +27,9 @@ QStringList TWavePicture::readoutAt(QPoint pixel) const {
     if (!fields) return lines;
     return lines << tr("t = %1 фс").arg(double(*t * 1e15), 0, 'f', 2)
                  << components(behind ? fields->out : fields->in);
+}
+
+OverlayMarks TWavePicture::theory() const {
+    const QImage &bitmap = (behind ? form->Image2 : form->Image1)->Bitmap;
+    return anisotropicTheoryMarks(form->params, bitmap.width(), behind);
 }

@@ -13,6 +13,8 @@ class TWavePicture : public TPictureProvider {
   public:
     TWavePicture(const TForm11 *form, bool behind) : form(form), behind(behind) {}
     QStringList readoutAt(QPoint pixel) const override;
+    bool hasTheory() const override { return true; }
+    OverlayMarks theory() const override;
 
   private:
     const TForm11 *form;

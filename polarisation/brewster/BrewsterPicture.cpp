@@ -3,6 +3,7 @@
 #include "polarisation/brewster/BrewsterProbe.h"
 #include "polarisation/brewster/Unit14.h"
 
+#include "polarisation/PolarisationTheoryMarks.h"
 #include <numbers>
 
 QStringList TBrewsterPicture::readoutAt(QPoint pixel) const {
@@ -17,4 +18,9 @@ QStringList TBrewsterPicture::readoutAt(QPoint pixel) const {
             .arg(f.c.betaPar * toDegrees, 0, 'f', 1)
             .arg(f.c.betaPerp * toDegrees, 0, 'f', 1),
         tr("отражается %1, проходит %2").arg(s.reflected, 0, 'f', 3).arg(s.transmitted, 0, 'f', 3)};
+}
+
+OverlayMarks TBrewsterPicture::theory() const {
+    const brewster::Inputs &in = form->scene().params.inputs;
+    return brewsterTheoryMarks(in.alphaDegrees, in.nPar, in.nPerp);
 }

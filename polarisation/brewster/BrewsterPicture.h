@@ -12,6 +12,8 @@ class TBrewsterPicture : public TPictureProvider {
   public:
     explicit TBrewsterPicture(const TForm14 *form) : form(form) {}
     QStringList readoutAt(QPoint pixel) const override;
+    bool hasTheory() const override { return true; }
+    OverlayMarks theory() const override;
 
   private:
     const TForm14 *form;

@@ -2,7 +2,9 @@
 
 #include "polarisation/malus/MalusProbe.h"
 #include "polarisation/malus/Unit16.h"
+#include "widgets/Surface.h"
 
+#include "polarisation/PolarisationTheoryMarks.h"
 #include <numbers>
 
 QStringList TMalusPicture::readoutAt(QPoint pixel) const {
@@ -27,4 +29,8 @@ QString TMalusPicture::dataCsv() const {
                    .arg(QString::number(r.share, 'g', 12))
                    .arg(QString::number(r.intensity, 'g', 12));
     return csv;
+}
+
+OverlayMarks TMalusPicture::theory() const {
+    return malusTheoryMarks(form->scene().params.thetaDegrees, form->Panel2->size());
 }

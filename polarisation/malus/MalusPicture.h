@@ -11,6 +11,8 @@ class TMalusPicture : public TPictureProvider {
   public:
     explicit TMalusPicture(const TForm16 *form) : form(form) {}
     QStringList readoutAt(QPoint pixel) const override;
+    bool hasTheory() const override { return true; }
+    OverlayMarks theory() const override;
     bool hasData() const override { return true; }
     QString dataCsv() const override;
 

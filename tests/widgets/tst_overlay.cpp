@@ -235,6 +235,69 @@ class TestOverlay : public QObject {
             QTRY_VERIFY2_WITH_TIMEOUT(o->hint().isEmpty(), r.form, 30000);
         }
     }
+
+    // Every window's own prediction: present at defaults (after one run where
+    // the picture is computed), with a legend, and drawn without touching
+    // the bitmap.
+    void windowTheory_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("run"); // button that computes, or empty
+        const char *rows[][3] = {{"TForm2", "Image1", ""},
+                                 {"TForm3", "Image1", ""},
+                                 {"TForm4", "Image1", ""},
+                                 {"TForm5", "Image1", ""},
+                                 {"TForm6", "Image1", ""},
+                                 {"TForm7", "Image1", "Button1"},
+                                 {"TForm8", "Image1", ""},
+                                 {"TForm9", "Image1", "Button1"},
+                                 {"TForm10", "Image1", "Button1"},
+                                 {"TForm10", "Image2", "Button1"},
+                                 {"TForm11", "Image1", ""},
+                                 {"TForm11", "Image2", ""},
+                                 {"TForm12", "GraphPanel1", "Button1"},
+                                 {"TForm15", "Image1", ""},
+                                 {"TForm51", "DifrPanel", ""},
+                                 {"Tform_Main", "im_Graphics", "BitBtn1"}};
+        for (const auto &r : rows)
+            QTest::newRow(qPrintable(QStringLiteral("%1/%2").arg(r[0], r[1])))
+                << QString::fromLatin1(r[0]) << QString::fromLatin1(r[1])
+                << QString::fromLatin1(r[2]);
+    }
+    void windowTheory() {
+        QFETCH(QString, form);
+        QFETCH(QString, picture);
+        QFETCH(QString, run);
+        QWidget *w = windowOfClass(qPrintable(form));
+        QVERIFY(w);
+        auto *demo = static_cast<TDemoForm *>(w);
+        demo->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        if (form == "TForm12") { // one source on the strip to compute from
+            auto *strip = w->findChild<QWidget *>(QStringLiteral("SourcePanel1"));
+            QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(30, 5));
+        }
+        if (!run.isEmpty()) w->findChild<QAbstractButton *>(run)->click();
+        QWidget *pic = nullptr; // some windows reuse a name on another page
+        for (QWidget *c : w->findChildren<QWidget *>(picture))
+            if (TOverlay::of(c) && TOverlay::of(c)->provider()) pic = c;
+        QVERIFY(pic);
+        TOverlay *o = TOverlay::of(pic);
+        QTRY_VERIFY_WITH_TIMEOUT(o->provider()->hasTheory(), 30000);
+        QVERIFY(!o->provider()->theory().legend.isEmpty());
+        for (TOverlay *any : w->findChildren<TOverlay *>()) // a still picture to compare
+            if (any->animation()) any->animation()->setPaused(true);
+        pumpFor(50);
+        auto *image = qobject_cast<TImage *>(pic);
+        const QImage before = image ? image->Bitmap : ownPixels(pic);
+        o->setTheoryShown(true);
+        pumpFor(50);
+        QCOMPARE(image ? image->Bitmap : ownPixels(pic), before);
+        o->setTheoryShown(false);
+        for (TOverlay *any : w->findChildren<TOverlay *>())
+            if (any->animation()) any->animation()->setPaused(false);
+        demo->HideNow();
+    }
 };
 
 QTEST_MAIN(TestOverlay)

@@ -3,6 +3,7 @@
 #include "waves/fraunhofer/FraunhoferProbe.h"
 #include "waves/fraunhofer/Unit9.h"
 
+#include "waves/fraunhofer/FraunhoferTheoryMarks.h"
 #include <QComboBox>
 #include <algorithm>
 
@@ -39,4 +40,8 @@ QString TFraunhoferPicture::dataCsv() const {
                    QString::number(r->percent, 'g', 6) + '\n';
         }
     return csv;
+}
+
+OverlayMarks TFraunhoferPicture::theory() const {
+    return fraunhoferTheoryMarks(form->readInputs());
 }

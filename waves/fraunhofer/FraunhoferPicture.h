@@ -12,6 +12,8 @@ class TFraunhoferPicture : public TPictureProvider {
   public:
     explicit TFraunhoferPicture(TForm9 *form) : form(form) {}
     QStringList readoutAt(QPoint pixel) const override;
+    bool hasTheory() const override { return hasData(); }
+    OverlayMarks theory() const override;
     bool hasData() const override;
     QString dataCsv() const override;
 

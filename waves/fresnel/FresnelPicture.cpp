@@ -3,6 +3,7 @@
 #include "waves/fresnel/FresnelProbe.h"
 #include "waves/fresnel/Unit10.h"
 
+#include "waves/fresnel/FresnelTheoryMarks.h"
 #include <algorithm>
 
 double TFresnelPicture::screenRadius() const {
@@ -29,4 +30,8 @@ QString TFresnelPicture::dataCsv() const {
         csv += QString::number(r.radiusMm, 'g', 10) + ',' + QString::number(r.intensity, 'g', 12) +
                '\n';
     return csv;
+}
+
+OverlayMarks TFresnelPicture::theory() const {
+    return fresnelTheoryMarks(form->readInputs(), page == Page::Graph);
 }

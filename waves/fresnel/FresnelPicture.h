@@ -13,6 +13,8 @@ class TFresnelPicture : public TPictureProvider {
     enum class Page { Rings, Graph };
     TFresnelPicture(TForm10 *form, Page page) : form(form), page(page) {}
     QStringList readoutAt(QPoint pixel) const override;
+    bool hasTheory() const override { return hasData(); }
+    OverlayMarks theory() const override;
     bool hasData() const override;
     QString dataCsv() const override;
 

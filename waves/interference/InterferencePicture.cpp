@@ -1,6 +1,7 @@
 #include "waves/interference/InterferencePicture.h"
 
 #include "waves/interference/GraphPanel.h"
+#include "waves/interference/InterferenceTheoryMarks.h"
 
 QStringList TInterferencePicture::readoutAt(QPoint pixel) const {
     const GraphView v = graph->view();
@@ -23,4 +24,8 @@ QString TInterferencePicture::dataCsv() const {
         csv += QString::number(graphSampleCoordinate(count, graph->Ymax, k), 'g', 12) + ',' +
                QString::number(double(samples[k]), 'g', 9) + '\n';
     return csv;
+}
+
+OverlayMarks TInterferencePicture::theory() const {
+    return shown ? interferenceTheoryMarks(*shown, graph->view()) : OverlayMarks{};
 }

@@ -166,12 +166,16 @@ void TForm12::Button1Click() {
         showFailure(tr("Задано неверное число"));
         return;
     }
+    const InterferenceInputs shown = *inputs;
     Computation->start<InterferenceRun>(
         [in = std::move(*inputs)](RunControl &control) {
             return runInterference(
                 in, [&control](int p) { control.percent(p); }, control.cancelFlag());
         },
-        [this](InterferenceRun &run) { takeResult(run); });
+        [this, shown](InterferenceRun &run) {
+            takeResult(run);
+            if (run.outcome == InterferenceOutcome::Result) GraphReadout->setInputs(shown);
+        });
 }
 
 void TForm12::takeResult(InterferenceRun &run) {

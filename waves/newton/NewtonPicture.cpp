@@ -1,6 +1,7 @@
 #include "waves/newton/NewtonPicture.h"
 
 #include "waves/newton/NewtonProbe.h"
+#include "waves/newton/NewtonTheoryMarks.h"
 
 void TNewtonPicture::setRings(const NewtonInputs &inputs, const std::vector<int> &levels) {
     in = inputs;
@@ -20,4 +21,8 @@ QString TNewtonPicture::dataCsv() const {
         csv += QString::number(row.radiusMm, 'g', 10) + ',' +
                QString::number(row.intensity, 'g', 12) + '\n';
     return csv;
+}
+
+OverlayMarks TNewtonPicture::theory() const {
+    return newtonTheoryMarks(in);
 }

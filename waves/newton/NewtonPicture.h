@@ -12,6 +12,8 @@ class TNewtonPicture : public TPictureProvider {
     // The inputs and levels of the picture now drawn.
     void setRings(const NewtonInputs &inputs, const std::vector<int> &levels);
     QStringList readoutAt(QPoint pixel) const override;
+    bool hasTheory() const override { return hasData(); }
+    OverlayMarks theory() const override;
     bool hasData() const override { return !profile.empty(); }
     QString dataCsv() const override;
 

@@ -95,9 +95,9 @@ TForm7::TForm7(QWidget *parent)
     TabSheet2 = addControl(new QWidget, "TabSheet2");
     PageControl1->addTab(TabSheet1, tr("Схема эксперимента"));
     PageControl1->addTab(TabSheet2, tr("Моделирование"));
+    RingsPicture = std::make_shared<TNewtonPicture>(); // buildModel hands it to the overlay
     buildScheme();
     buildModel();
-    RingsPicture = std::make_shared<TNewtonPicture>();
     VideoTimer = new QTimer(this);
     VideoTimer->setSingleShot(true);
     VideoTimer->setInterval(300);

@@ -1,5 +1,6 @@
 #include "waves/spectrometer/SpectrometerPicture.h"
 
+#include "waves/spectrometer/GratingTheoryMarks.h"
 #include "waves/spectrometer/SpectrometerProbe.h"
 #include "waves/spectrometer/Unit8.h"
 
@@ -42,4 +43,14 @@ QString TSpectrometerPicture::dataCsv() const {
                    .arg(QString::number(double(l.offset), 'g', 9))
                    .arg(l.brightness);
     return csv;
+}
+
+bool TSpectrometerPicture::hasTheory() const {
+    return !form->Image1->Bitmap.isNull();
+}
+
+OverlayMarks TSpectrometerPicture::theory() const {
+    const SpectrometerParams p = params();
+    return gratingTheoryMarks(p.source, p.whiteLight, p.firstOrder, p.secondOrder,
+                              QSize(p.imageWidth, p.imageHeight));
 }

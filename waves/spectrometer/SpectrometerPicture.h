@@ -13,6 +13,8 @@ class TSpectrometerPicture : public TPictureProvider {
   public:
     explicit TSpectrometerPicture(const TForm8 *form) : form(form) {}
     QStringList readoutAt(QPoint pixel) const override;
+    bool hasTheory() const override;
+    OverlayMarks theory() const override;
     bool hasData() const override;
     QString dataCsv() const override;
 
