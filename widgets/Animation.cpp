@@ -15,7 +15,7 @@ void TAnimationSwitch::step() {
 }
 
 TTimerAnimation::TTimerAnimation(QTimer *t, std::function<void()> f)
-    : timer(t), tick(std::move(f)) {}
+    : QObject(t), timer(t), tick(std::move(f)) {}
 
 void TTimerAnimation::start() {
     running = true;

@@ -3,6 +3,7 @@
 // until it is lifted: closing and showing the window again keep it.
 #include "widgets/Overlay.h"
 
+#include <QObject>
 #include <functional>
 
 class QTimer;
@@ -25,7 +26,8 @@ class TAnimationSwitch : public TAnimationControl {
 
 // An animation ticked by a timer. The window starts and stops it where it
 // started and stopped the timer; the timer runs while started and not paused.
-class TTimerAnimation : public TAnimationControl {
+// It belongs to its timer and goes with it.
+class TTimerAnimation : public QObject, public TAnimationControl {
   public:
     TTimerAnimation(QTimer *timer, std::function<void()> tick);
     void start();

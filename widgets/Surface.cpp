@@ -22,8 +22,11 @@ class SharpLabelPainter : public QObject {
   public:
     using QObject::QObject;
     bool eventFilter(QObject *watched, QEvent *event) override {
-        auto *l = static_cast<QLabel *>(watched);
-        if (event->type() != QEvent::Paint || l->devicePixelRatioF() == 1 || !showsSharpPixels(l) ||
+        // Only paint events, and only of a label: a widget being destroyed
+        // is no label any more.
+        if (event->type() != QEvent::Paint) return false;
+        auto *l = qobject_cast<QLabel *>(watched);
+        if (!l || l->devicePixelRatioF() == 1 || !showsSharpPixels(l) ||
             l->frameShape() != QFrame::NoFrame)
             return false;
         const QPixmap picture = l->movie() ? l->movie()->currentPixmap() : l->pixmap();
