@@ -223,12 +223,11 @@ float slideObject(const LensParams &p, int dx) {
 
 QPoint objectBase(const LensParams &p) {
     const double x = p.panelWidth / 2.0 - kScale * double(single(p.d));
-    return QPointF(x, p.panelHeight / 2.0).toPoint();
+    return QPoint(roundToPixel(x), roundToPixel(p.panelHeight / 2.0));
 }
 
 QPoint objectTip(const LensParams &p) {
     const Object o = makeObject(single(p.d), single(p.h), single(p.a));
-    return QPointF(p.panelWidth / 2.0 - kScale * double(o.Q),
-                   p.panelHeight / 2.0 + kScale * double(o.R))
-        .toPoint();
+    return QPoint(roundToPixel(p.panelWidth / 2.0 - kScale * double(o.Q)),
+                  roundToPixel(p.panelHeight / 2.0 + kScale * double(o.R)));
 }
