@@ -60,7 +60,9 @@ void TOverlay::copyPicture() const {
 }
 
 // Writes all or nothing: QSaveFile only replaces the file once everything is
-// on the disk.
+// on the disk. Unbuffered, because a buffered write that the disk cuts short
+// fails in the commit's flush, which this Qt does not report, and a truncated
+// file would replace the old one.
 bool TOverlay::writeFile(const QString &path, const QByteArray &bytes) const {
     const QFileInfo info(path);
     const QString dir = QDir::toNativeSeparators(info.absolutePath());
@@ -71,9 +73,9 @@ bool TOverlay::writeFile(const QString &path, const QByteArray &bytes) const {
     };
     if (!QFileInfo(info.absolutePath()).isDir()) return fail(tr("папки «%1» нет").arg(dir));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(tr("в папку «%1» нельзя записывать").arg(dir));
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         file.commit();
         return fail(tr("не хватило места на диске"));

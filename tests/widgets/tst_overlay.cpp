@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -52,6 +54,25 @@ QAction *item(QMenu *menu, const QString &text) {
         if (a->text() == text) return a;
     return nullptr;
 }
+
+QByteArray readAll(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// While it lives, no file of this process may grow past the limit: writes
+// fail as on a full disk (the signal that would end us is ignored).
+struct FileSizeLimit {
+    rlimit old{};
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+};
 
 } // namespace
 
@@ -170,6 +191,18 @@ class TestOverlay : public QObject {
         o->setHint(QStringLiteral("Нажмите «Построить»"));
         QVERIFY(!o->savePicture(dir.filePath(QStringLiteral("c.png"))));
         QVERIFY(o->lastMessage()->text().startsWith(QStringLiteral("Рисунка ещё нет")));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+        // A full disk, as a file-size limit makes it: the old file stays whole.
+        const QByteArray before = readAll(png);
+        for (int i = 0; i < 40 * 30; ++i)
+            pic.Bitmap.setPixel(i % 40, i / 40, qRgb(i * 37 % 256, i * 91 % 256, i % 256));
+        o->setHint(QString());
+        {
+            FileSizeLimit limit(256);
+            QVERIFY(!o->savePicture(png));
+        }
+        QVERIFY(o->lastMessage()->text().contains(QStringLiteral("не хватило места на диске")));
+        QCOMPARE(readAll(png), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
     }
 
