@@ -42,8 +42,10 @@ void polarRings(const FresnelInputs &in, LD rho, FresnelPlan &plan) {
     const LD z = in.z1 + in.z2;
     LD alpha = alphaIn;
     for (int i = 0; alpha <= alphaOut && i <= in.radialSteps + 1; ++i, alpha += step) {
-        plan.h.push_back(toDouble(z - rho * std::cos(alpha)));
-        plan.s.push_back(toDouble(rho * std::sin(alpha)));
+        plan.ringH.push_back(z - rho * std::cos(alpha));
+        plan.ringS.push_back(rho * std::sin(alpha));
+        plan.h.push_back(toDouble(plan.ringH.back()));
+        plan.s.push_back(toDouble(plan.ringS.back()));
     }
 }
 
@@ -84,6 +86,8 @@ FresnelPlan makePlan(const FresnelInputs &in) {
     plan.turnsPerMetre = toDouble(1 / lambda);
     plan.halfInverseRho = toDouble(1 / (2 * rho));
     plan.K = toDouble(in.K);
+    plan.lambda = lambda;
+    plan.rho = rho;
     polarRings(in, rho, plan);
     azimuths(in, plan);
     const LD dr = in.screenRadius * 0.005L;
@@ -92,6 +96,10 @@ FresnelPlan makePlan(const FresnelInputs &in) {
         plan.r.push_back(toDouble(r));
         // rho² + d² - Q with Q = (z1 + z2)² + r²: the part without d².
         plan.g.push_back(toDouble(rho * rho - (z * z + r * r)));
+        const LD centre = std::sqrt(z * z + r * r);
+        plan.entryR.push_back(r);
+        plan.nearest.push_back(centre - rho);
+        plan.farthest.push_back(centre + rho);
     }
     return plan;
 }
