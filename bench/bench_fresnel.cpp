@@ -1,12 +1,22 @@
-// The Fresnel kernel against the straightforward extended-precision sum.
-// Run with --benchmark_repetitions=3 --benchmark_enable_random_interleaving=true
-// so that both sides share the machine's moods; the 1000 x 1000 reference
-// takes about a minute per run.
+// The Fresnel kernel against the kernel as it was (bench/FresnelToday.h)
+// and the straightforward extended-precision sum. First the interleaved
+// ratios against the old kernel (CPU time of the whole process: both share
+// their work out the same way), then Google Benchmark's cases; the
+// 1000 x 1000 reference takes about a minute per run.
+//   --compare=N    levels of N random inputs (up to 300 x 300 steps) against
+//                  the old kernel: profiles and entries that differ
+//   --reference=N  the same against the plain sum (up to 60 x 60 steps)
+#include "FresnelToday.h"
+#include "InterleavedCpu.h"
 #include "waves/FresnelReference.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
 
 namespace {
 
@@ -17,6 +27,62 @@ FresnelInputs steps(int n) {
     return in;
 }
 
+FresnelProfile kernel(const FresnelInputs &in) {
+    RunControl control;
+    return computeFresnel(in, control);
+}
+
+FresnelProfile today(const FresnelInputs &in) {
+    RunControl control;
+    return fresnelToday::computeFresnel(in, control);
+}
+
+// Geometry spread over what the window is used for, now and then outside
+// it: scales log-uniform, openings of a fraction of a zone to many zones.
+FresnelInputs randomInputs(std::mt19937_64 &rng, int maxSteps) {
+    auto uniform = [&rng](double a, double b) {
+        return std::uniform_real_distribution<double>(a, b)(rng);
+    };
+    auto logUniform = [&](double a, double b) { return a * std::pow(b / a, uniform(0, 1)); };
+    FresnelInputs in;
+    in.wavelengthNm = static_cast<int>(uniform(380, 781));
+    in.z1 = logUniform(0.001, 0.5);
+    in.z2 = logUniform(0.0005, 0.5);
+    const double zone = std::sqrt(in.wavelengthNm * 1e-9 * in.z1 * in.z2 / (in.z1 + in.z2));
+    in.outerRadius = zone * logUniform(0.3, 12);
+    in.innerRadius = uniform(0, 1) < 0.3 ? in.outerRadius * uniform(0, 0.9) : 0;
+    in.screenRadius = zone * logUniform(0.5, 10);
+    const double k = uniform(0, 1);
+    in.K = k < 0.1 ? uniform(-5, 0) : (k < 0.2 ? logUniform(300, 30000) : uniform(0, 250));
+    in.radialSteps = static_cast<int>(logUniform(1, maxSteps + 1));
+    in.azimuthSteps = static_cast<int>(logUniform(1, maxSteps + 1));
+    return in;
+}
+
+// Levels of `count` random inputs, the kernel against `other`; the plain sum
+// truncates its brightest entry, maybe to 254, where the kernels say 255.
+template <class Other>
+void compareLevels(const char *name, int count, int maxSteps, Other other, bool plainPeak) {
+    std::mt19937_64 rng(20261209);
+    int profiles = 0, entries = 0;
+    for (int n = 0; n < count; ++n) {
+        const FresnelInputs in = randomInputs(rng, maxSteps);
+        const FresnelProfile got = kernel(in), want = other(in);
+        int here = 0;
+        for (int k = 0; k < kFresnelEntries; ++k)
+            here += got[k] != want[k] && !(plainPeak && got[k] == 255 && want[k] == 254);
+        profiles += here > 0;
+        entries += here;
+        if (here > 0)
+            std::printf("  differs (%d entries): %d nm, z1 %.6Lg, z2 %.6Lg, radii %.6Lg..%.6Lg, "
+                        "R %.6Lg, %d x %d, K %.6Lg\n",
+                        here, in.wavelengthNm, in.z1, in.z2, in.innerRadius, in.outerRadius,
+                        in.screenRadius, in.radialSteps, in.azimuthSteps, in.K);
+    }
+    std::printf("%s: %d of %d random profiles differ, %d entries of %d\n", name, profiles, count,
+                entries, count * kFresnelEntries);
+}
+
 void Reference(benchmark::State &state, FresnelInputs in) {
     for (auto _ : state)
         benchmark::DoNotOptimize(fresnelReference(in));
@@ -24,23 +90,24 @@ void Reference(benchmark::State &state, FresnelInputs in) {
 
 // What the window runs: all cores, progress, cancellation polls.
 void Kernel(benchmark::State &state, FresnelInputs in) {
-    for (auto _ : state) {
-        RunControl control;
-        benchmark::DoNotOptimize(computeFresnel(in, control));
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kernel(in));
 }
 
-// The longest wait between two progress reports, the bar's largest pause.
+// The longest wait between two progress reports in the window's tenths of
+// a percent, the bar's largest pause.
 void KernelProgress(benchmark::State &state, FresnelInputs in) {
     for (auto _ : state) {
         using Clock = std::chrono::steady_clock;
         Clock::time_point last = Clock::now();
         double gap = 0;
-        RunControl control([&](int) {
-            const Clock::time_point now = Clock::now();
-            gap = std::max(gap, std::chrono::duration<double, std::milli>(now - last).count());
-            last = now;
-        });
+        RunControl control(
+            [&](int) {
+                const Clock::time_point now = Clock::now();
+                gap = std::max(gap, std::chrono::duration<double, std::milli>(now - last).count());
+                last = now;
+            },
+            1000);
         benchmark::DoNotOptimize(computeFresnel(in, control));
         state.counters["max_progress_gap_ms"] = gap;
     }
@@ -53,11 +120,36 @@ BENCHMARK_CAPTURE(Kernel, defaults, steps(100))
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime();
 BENCHMARK_CAPTURE(Reference, steps1000, steps(1000))->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK_CAPTURE(Kernel, steps1000, steps(1000))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Kernel, steps1000, steps(1000))
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime();
 BENCHMARK_CAPTURE(KernelProgress, steps10000, steps(10000))
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->MeasureProcessCPUTime()
     ->UseRealTime();
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv) {
+    for (int i = 1; i < argc; ++i) {
+        int n = 0;
+        if (std::sscanf(argv[i], "--compare=%d", &n) == 1) {
+            compareLevels("against the old kernel", n, 300, today, false);
+            return 0;
+        }
+        if (std::sscanf(argv[i], "--reference=%d", &n) == 1) {
+            compareLevels("against the plain sum", n, 60, fresnelReference, true);
+            return 0;
+        }
+    }
+    const FresnelInputs defaults = steps(100), thousand = steps(1000);
+    interleavedCpuRatio(
+        "Fresnel 100 x 100", [&] { benchmark::DoNotOptimize(today(defaults)); },
+        [&] { benchmark::DoNotOptimize(kernel(defaults)); }, 10, 9, true);
+    interleavedCpuRatio(
+        "Fresnel 1000 x 1000", [&] { benchmark::DoNotOptimize(today(thousand)); },
+        [&] { benchmark::DoNotOptimize(kernel(thousand)); }, 1, 7, true);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

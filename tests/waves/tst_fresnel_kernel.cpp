@@ -48,6 +48,20 @@ class TestFresnelKernel : public QObject {
             << inputs(530, 0.02L, 0.005L, 0.00002L, 0.00015L, 0.0002L, 50, 77);
         QTest::newRow("weak obliquity")
             << inputs(620, 0.01L, 0.01L, 0, 0.00011L, 0.0003L, 40, 40, 3);
+        // Rings whose distance varies too much round them for the series.
+        QTest::newRow("screen just behind the opening")
+            << inputs(500, 0.01L, 0.0004L, 0.0001L, 0.0004L, 0.0006L, 30, 40);
+        // Wide angles: the arc sine's fit, and every length of series.
+        QTest::newRow("wide opening near the source")
+            << inputs(450, 0.0005L, 0.002L, 0, 0.0004L, 0.0003L, 40, 30);
+        // An exponential that may leave the range the series loops assume.
+        QTest::newRow("negative obliquity")
+            << inputs(405, 0.01L, 0.01L, 0, 0.00011L, 0.0003L, 40, 40, -2);
+        QTest::newRow("very strong obliquity")
+            << inputs(405, 0.01L, 0.01L, 0, 0.00011L, 0.0003L, 40, 40, 20000);
+        // Millions of turns to the screen: their fraction must survive.
+        QTest::newRow("far source and screen")
+            << inputs(650, 0.5L, 0.5L, 0, 0.0012L, 0.004L, 40, 40);
     }
     void matchesReference() {
         QFETCH(FresnelInputs, in);
