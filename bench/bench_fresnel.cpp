@@ -59,28 +59,41 @@ FresnelInputs randomInputs(std::mt19937_64 &rng, int maxSteps) {
     return in;
 }
 
-// Levels of `count` random inputs, the kernel against `other`; the plain sum
-// truncates its brightest entry, maybe to 254, where the kernels say 255.
-template <class Other>
-void compareLevels(const char *name, int count, int maxSteps, Other other, bool plainPeak) {
+// Entries of `got` whose level is not `want`'s; the plain sum truncates its
+// brightest entry, maybe to 254, where the kernels say 255.
+int differing(const FresnelProfile &got, const FresnelProfile &want, bool plainPeak) {
+    int n = 0;
+    for (int k = 0; k < kFresnelEntries; ++k)
+        n += got[k] != want[k] && !(plainPeak && got[k] == 255 && want[k] == 254);
+    return n;
+}
+
+// Levels of `count` random inputs, the kernel against the old one, or both
+// against the plain sum (the old kernel's count is the yardstick there).
+void compareLevels(int count, bool plain) {
     std::mt19937_64 rng(20261209);
-    int profiles = 0, entries = 0;
+    int profiles = 0, entries = 0, oldProfiles = 0, oldEntries = 0;
     for (int n = 0; n < count; ++n) {
-        const FresnelInputs in = randomInputs(rng, maxSteps);
-        const FresnelProfile got = kernel(in), want = other(in);
-        int here = 0;
-        for (int k = 0; k < kFresnelEntries; ++k)
-            here += got[k] != want[k] && !(plainPeak && got[k] == 255 && want[k] == 254);
+        const FresnelInputs in = randomInputs(rng, plain ? 60 : 300);
+        const FresnelProfile got = kernel(in), old = today(in);
+        const FresnelProfile want = plain ? fresnelReference(in) : old;
+        const int here = differing(got, want, plain),
+                  there = plain ? differing(old, want, plain) : 0;
         profiles += here > 0;
         entries += here;
-        if (here > 0)
-            std::printf("  differs (%d entries): %d nm, z1 %.6Lg, z2 %.6Lg, radii %.6Lg..%.6Lg, "
-                        "R %.6Lg, %d x %d, K %.6Lg\n",
-                        here, in.wavelengthNm, in.z1, in.z2, in.innerRadius, in.outerRadius,
+        oldProfiles += there > 0;
+        oldEntries += there;
+        if (here > 0 || there > 0)
+            std::printf("  %d (old kernel %d) entries differ: %d nm, z1 %.6Lg, z2 %.6Lg, radii "
+                        "%.6Lg..%.6Lg, R %.6Lg, %d x %d, K %.6Lg\n",
+                        here, there, in.wavelengthNm, in.z1, in.z2, in.innerRadius, in.outerRadius,
                         in.screenRadius, in.radialSteps, in.azimuthSteps, in.K);
     }
-    std::printf("%s: %d of %d random profiles differ, %d entries of %d\n", name, profiles, count,
-                entries, count * kFresnelEntries);
+    std::printf("against the %s: %d of %d random profiles differ, %d entries of %d",
+                plain ? "plain sum" : "old kernel", profiles, count, entries,
+                count * kFresnelEntries);
+    if (plain) std::printf(" (the old kernel: %d profiles, %d entries)", oldProfiles, oldEntries);
+    std::printf("\n");
 }
 
 void Reference(benchmark::State &state, FresnelInputs in) {
@@ -133,11 +146,11 @@ int main(int argc, char **argv) {
     for (int i = 1; i < argc; ++i) {
         int n = 0;
         if (std::sscanf(argv[i], "--compare=%d", &n) == 1) {
-            compareLevels("against the old kernel", n, 300, today, false);
+            compareLevels(n, false);
             return 0;
         }
         if (std::sscanf(argv[i], "--reference=%d", &n) == 1) {
-            compareLevels("against the plain sum", n, 60, fresnelReference, true);
+            compareLevels(n, true);
             return 0;
         }
     }
