@@ -148,25 +148,37 @@ constexpr Series kRootSeries = binomials(0.5), kInverseRootSeries = binomials(-0
 // rest of a series of N terms is at most scale e^N / (1 - e).
 constexpr double kTurnsTolerance = 1e-14, kHalfTolerance = 1e-17;
 
+// What a series needs of its screen entry, the same for every ring.
+struct Entry {
+    long double r2, nearest, farthest;
+    double g, absG, quarterRho;
+};
+Entry entryOf(const FresnelPlan &plan, int k) {
+    const long double near = plan.nearest[k], far = plan.farthest[k];
+    const double g = static_cast<double>(-near * far);
+    return {plan.entryR[k] * plan.entryR[k],        near, far, g, std::fabs(g),
+            static_cast<double>(1 / (4 * plan.rho))};
+}
+
 // The series' coefficients for the first `terms` powers; what u can reach.
-double fillSeries(long double root, long double turns, double e, int terms, const FresnelPlan &plan,
-                  int k, SeriesRing &out) {
-    // The constant terms in extended precision: the whole turns go, and u
-    // as (d - (sqrt Q - rho)) (d + sqrt Q + rho) / (4 rho d) keeps its digits.
+double fillSeries(long double root, long double turns, double e, int terms, const Entry &entry,
+                  SeriesRing &out) {
+    // The constant terms in extended precision: the whole turns go (turns
+    // is below 2^62, so the cast truncates it), and u as
+    // (d - (sqrt Q - rho)) (d + sqrt Q + rho) / (4 rho d) keeps its digits.
     out.turns.fill(0);
     out.half.fill(0);
-    out.turns[0] = static_cast<double>(turns - std::floor(turns));
-    out.half[0] = static_cast<double>((root - plan.nearest[k]) * (root + plan.farthest[k]) /
-                                      (4 * plan.rho * root));
+    out.turns[0] =
+        static_cast<double>(turns - static_cast<long double>(static_cast<std::int64_t>(turns)));
+    out.half[0] = static_cast<double>((root - entry.nearest) * (root + entry.farthest) / root) *
+                  entry.quarterRho;
     const double rootD = static_cast<double>(root), turnsD = static_cast<double>(turns);
-    const double g = static_cast<double>(-plan.nearest[k] * plan.farthest[k]);
-    const double quarterRho = static_cast<double>(1 / (4 * plan.rho));
     double power = 1, top = std::fabs(out.half[0]);
     for (int n = 1; n < terms; ++n) {
         power *= -e;
         out.turns[n] = turnsD * kRootSeries[n] * power;
-        out.half[n] =
-            (kRootSeries[n] * rootD + kInverseRootSeries[n] * g / rootD) * power * quarterRho;
+        out.half[n] = (kRootSeries[n] * rootD + kInverseRootSeries[n] * entry.g / rootD) * power *
+                      entry.quarterRho;
         top += std::fabs(out.half[n]);
     }
     return top;
@@ -177,33 +189,35 @@ double fillSeries(long double root, long double turns, double e, int terms, cons
 // screen point, or where K or s could take the exponential out of range.
 // With d² = B (1 - e x), e = 2 r s / B: the distance is sqrt(B) (1 - e x)^(1/2),
 // and u = 1/2 + (d + g / d) / (4 rho), g = rho² - Q.
-SeriesLoop chooseSeries(const FresnelPlan &plan, const Loops &loops, int k, int i,
-                        SeriesRing &out) {
+SeriesLoop chooseSeries(const FresnelPlan &plan, const Loops &loops, const Entry &entry, int k,
+                        int i, SeriesRing &out) {
     using LD = long double;
-    const LD s = plan.ringS[i], h = plan.ringH[i], r = plan.entryR[k];
-    const LD B = s * s + h * h + r * r;
-    const double e = static_cast<double>(2 * r * s / B);
+    const LD s = plan.ringS[i], h = plan.ringH[i];
+    const LD B = s * s + h * h + entry.r2;
+    const double e = 2 * plan.r[k] * plan.s[i] / static_cast<double>(B);
     if (!(e < 0.5)) return nullptr;
-    const LD root = std::sqrt(B), turns = root / plan.lambda;
-    const double rootD = static_cast<double>(root);
-    const double halfScale =
-        (rootD + std::fabs(static_cast<double>(plan.nearest[k] * plan.farthest[k])) / rootD) /
-        static_cast<double>(4 * plan.rho);
-    const double need =
-        std::max(static_cast<double>(turns) / kTurnsTolerance, halfScale / kHalfTolerance);
+    const LD root = std::sqrt(B), turns = root * plan.inverseLambda;
+    const double rootD = static_cast<double>(root), turnsD = static_cast<double>(turns);
+    if (!(turnsD < 1e18)) return nullptr;
+    const double halfScale = (rootD + entry.absG / rootD) * entry.quarterRho;
+    const double need = std::max(turnsD / kTurnsTolerance, halfScale / kHalfTolerance);
     // The rest of a series of N terms: e^N / (1 - e).
+    double rest = e * e / (1 - e);
     std::size_t index = 0;
-    for (; index < kTermCounts.size(); ++index)
-        if (need * std::pow(e, kTermCounts[index]) / (1 - e) <= 1) break;
+    for (int n = 2; index < kTermCounts.size(); ++index) {
+        for (; n < kTermCounts[index]; ++n)
+            rest *= e;
+        if (need * rest <= 1) break;
+    }
     if (index == kTermCounts.size()) return nullptr;
-    const double top = fillSeries(root, turns, e, kTermCounts[index], plan, k, out);
+    const double top = fillSeries(root, turns, e, kTermCounts[index], entry, out);
     const int asin = top <= kAsinRange[0] ? 0 : (top <= kAsinRange[1] ? 1 : 2);
     // chi reaches 2 asin(sqrt(top)), below 1.6 while u < 1/2; s e^(-K chi)
-    // must stay a normal double for its exponent to take 2^n by addition.
+    // must stay a normal double for its exponent to take 2^n by addition,
+    // so K chi <= 600 with s >= 1e-30 (e^-669 > 1e-291).
     const double chiTop = asin < 2 ? 2.02 * std::sqrt(kAsinRange[asin]) : 1.6;
     const double sD = plan.s[i];
-    if (!(top < 0.5 && plan.K >= 0 && sD > 0 && sD <= kFloatMax &&
-          plan.K * chiTop - std::log(sD) <= 690))
+    if (!(top < 0.5 && plan.K >= 0 && plan.K * chiTop <= 600 && sD >= 1e-30 && sD <= kFloatMax))
         return nullptr;
     for (std::size_t n = 0; n < kExp2.size(); ++n)
         out.exp2[n] = sD * kExp2[n];
@@ -222,9 +236,10 @@ void sumFresnelElements(const FresnelPlan &plan, int k, int fromRing, int toRing
     sumS.assign(static_cast<std::size_t>(count), 0.0);
     const double *x = plan.sinPhi.data();
     const Shared shared{plan.halfInverseRho, plan.turnsPerMetre, plan.K};
+    const Entry entry = entryOf(plan, k);
     for (int i = fromRing; i < toRing; ++i) {
         SeriesRing series;
-        if (const SeriesLoop loop = chooseSeries(plan, loops, k, i, series)) {
+        if (const SeriesLoop loop = chooseSeries(plan, loops, entry, k, i, series)) {
             loop(x, sumC.data(), sumS.data(), count, series);
             continue;
         }

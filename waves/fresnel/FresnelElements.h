@@ -1,6 +1,8 @@
 #pragma once
 // The inner sum of the Fresnel computation: every wavefront element of a
 // block of rings against one screen point, vectorised over the azimuth.
+#include "waves/fresnel/Fresnel.h"
+
 #include <vector>
 
 // Azimuth tables are padded to a multiple of this many entries.
@@ -20,8 +22,11 @@ struct FresnelPlan {
     // Per entry: r, and the nearest and farthest distances from the screen
     // point to the wavefront's sphere, sqrt(Q) -+ rho.
     std::vector<long double> entryR, nearest, farthest;
-    long double lambda = 0, rho = 0;
+    long double inverseLambda = 0, rho = 0;
 };
+
+// The plan of a sane computation (checkFresnel says None).
+FresnelPlan makeFresnelPlan(const FresnelInputs &in);
 
 // Adds the waves of rings [fromRing, toRing) at screen entry k: C gets the
 // cosine parts and S the sine parts (both set, not added to).
