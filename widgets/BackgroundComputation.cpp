@@ -38,7 +38,7 @@ void TBackgroundComputation::launch(Work work) {
             },
             Qt::QueuedConnection);
     };
-    control = std::make_shared<RunControl>(progress);
+    control = std::make_shared<RunControl>(progress, progressSteps);
     running = true;
     emit runningChanged(true);
     try {

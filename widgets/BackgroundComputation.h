@@ -35,12 +35,17 @@ class TBackgroundComputation : public QObject {
         });
     }
 
+    // The steps progressChanged() counts a run in, from the next start() on:
+    // 100 (whole percent) unless set; a long run takes finer ones so that its
+    // bar keeps moving.
+    void setProgressSteps(int steps) { progressSteps = steps; }
+
     // Asks the worker to stop; whatever it was computing is dropped.
     void cancel();
     bool isRunning() const { return running; }
 
   signals:
-    void progressChanged(int percent);
+    void progressChanged(int step);
     // true when a run starts, false when it ends (result, failure or cancel).
     void runningChanged(bool running);
     // The job ran out of memory or failed otherwise; no result follows.
@@ -56,6 +61,7 @@ class TBackgroundComputation : public QObject {
     std::shared_ptr<RunControl> control;
     quint64 generation = 0;
     bool running = false;
+    int progressSteps = 100;
 };
 
 // The usual face of a run: the bar shown and filling while it runs, the

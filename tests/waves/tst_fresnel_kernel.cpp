@@ -2,6 +2,7 @@
 // round hole and the ring, and the inputs that have no picture.
 #include "waves/FresnelReference.h"
 #include "waves/fresnel/Fresnel.h"
+#include "waves/fresnel/FresnelElements.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -22,6 +23,31 @@ FresnelInputs inputs(int nm, long double z1, long double z2, long double rIn, lo
 FresnelProfile fast(const FresnelInputs &in) {
     RunControl control;
     return computeFresnel(in, control);
+}
+
+// The plan's elements at entry k one by one in extended precision, each
+// rounded as the plain sum rounds it; `largest` gets the largest A.
+void straightSums(const FresnelInputs &in, const FresnelPlan &plan, int k, long double &C,
+                  long double &S, long double &largest) {
+    using LD = long double;
+    const LD pi = 3.141592653589793L, lambda = in.wavelengthNm * 1e-9L, r = plan.entryR[k];
+    const LD Q = (in.z1 + in.z2) * (in.z1 + in.z2) + r * r, rho = plan.rho;
+    C = S = largest = 0;
+    for (std::size_t i = 0; i < plan.ringS.size(); ++i) {
+        const LD s = plan.ringS[i], h = plan.ringH[i];
+        for (std::size_t j = 0; j < plan.weight.size(); ++j) {
+            const LD d2 = s * s + h * h + r * r - 2 * r * s * plan.sinPhi[j];
+            const LD d = std::sqrt(d2);
+            const LD c = (rho * rho + d2 - Q) / (2 * rho * d);
+            if (c >= 0 || plan.weight[j] == 0) continue;
+            const float chi = static_cast<float>(pi - std::acos(std::max(c, -1.0L)));
+            const float psi = static_cast<float>(2 * pi * std::fmod(d, lambda) / lambda);
+            const float A = static_cast<float>(s / std::exp(static_cast<double>(in.K * chi)));
+            C += plan.weight[j] * A * std::cos(static_cast<double>(psi));
+            S += plan.weight[j] * A * std::sin(static_cast<double>(psi));
+            largest = std::max(largest, static_cast<LD>(std::fabs(A)));
+        }
+    }
 }
 
 QString show(const FresnelProfile &p) {
@@ -48,11 +74,61 @@ class TestFresnelKernel : public QObject {
             << inputs(530, 0.02L, 0.005L, 0.00002L, 0.00015L, 0.0002L, 50, 77);
         QTest::newRow("weak obliquity")
             << inputs(620, 0.01L, 0.01L, 0, 0.00011L, 0.0003L, 40, 40, 3);
+        // Rings whose distance varies too much round them for the series.
+        QTest::newRow("screen just behind the opening")
+            << inputs(500, 0.01L, 0.0004L, 0.0001L, 0.0004L, 0.0006L, 30, 40);
+        // Wide angles: the arc sine's fit, and every length of series.
+        QTest::newRow("wide opening near the source")
+            << inputs(450, 0.0005L, 0.002L, 0, 0.0004L, 0.0003L, 40, 30);
+        // An exponential that may leave the range the series loops assume.
+        QTest::newRow("negative obliquity")
+            << inputs(405, 0.01L, 0.01L, 0, 0.00011L, 0.0003L, 40, 40, -2);
+        QTest::newRow("very strong obliquity")
+            << inputs(405, 0.01L, 0.01L, 0, 0.00011L, 0.0003L, 40, 40, 20000);
+        // Millions of turns to the screen: their fraction must survive.
+        QTest::newRow("far source and screen")
+            << inputs(650, 0.5L, 0.5L, 0, 0.0012L, 0.004L, 40, 40);
     }
     void matchesReference() {
         QFETCH(FresnelInputs, in);
         const std::string why = fresnelMismatch(fast(in), fresnelReference(in));
         QVERIFY2(why.empty(), why.c_str());
+    }
+
+    void elementSumsMatchTheStraightSum_data() {
+        // Levels hide small errors; the sums of one entry show them. The
+        // limit, a millionth of the largest element, lets a few elements
+        // round chi, psi or A the other way, and nothing more.
+        QTest::addColumn<FresnelInputs>("in");
+        QTest::addColumn<int>("entry");
+        const FresnelInputs fine = inputs(405, 0.01L, 0.01L, 0, 0.00011L, 0.0003L, 300, 300);
+        QTest::newRow("axis") << fine << 0;
+        QTest::newRow("mid screen") << fine << 90;
+        QTest::newRow("screen edge") << fine << 199;
+        QTest::newRow("ring, coarse")
+            << inputs(405, 0.01L, 0.01L, 0.00005L, 0.00011L, 0.0003L, 20, 30) << 120;
+        QTest::newRow("wide opening near the source")
+            << inputs(450, 0.0005L, 0.002L, 0, 0.0004L, 0.0003L, 120, 90) << 150;
+        QTest::newRow("screen just behind the opening")
+            << inputs(500, 0.01L, 0.0004L, 0.0001L, 0.0004L, 0.0006L, 60, 80) << 100;
+        QTest::newRow("negative obliquity")
+            << inputs(405, 0.01L, 0.01L, 0, 0.00011L, 0.0003L, 100, 100, -2) << 50;
+        QTest::newRow("far source and screen")
+            << inputs(650, 0.5L, 0.5L, 0, 0.0012L, 0.004L, 200, 200) << 70;
+    }
+    void elementSumsMatchTheStraightSum() {
+        QFETCH(FresnelInputs, in);
+        QFETCH(int, entry);
+        const FresnelPlan plan = makeFresnelPlan(in);
+        double C = 0, S = 0;
+        sumFresnelElements(plan, entry, 0, static_cast<int>(plan.ringS.size()), C, S);
+        long double wantC, wantS, largest;
+        straightSums(in, plan, entry, wantC, wantS, largest);
+        QVERIFY(largest > 0);
+        const double offC = static_cast<double>(std::fabs(C - wantC) / largest);
+        const double offS = static_cast<double>(std::fabs(S - wantS) / largest);
+        QVERIFY2(offC < 1e-6 && offS < 1e-6,
+                 qPrintable(QString("off by %1 and %2 of the largest A").arg(offC).arg(offS)));
     }
 
     void brightestIs255_data() {

@@ -45,8 +45,16 @@ long untilCancelled(RunControl &control) {
 class TestBackground : public QObject {
     Q_OBJECT
   private slots:
+    void resultArrivesOnTheUiThreadAfterBoundedProgress_data() {
+        QTest::addColumn<int>("steps");
+        QTest::newRow("whole percent") << 0; // not set: 100
+        QTest::newRow("tenths of a percent") << 1000;
+    }
     void resultArrivesOnTheUiThreadAfterBoundedProgress() {
+        QFETCH(int, steps);
         TBackgroundComputation c;
+        if (steps > 0) c.setProgressSteps(steps);
+        const int most = steps > 0 ? steps : 100;
         QSignalSpy progress(&c, &TBackgroundComputation::progressChanged);
         QSignalSpy running(&c, &TBackgroundComputation::runningChanged);
         long got = 0;
@@ -60,10 +68,12 @@ class TestBackground : public QObject {
         QVERIFY(waitIdle(c));
         QCOMPARE(got, 1'000'000L);
         QCOMPARE(deliveredOn, QThread::currentThread());
-        // A million reports from the job, at most 101 to the window, rising.
-        QVERIFY(progress.size() >= 1 && progress.size() <= 101);
+        // A million reports from the job, at most one a step to the window,
+        // rising to the last step.
+        QVERIFY(progress.size() >= 1 && progress.size() <= most + 1);
         for (int i = 1; i < progress.size(); ++i)
             QVERIFY(progress[i][0].toInt() > progress[i - 1][0].toInt());
+        QCOMPARE(progress.back()[0].toInt(), most);
         QCOMPARE(running.size(), 2);
         QCOMPARE(running[0][0].toBool(), true);
         QCOMPARE(running[1][0].toBool(), false);
@@ -120,17 +130,23 @@ class TestBackground : public QObject {
         QVERIFY(!delivered);
     }
 
+    void runControlPassesOnlyChanges_data() {
+        QTest::addColumn<int>("steps");
+        QTest::newRow("whole percent") << 100;
+        QTest::newRow("tenths of a percent") << 1000;
+    }
     void runControlPassesOnlyChanges() {
+        QFETCH(int, steps);
         std::vector<int> seen;
-        RunControl rc([&](int p) { seen.push_back(p); });
+        RunControl rc([&](int p) { seen.push_back(p); }, steps);
         rc.progress(0, 0); // no total: nothing to say
         for (int i = 0; i <= 1000; ++i)
             rc.progress(i, 1000);
         rc.percent(250); // clamped to 100, already said
         rc.percent(-3);
-        QCOMPARE(int(seen.size()), 102);
+        QCOMPARE(int(seen.size()), steps + 2);
         QCOMPARE(seen.front(), 0);
-        QCOMPARE(seen[100], 100);
+        QCOMPARE(seen[steps], steps);
         QCOMPARE(seen.back(), 0);
         QVERIFY(!rc.cancelled());
         rc.cancel();

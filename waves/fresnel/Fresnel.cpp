@@ -42,8 +42,10 @@ void polarRings(const FresnelInputs &in, LD rho, FresnelPlan &plan) {
     const LD z = in.z1 + in.z2;
     LD alpha = alphaIn;
     for (int i = 0; alpha <= alphaOut && i <= in.radialSteps + 1; ++i, alpha += step) {
-        plan.h.push_back(toDouble(z - rho * std::cos(alpha)));
-        plan.s.push_back(toDouble(rho * std::sin(alpha)));
+        plan.ringH.push_back(z - rho * std::cos(alpha));
+        plan.ringS.push_back(rho * std::sin(alpha));
+        plan.h.push_back(toDouble(plan.ringH.back()));
+        plan.s.push_back(toDouble(plan.ringS.back()));
     }
 }
 
@@ -74,26 +76,6 @@ void azimuths(const FresnelInputs &in, FresnelPlan &plan) {
         plan.sinPhi.push_back(0);
         plan.weight.push_back(0);
     }
-}
-
-FresnelPlan makePlan(const FresnelInputs &in) {
-    FresnelPlan plan;
-    const LD lambda = in.wavelengthNm * 1e-9L;
-    const LD rho = std::sqrt(in.z1 * in.z1 + in.screenRadius * in.screenRadius);
-    const LD z = in.z1 + in.z2;
-    plan.turnsPerMetre = toDouble(1 / lambda);
-    plan.halfInverseRho = toDouble(1 / (2 * rho));
-    plan.K = toDouble(in.K);
-    polarRings(in, rho, plan);
-    azimuths(in, plan);
-    const LD dr = in.screenRadius * 0.005L;
-    LD r = 0;
-    for (int k = 0; r < in.screenRadius && k < kFresnelEntries; ++k, r += dr) {
-        plan.r.push_back(toDouble(r));
-        // rho² + d² - Q with Q = (z1 + z2)² + r²: the part without d².
-        plan.g.push_back(toDouble(rho * rho - (z * z + r * r)));
-    }
-    return plan;
 }
 
 // Intensities from the partial sums, added in item order so that the
@@ -127,6 +109,32 @@ FresnelProfile normalise(int entries, int blocks, const std::vector<double> &par
 
 } // namespace
 
+FresnelPlan makeFresnelPlan(const FresnelInputs &in) {
+    FresnelPlan plan;
+    const LD lambda = in.wavelengthNm * 1e-9L;
+    const LD rho = std::sqrt(in.z1 * in.z1 + in.screenRadius * in.screenRadius);
+    const LD z = in.z1 + in.z2;
+    plan.turnsPerMetre = toDouble(1 / lambda);
+    plan.halfInverseRho = toDouble(1 / (2 * rho));
+    plan.K = toDouble(in.K);
+    plan.inverseLambda = 1 / lambda;
+    plan.rho = rho;
+    polarRings(in, rho, plan);
+    azimuths(in, plan);
+    const LD dr = in.screenRadius * 0.005L;
+    LD r = 0;
+    for (int k = 0; r < in.screenRadius && k < kFresnelEntries; ++k, r += dr) {
+        plan.r.push_back(toDouble(r));
+        // rho² + d² - Q with Q = (z1 + z2)² + r²: the part without d².
+        plan.g.push_back(toDouble(rho * rho - (z * z + r * r)));
+        const LD centre = std::sqrt(z * z + r * r);
+        plan.entryR.push_back(r);
+        plan.nearest.push_back(centre - rho);
+        plan.farthest.push_back(centre + rho);
+    }
+    return plan;
+}
+
 FresnelProblem checkFresnel(const FresnelInputs &in) {
     if (!(in.wavelengthNm > 0)) return FresnelProblem::Wavelength;
     if (!(in.z1 > 0) || !finite(in.z1)) return FresnelProblem::SourceDistance;
@@ -141,7 +149,7 @@ FresnelProblem checkFresnel(const FresnelInputs &in) {
 FresnelProfile computeFresnel(const FresnelInputs &in, RunControl &control) {
     FresnelProfile out{};
     if (checkFresnel(in) != FresnelProblem::None) return out;
-    const FresnelPlan plan = makePlan(in);
+    const FresnelPlan plan = makeFresnelPlan(in);
     const int entries = static_cast<int>(plan.r.size());
     const int rings = static_cast<int>(plan.h.size());
     const int azimuthCount = static_cast<int>(plan.weight.size());

@@ -1,146 +1,258 @@
 #include "waves/fresnel/FresnelElements.h"
 
-#include <algorithm>
-#include <bit>
-#include <cmath>
-#include <cstdint>
+#include "waves/fresnel/FresnelMath.h"
 
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
-constexpr double kHalfPi = 1.5707963267948966;
-constexpr double kFloatMax = 3.4028234663852886e38;
+using namespace fresnel;
 
-// asin(x) for |x| <= 0.5: x + x t P(t) / Q(t), t = x², a rational fit good
-// to an ulp or two.
-inline double asinSmall(double x) {
-    const double t = x * x;
-    const double p =
-        t * (1.66666666666666657415e-01 +
-             t * (-3.25565818622400915405e-01 +
-                  t * (2.01212532134862925881e-01 +
-                       t * (-4.00555345006794114027e-02 +
-                            t * (7.91534994289814532176e-04 + t * 3.47933107596021167570e-05)))));
-    const double q =
-        1 + t * (-2.40339491173441421878e+00 +
-                 t * (2.02094576023350569471e+00 +
-                      t * (-6.88283971605453293030e-01 + t * 7.70381505559019352791e-02)));
-    return x + x * p / q;
+// w (cos psi, sin psi) added to an azimuth's sums.
+template <bool Fused>
+[[gnu::always_inline]] inline void addPhasor(double w, float psi, double &sumC, double &sumS) {
+    double cs, sn;
+    cosSin<Fused>(static_cast<double>(psi), cs, sn);
+    sumC = mulAdd<Fused>(w, cs, sumC);
+    sumS = mulAdd<Fused>(w, sn, sumS);
 }
 
-// The angle between the wavefront's outward normal and the direction to
-// the screen point, pi - acos(c) = acos(-c), for c in [-1, 0): near the
-// axis (c < -1/2) as 2 asin(sqrt((1 + c) / 2)), which keeps small angles
-// accurate, else as pi / 2 - asin(-c).
-inline double obliquity(double c) {
-    const bool nearAxis = c < -0.5;
-    const double root = std::sqrt(0.5 * (1 + c)); // both sides computed: no branch in the loop
-    const double a = asinSmall(nearAxis ? root : -c);
-    return nearAxis ? 2 * a : kHalfPi - a;
-}
-
-// e^-x, with x held to [-700, 700]: 2^-n e^-r, |r| <= ln 2 / 2, the power
-// of two built in the exponent bits so that the loop stays vectorised. The
-// polynomials here are good to a few 1e-13, far below what rounds chi, psi
-// and A to single precision.
-inline double expNegative(double x) {
-    x = std::min(std::max(x, -700.0), 700.0);
-    const double shift = 6755399441055744.0; // 1.5 x 2^52: adding it rounds to an integer
-    const double shifted = -x * 1.4426950408889634 + shift;
-    const std::uint64_t bits = std::bit_cast<std::uint64_t>(shifted);
-    const double n = shifted - shift;
-    const double r = -x - n * 6.93147180369123816490e-01 - n * 1.90821492927058770002e-10;
-    const double p =
-        1 +
-        r * (1 + r * (1.0 / 2 +
-                      r * (1.0 / 6 +
-                           r * (1.0 / 24 +
-                                r * (1.0 / 120 +
-                                     r * (1.0 / 720 +
-                                          r * (1.0 / 5040 +
-                                               r * (1.0 / 40320 + r * (1.0 / 362880 +
-                                                                       r * (1.0 / 3628800))))))))));
-    // The low bits of `shifted` hold n; moved into the exponent field.
-    const double scale = std::bit_cast<double>((bits << 52) + (std::uint64_t{1023} << 52));
-    return p * scale;
-}
-
-// cos and sin of an angle in [0, 2 pi]: brought to |t| <= pi / 4 around the
-// nearest quarter turn q (pi / 2 in two parts, the first exact in q x it),
-// which then swaps and negates.
-inline void cosSin(double angle, double &cosine, double &sine) {
-    const double q = std::floor(angle * 0.6366197723675814 + 0.5); // 0..4
-    const double t = (angle - q * 1.5707963267341256) - q * 6.077100506506192e-11;
-    const double t2 = t * t;
-    const double s =
-        t *
-        (1 + t2 * (-1.0 / 6 +
-                   t2 * (1.0 / 120 + t2 * (-1.0 / 5040 +
-                                           t2 * (1.0 / 362880 + t2 * (-1.0 / 39916800 +
-                                                                      t2 * (1.0 / 6227020800)))))));
-    const double c =
-        1 +
-        t2 * (-0.5 + t2 * (1.0 / 24 +
-                           t2 * (-1.0 / 720 + t2 * (1.0 / 40320 + t2 * (-1.0 / 3628800 +
-                                                                        t2 * (1.0 / 479001600))))));
-    const bool odd = (q == 1) | (q == 3);
-    const double cc = odd ? s : c;
-    const double ss = odd ? c : s;
-    cosine = ((q == 1) | (q == 2)) ? -cc : cc;
-    sine = ((q == 2) | (q == 3)) ? -ss : ss;
-}
+struct Shared {
+    double halfInverseRho, turnsPerMetre, K;
+};
 
 // One ring against one screen point: d² = s² + h² + r² - 2 r s sin(phi).
 struct Ring {
     double d2Base, twoRS, s, g;
 };
 
-// One ring's elements at every azimuth, added to per-azimuth sums (so the
-// loop vectorises without reordering any sum).
-__attribute__((target_clones("avx512f", "avx2", "default"))) void
-addRing(const double *__restrict sinPhi, const double *__restrict weight, double *__restrict sumC,
-        double *__restrict sumS, int count, Ring ring, double halfInverseRho, double turnsPerMetre,
-        double K) {
+// One ring's elements at every azimuth, each from its own distance, added
+// to per-azimuth sums (so the loop vectorises without reordering any sum).
+template <bool Fused>
+[[gnu::always_inline]] inline void addRing(const double *__restrict sinPhi, double *__restrict sumC,
+                                           double *__restrict sumS, int count, const Ring &ring,
+                                           const Shared &shared) {
+    const Ring rg = ring;
+    const Shared sh = shared;
     for (int j = 0; j < count; ++j) {
-        const double d2 = ring.d2Base - ring.twoRS * sinPhi[j];
+        const double d2 = rg.d2Base - rg.twoRS * sinPhi[j];
         const double d = std::sqrt(d2);
-        const double c0 = (ring.g + d2) * halfInverseRho / d;
+        const double c0 = (rg.g + d2) * sh.halfInverseRho / d;
         // c >= 0: the screen point lies behind the wavefront.
-        const bool ahead = c0 < 0;
         const double c = c0 < -1 ? -1 : c0;
         // chi, psi and A are single precision, the rest double.
-        const float chi = static_cast<float>(obliquity(c));
-        const double turns = d * turnsPerMetre;
+        const float chi = static_cast<float>(obliquity<Fused>(c));
+        const double turns = d * sh.turnsPerMetre;
         const float psi = static_cast<float>(kTwoPi * (turns - std::floor(turns)));
-        const double a = ring.s * expNegative(K * static_cast<double>(chi));
+        const double a = rg.s * expNegative<Fused>(sh.K * static_cast<double>(chi));
         const float A = static_cast<float>(std::min(std::max(a, -kFloatMax), kFloatMax));
-        double cs, sn;
-        cosSin(static_cast<double>(psi), cs, sn);
-        const double weighted = static_cast<double>(A) * weight[j];
-        const double w = ahead ? weighted : 0.0;
-        sumC[j] += w * cs;
-        sumS[j] += w * sn;
+        addPhasor<Fused>(c0 < 0 ? static_cast<double>(A) : 0.0, psi, sumC[j], sumS[j]);
     }
+}
+
+// A ring whose distances vary little around it (2 r s << d²): the turns past
+// a whole number and u = sin²(chi / 2) as polynomials in x = sin(phi), so
+// that an element costs no square root of its distance nor any division.
+// Its elements all lie ahead of the screen point (u < 1/2), and s e^(-K chi)
+// stays a normal double.
+constexpr int kSeriesTerms = 9;
+using Series = std::array<double, kSeriesTerms>;
+struct SeriesRing {
+    Series turns, half;          // the first `terms` coefficients count, the rest are 0
+    std::array<double, 10> exp2; // s kExp2
+    double kLog2e;               // K log2 e
+};
+
+template <bool Fused, int Terms, int AsinTerms>
+[[gnu::always_inline]] inline void addSeriesRing(const double *__restrict sinPhi,
+                                                 double *__restrict sumC, double *__restrict sumS,
+                                                 int count, const SeriesRing &ring) {
+    std::array<double, Terms> turns, half;
+    std::copy_n(ring.turns.begin(), Terms, turns.begin());
+    std::copy_n(ring.half.begin(), Terms, half.begin());
+    std::array<double, (AsinTerms > 0 ? AsinTerms : 1)> asinSeries;
+    std::copy_n(kAsinSeries.begin(), asinSeries.size(), asinSeries.begin());
+    const std::array<double, 10> exp2 = ring.exp2;
+    const double kLog2e = ring.kLog2e;
+    for (int j = 0; j < count; ++j) {
+        const double x = sinPhi[j];
+        const double v = horner<Fused>(x, turns);
+        const float psi = static_cast<float>(kTwoPi * (v - std::floor(v)));
+        const double u0 = horner<Fused>(x, half);
+        // u < 0 is c < -1, held at -1.
+        const double u = u0 < 0 ? 0.0 : u0;
+        float chi;
+        if constexpr (AsinTerms > 0)
+            chi = static_cast<float>(std::sqrt(u) * horner<Fused>(u, asinSeries));
+        else
+            chi = static_cast<float>(obliquityOfHalf<Fused>(u));
+        const float A =
+            static_cast<float>(scaledExp2<Fused>(kLog2e * static_cast<double>(chi), exp2));
+        addPhasor<Fused>(static_cast<double>(A), psi, sumC[j], sumS[j]);
+    }
+}
+
+// The element loops for this processor: fused multiply-add where there is
+// one. Series loops by the terms they take (kTermCounts) and the arc sine (5
+// or 8 terms of its series for u up to 1e-3 or 1e-2, else the fit).
+using RingLoop = void (*)(const double *, double *, double *, int, const Ring &, const Shared &);
+using SeriesLoop = void (*)(const double *, double *, double *, int, const SeriesRing &);
+constexpr std::array<int, 6> kTermCounts{3, 4, 5, 6, 7, 9};
+constexpr double kAsinRange[2] = {1e-3, 1e-2};
+struct Loops {
+    RingLoop ring;
+    SeriesLoop series[kTermCounts.size()][3];
+};
+
+#define FRESNEL_SERIES(NAME, T)                                                                    \
+    { NAME##Series<T, 5>, NAME##Series<T, 8>, NAME##Series<T, 0> }
+#define FRESNEL_LOOPS(TARGET, NAME, FUSED)                                                         \
+    TARGET void NAME##Ring(const double *p, double *c, double *s, int n, const Ring &r,            \
+                           const Shared &sh) {                                                     \
+        addRing<FUSED>(p, c, s, n, r, sh);                                                         \
+    }                                                                                              \
+    template <int T, int A>                                                                        \
+    TARGET void NAME##Series(const double *p, double *c, double *s, int n, const SeriesRing &r) {  \
+        addSeriesRing<FUSED, T, A>(p, c, s, n, r);                                                 \
+    }                                                                                              \
+    Loops NAME##Loops() {                                                                          \
+        return {NAME##Ring,                                                                        \
+                {FRESNEL_SERIES(NAME, 3), FRESNEL_SERIES(NAME, 4), FRESNEL_SERIES(NAME, 5),        \
+                 FRESNEL_SERIES(NAME, 6), FRESNEL_SERIES(NAME, 7), FRESNEL_SERIES(NAME, 9)}};      \
+    }
+
+FRESNEL_LOOPS(__attribute__((target("avx512f,avx512dq,avx512vl,fma"))), wide, true)
+FRESNEL_LOOPS(__attribute__((target("avx2,fma"))), fused, true)
+FRESNEL_LOOPS(, plain, false)
+#undef FRESNEL_LOOPS
+#undef FRESNEL_SERIES
+
+Loops chooseLoops() {
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq")) return wideLoops();
+    if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma")) return fusedLoops();
+    return plainLoops();
+}
+
+// binom(1/2, n) and binom(-1/2, n): the Taylor coefficients of (1 - e)^(1/2)
+// and (1 - e)^(-1/2) in -e.
+constexpr std::array<double, kSeriesTerms> binomials(double power) {
+    std::array<double, kSeriesTerms> b{1};
+    for (int n = 1; n < kSeriesTerms; ++n)
+        b[n] = b[n - 1] * (power - (n - 1)) / n;
+    return b;
+}
+constexpr Series kRootSeries = binomials(0.5), kInverseRootSeries = binomials(-0.5);
+
+// What the truncated series may be off by: turns (double distances are off
+// by 1e-16 of some 1e5 turns) and u (1 + c in double by 1e-16). Every
+// coefficient past the constant is at most half the scale times e^n, so the
+// rest of a series of N terms is at most scale e^N / (1 - e).
+constexpr double kTurnsTolerance = 1e-14, kHalfTolerance = 1e-17;
+
+// What a series needs of its screen entry, the same for every ring.
+struct Entry {
+    long double r2, nearest, farthest;
+    double g, absG, quarterRho;
+};
+Entry entryOf(const FresnelPlan &plan, int k) {
+    const long double near = plan.nearest[k], far = plan.farthest[k];
+    const double g = static_cast<double>(-near * far);
+    return {plan.entryR[k] * plan.entryR[k],        near, far, g, std::fabs(g),
+            static_cast<double>(1 / (4 * plan.rho))};
+}
+
+// The series' coefficients for the first `terms` powers; what u can reach.
+double fillSeries(long double root, long double turns, double e, int terms, const Entry &entry,
+                  SeriesRing &out) {
+    // The constant terms in extended precision: the whole turns go (turns
+    // is below 2^62, so the cast truncates it), and u as
+    // (d - (sqrt Q - rho)) (d + sqrt Q + rho) / (4 rho d) keeps its digits.
+    out.turns.fill(0);
+    out.half.fill(0);
+    out.turns[0] =
+        static_cast<double>(turns - static_cast<long double>(static_cast<std::int64_t>(turns)));
+    out.half[0] = static_cast<double>((root - entry.nearest) * (root + entry.farthest) / root) *
+                  entry.quarterRho;
+    const double rootD = static_cast<double>(root), turnsD = static_cast<double>(turns);
+    double power = 1, top = std::fabs(out.half[0]);
+    for (int n = 1; n < terms; ++n) {
+        power *= -e;
+        out.turns[n] = turnsD * kRootSeries[n] * power;
+        out.half[n] = (kRootSeries[n] * rootD + kInverseRootSeries[n] * entry.g / rootD) * power *
+                      entry.quarterRho;
+        top += std::fabs(out.half[n]);
+    }
+    return top;
+}
+
+// The loop for ring i at entry k with its series, or none where the series
+// would not hold the tolerances, where an element might lie behind the
+// screen point, or where K or s could take the exponential out of range.
+// With d² = B (1 - e x), e = 2 r s / B: the distance is sqrt(B) (1 - e x)^(1/2),
+// and u = 1/2 + (d + g / d) / (4 rho), g = rho² - Q.
+SeriesLoop chooseSeries(const FresnelPlan &plan, const Loops &loops, const Entry &entry, int k,
+                        int i, SeriesRing &out) {
+    using LD = long double;
+    const LD s = plan.ringS[i], h = plan.ringH[i];
+    const LD B = s * s + h * h + entry.r2;
+    const double e = 2 * plan.r[k] * plan.s[i] / static_cast<double>(B);
+    if (!(e < 0.5)) return nullptr;
+    const LD root = std::sqrt(B), turns = root * plan.inverseLambda;
+    const double rootD = static_cast<double>(root), turnsD = static_cast<double>(turns);
+    if (!(turnsD < 1e18)) return nullptr;
+    const double halfScale = (rootD + entry.absG / rootD) * entry.quarterRho;
+    const double need = std::max(turnsD / kTurnsTolerance, halfScale / kHalfTolerance);
+    // The rest of a series of N terms: e^N / (1 - e).
+    double rest = e * e / (1 - e);
+    std::size_t index = 0;
+    for (int n = 2; index < kTermCounts.size(); ++index) {
+        for (; n < kTermCounts[index]; ++n)
+            rest *= e;
+        if (need * rest <= 1) break;
+    }
+    if (index == kTermCounts.size()) return nullptr;
+    const double top = fillSeries(root, turns, e, kTermCounts[index], entry, out);
+    const int asin = top <= kAsinRange[0] ? 0 : (top <= kAsinRange[1] ? 1 : 2);
+    // chi reaches 2 asin(sqrt(top)), below 1.6 while u < 1/2; s e^(-K chi)
+    // must stay a normal double for its exponent to take 2^n by addition,
+    // so K chi <= 600 with s >= 1e-30 (e^-669 > 1e-291).
+    const double chiTop = asin < 2 ? 2.02 * std::sqrt(kAsinRange[asin]) : 1.6;
+    const double sD = plan.s[i];
+    if (!(top < 0.5 && plan.K >= 0 && plan.K * chiTop <= 600 && sD >= 1e-30 && sD <= kFloatMax))
+        return nullptr;
+    for (std::size_t n = 0; n < kExp2.size(); ++n)
+        out.exp2[n] = sD * kExp2[n];
+    out.kLog2e = plan.K * 1.4426950408889634;
+    return loops.series[index][asin];
 }
 
 } // namespace
 
 void sumFresnelElements(const FresnelPlan &plan, int k, int fromRing, int toRing, double &C,
                         double &S) {
+    static const Loops loops = chooseLoops();
     const int count = static_cast<int>(plan.weight.size());
     thread_local std::vector<double> sumC, sumS;
     sumC.assign(static_cast<std::size_t>(count), 0.0);
     sumS.assign(static_cast<std::size_t>(count), 0.0);
+    const double *x = plan.sinPhi.data();
+    const Shared shared{plan.halfInverseRho, plan.turnsPerMetre, plan.K};
+    const Entry entry = entryOf(plan, k);
     for (int i = fromRing; i < toRing; ++i) {
+        SeriesRing series;
+        if (const SeriesLoop loop = chooseSeries(plan, loops, entry, k, i, series)) {
+            loop(x, sumC.data(), sumS.data(), count, series);
+            continue;
+        }
         const double h = plan.h[i], s = plan.s[i], r = plan.r[k];
         const Ring ring{s * s + h * h + r * r, 2 * r * s, s, plan.g[k]};
-        addRing(plan.sinPhi.data(), plan.weight.data(), sumC.data(), sumS.data(), count, ring,
-                plan.halfInverseRho, plan.turnsPerMetre, plan.K);
+        loops.ring(x, sumC.data(), sumS.data(), count, ring, shared);
     }
+    // The weights (1, 2, or 0 for padding) are powers of two: applied to
+    // the sums, they give what weighting every element would.
     C = 0;
     S = 0;
     for (int j = 0; j < count; ++j) {
-        C += sumC[j];
-        S += sumS[j];
+        C += plan.weight[j] * sumC[j];
+        S += plan.weight[j] * sumS[j];
     }
 }

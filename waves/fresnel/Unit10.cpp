@@ -24,6 +24,9 @@ TForm10 *Form10 = nullptr;
 
 namespace {
 
+// The bar counts the run in tenths of a percent.
+constexpr int kProgressSteps = 1000;
+
 // A caption above its box and the unit "м" to the box's right.
 QLineEdit *input(QWidget *p, const char *name, const QString &text, int y, QLabel *&caption,
                  const char *captionName, const QString &captionText, QLabel *&unit,
@@ -63,6 +66,9 @@ TForm10::TForm10(QWidget *parent) : TDemoForm(frame(tr("Дифракция Фр�
     attachOverlay(Image1)->setProvider(RingsReadout.get());
     attachOverlay(Image2)->setProvider(GraphReadout.get());
     Computation = new TBackgroundComputation(this);
+    // At the largest subdivisions a whole percent is about a second of a
+    // loaded machine: the bar would stand still that long.
+    Computation->setProgressSteps(kProgressSteps);
     showRunOn(Computation, ProgressBar1, {Panel2});
     connect(Button1, &QPushButton::clicked, this, &TForm10::Button1Click);
     describePicture(
@@ -113,7 +119,7 @@ void TForm10::buildControls() {
     Label9 = addLabel(p, "Label9", QString(), QPoint(8, 346));
     Button1 = addButton(p, "Button1", tr("Построить"), QRect(8, 352, 190, 27));
     ProgressBar1 = addControl(new QProgressBar(p), "ProgressBar1", QRect(0, 0, 200, 16));
-    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setRange(0, kProgressSteps);
     ProgressBar1->setTextVisible(false);
     setAlign(ProgressBar1, Align::Bottom);
     ProgressBar1->hide();
