@@ -22,7 +22,6 @@ QString resourceLanguage() {
 QString localisedResource(const QString &path) {
     if (language().isEmpty()) return path;
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    const QString copy =
-        path.left(slash + 1) + language() + QLatin1Char('/') + path.mid(slash + 1);
+    const QString copy = path.left(slash + 1) + language() + QLatin1Char('/') + path.mid(slash + 1);
     return QFileInfo(copy).isFile() ? copy : path;
 }

@@ -157,7 +157,8 @@ const std::vector<MessageCase> &messageCases() {
         {"interference: no memory", entering("TForm12", {{"Edit2", "1e300"}, {"Edit3", "1e-300"}})},
         {"x-ray: data error",
          [] {
-             form_Main->cb_Elements->setCurrentIndex(form_Main->cb_Elements->count() - 1);
+             QComboBox *elements = form_Main->cb_Elements;
+             elements->setCurrentIndex(elements->findText(QStringLiteral("Unknown")));
              form_Main->UnknownElement = 0; // as if no hidden element had been picked
              form_Main->BitBtn1Click();
          }},

@@ -28,17 +28,23 @@ class TestLocalised : public QObject {
         QTest::addColumn<QString>("picked");
         const QString chm = disk.filePath(QStringLiteral("Lumivista.chm"));
         const QString folder = disk.filePath(QStringLiteral("folder.chm"));
-        QTest::newRow("russian: the original") << "" << ":/prism/spectrometer.png"
+        QTest::newRow("russian: the original") << ""
+                                               << ":/prism/spectrometer.png"
                                                << ":/prism/spectrometer.png";
-        QTest::newRow("english picture") << "en" << ":/prism/spectrometer.png"
+        QTest::newRow("english picture") << "en"
+                                         << ":/prism/spectrometer.png"
                                          << ":/prism/en/spectrometer.png";
-        QTest::newRow("english, no copy") << "en" << ":/prism/lamp.png" << ":/prism/lamp.png";
-        QTest::newRow("english help contents") << "en" << ":/help/contents.txt"
+        QTest::newRow("english, no copy") << "en"
+                                          << ":/prism/lamp.png"
+                                          << ":/prism/lamp.png";
+        QTest::newRow("english help contents") << "en"
+                                               << ":/help/contents.txt"
                                                << ":/help/en/contents.txt";
         QTest::newRow("english file on disk")
             << "en" << chm << disk.filePath(QStringLiteral("en/Lumivista.chm"));
         QTest::newRow("a folder is no copy") << "en" << folder << folder;
-        QTest::newRow("missing file") << "en" << "/nonexistent/Lumivista.chm"
+        QTest::newRow("missing file") << "en"
+                                      << "/nonexistent/Lumivista.chm"
                                       << "/nonexistent/Lumivista.chm";
     }
     void picksTheCopy() {
