@@ -1,5 +1,7 @@
-# Compiles the help pages into one .chm with chmcmd. Full-text search stays
-# off: chmcmd crashes on Cyrillic pages with it and leaves an empty file.
+# Compiles the help pages of one language (SRC, with its contents.txt) into
+# one .chm with chmcmd; LANGUAGE is the project's "0x419 Russian" line.
+# Full-text search stays off: chmcmd crashes on Cyrillic pages with it and
+# leaves an empty file.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(GLOB pages RELATIVE ${SRC} ${SRC}/*.html ${SRC}/*.png)
@@ -26,7 +28,7 @@ file(WRITE ${WORK}/Lumivista.hhc "${toc}")
 
 set(project "[OPTIONS]\nCompatibility=1.1 or later\nCompiled file=Lumivista.chm\n")
 string(APPEND project "Contents file=Lumivista.hhc\nDefault topic=index.html\n")
-string(APPEND project "Display compile progress=No\nFull-text search=No\nLanguage=0x419 Russian\n")
+string(APPEND project "Display compile progress=No\nFull-text search=No\nLanguage=${LANGUAGE}\n")
 string(APPEND project "Title=Lumivista\n\n[FILES]\n")
 foreach(p ${pages})
   string(APPEND project "${p}\n")

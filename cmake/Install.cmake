@@ -24,13 +24,17 @@ endif()
 
 install(TARGETS lumivista RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_BINARY_DIR}/bin/Lumivista.chm DESTINATION ${lumivista_data_dir})
-# Whatever resources/data holds (spectrum.ini, newton.avi, ...), bar hidden files.
-file(GLOB lumivista_data_files LIST_DIRECTORIES false CONFIGURE_DEPENDS
-     ${PROJECT_SOURCE_DIR}/resources/data/*)
-list(FILTER lumivista_data_files EXCLUDE REGEX "/\\.[^/]*$")
-if(lumivista_data_files)
-  install(FILES ${lumivista_data_files} DESTINATION ${lumivista_data_dir})
-endif()
+install(FILES ${PROJECT_BINARY_DIR}/bin/en/Lumivista.chm DESTINATION ${lumivista_data_dir}/en)
+# Whatever resources/data holds (spectrum.ini, newton.avi, ...) and its
+# English copies in en/, bar hidden files.
+foreach(sub "" "/en")
+  file(GLOB lumivista_data_files LIST_DIRECTORIES false CONFIGURE_DEPENDS
+       ${PROJECT_SOURCE_DIR}/resources/data${sub}/*)
+  list(FILTER lumivista_data_files EXCLUDE REGEX "/\\.[^/]*$")
+  if(lumivista_data_files)
+    install(FILES ${lumivista_data_files} DESTINATION ${lumivista_data_dir}${sub})
+  endif()
+endforeach()
 
 set(desktop_dir ${PROJECT_SOURCE_DIR}/resources/desktop)
 install(FILES ${desktop_dir}/${LUMIVISTA_APP_ID}.desktop

@@ -60,9 +60,9 @@ diff <(list_deb) <(list_root) || fail "the package and the installed tree differ
 
 prefix="$root/usr"
 data="$prefix/share/lumivista"
-installed=(Lumivista.chm)
-for f in "$src"/resources/data/*; do
-  [ -f "$f" ] && installed+=("$(basename "$f")")
+installed=(Lumivista.chm en/Lumivista.chm)
+for f in "$src"/resources/data/* "$src"/resources/data/en/*; do
+  [ -f "$f" ] && installed+=("${f#"$src"/resources/data/}")
 done
 for name in "${installed[@]}"; do
   [ -s "$data/$name" ] || fail "$name is not installed in share/lumivista"

@@ -1,6 +1,7 @@
 #include "shell/Help.h"
 
 #include "widgets/DataFiles.h"
+#include "widgets/Localised.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -15,11 +16,16 @@
 
 namespace {
 
-// The table of contents of the help pages, read from the same project file
-// that builds the compiled help: "page.html|Title" lines.
+// The table of contents of the help pages in the language that runs, read
+// from the same project file that builds the compiled help: "page.html|Title"
+// lines. The pages lie beside it.
+QString helpContentsFile() {
+    return localisedResource(QStringLiteral(":/help/contents.txt"));
+}
+
 QList<QPair<QString, QString>> helpContents() {
     QList<QPair<QString, QString>> pages;
-    QFile f(QStringLiteral(":/help/contents.txt"));
+    QFile f(helpContentsFile());
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) return pages;
     const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
     for (const QString &line : lines) {
@@ -32,12 +38,14 @@ QList<QPair<QString, QString>> helpContents() {
 } // namespace
 
 THelpWindow::THelpWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Справка по программе"));
+    setWindowTitle(tr("Справка по программе"));
     resize(820, 560);
     Contents = new QListWidget(this);
+    Contents->setObjectName(QStringLiteral("Contents"));
     Contents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Page = new QTextBrowser(this);
-    Page->setSearchPaths({QStringLiteral(":/help")});
+    Page->setObjectName(QStringLiteral("Page"));
+    Page->setSearchPaths({QFileInfo(helpContentsFile()).path()});
     Page->setOpenExternalLinks(true);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(Contents);
@@ -96,7 +104,7 @@ THelpWindow *helpWindow() {
 
 void openHelp(QWidget *parent, const QString &fileName) {
     (void)parent;
-    const QString path = dataFilePath(fileName);
+    const QString path = localisedResource(dataFilePath(fileName));
     if (QFileInfo::exists(path) && desktopOpensChm() &&
         QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
         return;

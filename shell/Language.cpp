@@ -1,5 +1,7 @@
 #include "shell/Language.h"
 
+#include "widgets/Localised.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -68,6 +70,7 @@ void installLanguage(Language language) {
     drop(ownTexts);
     drop(qtTexts);
     current = language;
+    setResourceLanguage(language == Language::English ? QStringLiteral("en") : QString());
     const QString qtDir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (language == Language::English) {
         // Qt's own dialogs speak English without a translation.

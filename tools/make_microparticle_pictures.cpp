@@ -2,12 +2,15 @@
 // set-up, the crystal lattice of the sample and a recorded pattern rendered
 // from the program's own electron model.
 //
-//   lumivista-microparticle-pictures OUTDIR
+//   lumivista-microparticle-pictures OUTDIR [en]
+//
+// With "en" only the pictures that carry words (the set-up and the pattern)
+// are drawn, in English.
 #include "atomic/microparticles/DifrScreen.h"
 #include "atomic/microparticles/ElectronSampler.h"
-#include "canvas/Fonts.h"
 
 #include <QDir>
+#include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -15,8 +18,16 @@
 #include <QRadialGradient>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace {
+
+// The language of the words in the pictures: Russian unless "en" is asked for.
+bool english = false;
+
+QString say(const char *russian, const char *inEnglish) {
+    return QString::fromUtf8(english ? inEnglish : russian);
+}
 
 const QColor kInk(30, 30, 30), kBeam(0, 110, 230), kMetal(150, 150, 160), kFoil(200, 150, 40);
 
@@ -32,8 +43,15 @@ void arrow(QPainter &p, QPointF a, QPointF b, const QColor &c) {
     p.setBrush(Qt::NoBrush);
 }
 
+// The face the committed pictures were drawn in, whatever the windows use.
+QFont pictureFont(int px) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(px);
+    return f;
+}
+
 void text(QPainter &p, QPointF at, const QString &s, int px = 12) {
-    p.setFont(pixelFont(px));
+    p.setFont(pictureFont(px));
     p.setPen(kInk);
     p.drawText(at, s);
 }
@@ -71,10 +89,10 @@ void drawGun(QPainter &p) {
     text(p, QPointF(56, 50), QStringLiteral("U"), 15);
     text(p, QPointF(14, 40), QStringLiteral("−"), 14);
     text(p, QPointF(14, 58), QStringLiteral("+"), 14);
-    text(p, QPointF(184, 26), QStringLiteral("катод"));
-    text(p, QPointF(184, 54), QStringLiteral("электронная"));
-    text(p, QPointF(184, 68), QStringLiteral("пушка"));
-    text(p, QPointF(204, 100), QStringLiteral("анод"));
+    text(p, QPointF(184, 26), say("катод", "cathode"));
+    text(p, QPointF(184, 54), say("электронная", "electron"));
+    text(p, QPointF(184, 68), say("пушка", "gun"));
+    text(p, QPointF(204, 100), say("анод", "anode"));
 }
 
 // Beam, foil and the screen seen obliquely with the rings on it.
@@ -88,8 +106,8 @@ void drawBeamAndScreen(QPainter &p) {
     p.setBrush(kFoil);
     QPolygonF foil{{95, foilY - 6}, {215, foilY - 6}, {195, foilY + 6}, {75, foilY + 6}};
     p.drawPolygon(foil);
-    text(p, QPointF(12, foilY - 22), QStringLiteral("поликристаллическая"), 11);
-    text(p, QPointF(12, foilY - 10), QStringLiteral("фольга"), 11);
+    text(p, QPointF(12, foilY - 22), say("поликристаллическая", "polycrystalline"), 11);
+    text(p, QPointF(12, foilY - 10), say("фольга", "foil"), 11);
     // Diffracted cones to two rings, and the direct beam.
     const double radii[] = {40, 78};
     for (double r : radii) {
@@ -111,7 +129,7 @@ void drawBeamAndScreen(QPainter &p) {
     p.setBrush(QColor(190, 255, 200));
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPointF(cx, screenY), 9, 3);
-    text(p, QPointF(12, 384), QStringLiteral("люминесцентный экран"));
+    text(p, QPointF(12, 384), say("люминесцентный экран", "fluorescent screen"));
 }
 
 QImage setupPicture() {
@@ -174,9 +192,9 @@ QImage patternPicture() {
     }
     QImage img = renderHits(grid, size, QRect(QPoint(0, 0), size), qRgb(255, 255, 255), 0);
     QPainter p(&img);
-    p.setFont(pixelFont(12));
+    p.setFont(pictureFont(12));
     p.setPen(QColor(180, 180, 180));
-    p.drawText(QPointF(6, 216), QStringLiteral("U = 80 кВ, 8 000 электронов"));
+    p.drawText(QPointF(6, 216), say("U = 80 кВ, 8 000 электронов", "U = 80 kV, 8,000 electrons"));
     return img;
 }
 
@@ -184,14 +202,16 @@ QImage patternPicture() {
 
 int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+    if (argc != 2 && !(argc == 3 && std::strcmp(argv[2], "en") == 0)) {
+        std::fprintf(stderr, "usage: %s OUTDIR [en]\n", argv[0]);
         return 2;
     }
+    english = argc == 3;
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    const bool ok = setupPicture().save(out.filePath(QStringLiteral("setup.png"))) &&
-                    latticePicture().save(out.filePath(QStringLiteral("lattice.png"))) &&
-                    patternPicture().save(out.filePath(QStringLiteral("pattern.png")));
+    const bool ok =
+        setupPicture().save(out.filePath(QStringLiteral("setup.png"))) &&
+        (english || latticePicture().save(out.filePath(QStringLiteral("lattice.png")))) &&
+        patternPicture().save(out.filePath(QStringLiteral("pattern.png")));
     if (!ok) std::fprintf(stderr, "could not write the pictures\n");
     return ok ? 0 : 1;
 }

@@ -3,23 +3,29 @@
 // range and back. The frames go to a folder as PNG; make_newton_clip.sh
 // encodes them.
 //
-//   lumivista-newton-frames OUT_DIR [FRAMES]
+//   lumivista-newton-frames OUT_DIR [FRAMES] [en]   (en: the English words)
+#include "shell/Language.h"
 #include "waves/newton/NewtonScene.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT_DIR [FRAMES]\n", argv[0]);
+    const bool english = argc > 2 && std::strcmp(argv[argc - 1], "en") == 0;
+    const int counted = english ? argc - 1 : argc;
+    if (counted < 2 || counted > 3) {
+        std::fprintf(stderr, "usage: %s OUT_DIR [FRAMES] [en]\n", argv[0]);
         return 2;
     }
+    // The frames' words come from the program's own translation.
+    if (english) installLanguage(Language::English);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!out.mkpath(QStringLiteral("."))) return 1;
-    const int frames = argc > 2 ? std::max(2, std::atoi(argv[2])) : 96;
+    const int frames = counted > 2 ? std::max(2, std::atoi(argv[2])) : 96;
     for (int f = 0; f < frames; ++f) {
         // Red to violet and back, smoothly, so that the clip loops seamlessly.
         const double phase = 0.5 - 0.5 * std::cos(2 * M_PI * f / frames);

@@ -2,8 +2,12 @@
 // prism spectrometer diagram and the looping prism animation (frames
 // assembled into a GIF with ImageMagick's convert).
 //
-//   lumivista-optics-pictures RESOURCES_DIR
+//   lumivista-optics-pictures RESOURCES_DIR [en]
+//
+// With "en" only the picture that carries words, the spectrometer, is drawn,
+// in English, as prism/en/spectrometer.png.
 #include <QDir>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -13,11 +17,16 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <numbers>
 #include <optional>
+#include <utility>
 
 namespace {
 constexpr double kPi = std::numbers::pi;
+
+// The language of the words in the pictures: Russian unless "en" is asked for.
+bool english = false;
 
 // A light bulb with its globe towards +x, base at the origin side, in a
 // box of length len and globe diameter dia, centred on the x axis.
@@ -168,8 +177,17 @@ QImage spectrometer() {
     // Focal lengths.
     arrowLabel(p, QPointF(slitX, 22), QPointF(lens1X, 22), QStringLiteral("f₁"));
     arrowLabel(p, QPointF(lens2X, 22), QPointF(510, 22), QStringLiteral("f₂"));
-    p.drawText(QPointF(lens1X - 40, 188), QStringLiteral("коллиматор"));
-    p.drawText(QPointF(lens2X - 30, 188), QStringLiteral("объектив"));
+    if (english) {
+        // Centred under their lenses: the English words differ in length.
+        const QFontMetricsF metrics(p.font());
+        for (const auto &[x, word] : {std::pair{lens1X, "collimator"}, {lens2X, "camera lens"}}) {
+            const QString s = QString::fromLatin1(word);
+            p.drawText(QPointF(x - metrics.horizontalAdvance(s) / 2, 188), s);
+        }
+    } else {
+        p.drawText(QPointF(lens1X - 40, 188), QStringLiteral("коллиматор"));
+        p.drawText(QPointF(lens2X - 30, 188), QStringLiteral("объектив"));
+    }
     return img;
 }
 
@@ -298,11 +316,19 @@ bool writeAnimation(const QString &out) {
 
 int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s RESOURCES_DIR\n", argv[0]);
+    if (argc != 2 && !(argc == 3 && std::strcmp(argv[2], "en") == 0)) {
+        std::fprintf(stderr, "usage: %s RESOURCES_DIR [en]\n", argv[0]);
         return 2;
     }
+    english = argc == 3;
     const QDir root(QString::fromLocal8Bit(argv[1]));
+    if (english) {
+        root.mkpath(QStringLiteral("prism/en"));
+        const bool ok =
+            spectrometer().save(root.filePath(QStringLiteral("prism/en/spectrometer.png")));
+        if (!ok) std::fprintf(stderr, "could not write the picture\n");
+        return ok ? 0 : 1;
+    }
     root.mkpath(QStringLiteral("refraction"));
     root.mkpath(QStringLiteral("prism"));
     bool ok = tiltedLamp().save(root.filePath(QStringLiteral("refraction/lamp.png")));

@@ -2,7 +2,9 @@
 // scripted actions, for the README pictures and for review.
 //
 //   lumivista-snapshot CLASS OUT.png [ACTION ...]
-//   ACTION: set:NAME=TEXT   put TEXT into the control NAME (edit, spin edit, combo box)
+// CLASS THelpWindow is the help window.
+//   ACTION: set:NAME=TEXT   put TEXT into the control NAME (edit, spin edit, combo box),
+//                           or choose the item TEXT of a list
 //           click:NAME      click the button or check box NAME
 //           check:NAME=0|1  set a check box
 //           value:NAME=N    set a track bar, scroll bar or spin box
@@ -16,6 +18,7 @@
 //   --lang en (anywhere after the program name) renders in English.
 // A message box that comes up on the way is reported on stderr and closed,
 // so that a script never waits for a click nobody will make.
+#include "shell/Help.h"
 #include "shell/Language.h"
 #include "shell/Startup.h"
 #include "widgets/Csafespinedit.h"
@@ -29,6 +32,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QSpinBox>
@@ -42,6 +46,7 @@
 namespace {
 
 QWidget *findWindow(const QString &cls) {
+    if (cls == QLatin1String("THelpWindow")) return helpWindow();
     for (QWidget *w : QApplication::topLevelWidgets())
         if (QString::fromLatin1(w->metaObject()->className()) == cls) return w;
     return nullptr;
@@ -68,6 +73,11 @@ bool setText(QWidget *c, const QString &text) {
         if (QLineEdit *e = s->findChild<QLineEdit *>()) e->setText(text);
         s->interpretText();
         return true;
+    }
+    if (auto *l = qobject_cast<QListWidget *>(c)) {
+        const QList<QListWidgetItem *> items = l->findItems(text, Qt::MatchExactly);
+        if (!items.isEmpty()) l->setCurrentItem(items.first());
+        return !items.isEmpty();
     }
     if (auto *b = qobject_cast<QComboBox *>(c)) {
         const int i = b->findText(text);

@@ -6,6 +6,7 @@
 #include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
+#include "widgets/Localised.h"
 #include "widgets/Overlay.h"
 #include "widgets/Surface.h"
 
@@ -29,7 +30,8 @@ QGroupBox *pictureBox(QWidget *parent, const char *name, const QString &title, Q
     auto *group = addControl(new QGroupBox(title, parent), name, box);
     group->setContentsMargins(2, 15, 2, 2);
     image = addControl(new TImage(group), imageName);
-    image->Bitmap = QImage(file).convertToFormat(QImage::Format_RGB32);
+    // Pictures with words have a copy in each language.
+    image->Bitmap = QImage(localisedResource(file)).convertToFormat(QImage::Format_RGB32);
     image->Stretch = true;
     setAlign(image, Align::Client);
     return group;

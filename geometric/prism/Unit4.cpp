@@ -7,6 +7,7 @@
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
 #include "widgets/KeyboardDrag.h"
+#include "widgets/Localised.h"
 #include "widgets/MouseRelay.h"
 #include "widgets/Overlay.h"
 
@@ -73,7 +74,7 @@ void TForm4::createFirstPage() {
     white.setColor(QPalette::Window, Qt::white);
     Panel3->setPalette(white);
     Panel3->setAutoFillBackground(true);
-    const QPixmap diagram(QStringLiteral(":/prism/spectrometer.png"));
+    const QPixmap diagram(localisedResource(QStringLiteral(":/prism/spectrometer.png")));
     Image3 = addControl(new QLabel(Panel3), "Image3", QRect(QPoint(0, 0), diagram.size()));
     Image3->setPixmap(diagram);
     RxGIFAnimator1 = addControl(new QLabel(Panel3), "RxGIFAnimator1", QRect(184, 200, 185, 137));

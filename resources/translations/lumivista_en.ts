@@ -1066,22 +1066,6 @@ the diffraction patterns will differ for
 different distances between the light source
 and the aperture.</translation>
     </message>
-    <message>
-        <source>:/diffraction/bench.png</source>
-        <translation>:/diffraction/en/bench.png</translation>
-    </message>
-    <message>
-        <source>:/diffraction/slits.png</source>
-        <translation>:/diffraction/en/slits.png</translation>
-    </message>
-    <message>
-        <source>:/diffraction/zones.png</source>
-        <translation>:/diffraction/en/zones.png</translation>
-    </message>
-    <message>
-        <source>:/diffraction/setups.png</source>
-        <translation>:/diffraction/en/setups.png</translation>
-    </message>
 </context>
 <context>
     <name>TForm14</name>
@@ -1678,6 +1662,13 @@ Increase the step: there must be no more than %2 rings.</translation>
     <message>
         <source>X=%1 м</source>
         <translation>X=%1 m</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Справка по программе</source>
+        <translation>Help</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "widgets/Accessible.h"
 #include "widgets/Align.h"
 #include "widgets/Controls.h"
+#include "widgets/Localised.h"
 
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -35,7 +36,7 @@ void colour(QLabel *l, const QColor &text, const QColor &back) {
 
 QLabel *picture(QWidget *page, const char *name, const QString &resource, QRect box) {
     auto *l = addControl(new QLabel(page), name, box);
-    l->setPixmap(QPixmap(resource));
+    l->setPixmap(QPixmap(localisedResource(resource)));
     l->setScaledContents(true);
     return l;
 }
@@ -131,12 +132,11 @@ void TForm13::createTexts() {
 
 void TForm13::createPictures() {
     QWidget *p = Panel1;
-    // The pictures carry words: each language has its own, the path being a
-    // text its translation replaces.
-    Image1 = picture(p, "Image1", tr(":/diffraction/bench.png"), {8, 64, 489, 452});
-    Image2 = picture(p, "Image2", tr(":/diffraction/slits.png"), {24, 632, 465, 305});
-    Image4 = picture(p, "Image4", tr(":/diffraction/zones.png"), {16, 1696, 490, 144});
-    Image3 = picture(p, "Image3", tr(":/diffraction/setups.png"), {8, 1856, 500, 589});
+    // The pictures carry words: each language has its own copy.
+    Image1 = picture(p, "Image1", QStringLiteral(":/diffraction/bench.png"), {8, 64, 489, 452});
+    Image2 = picture(p, "Image2", QStringLiteral(":/diffraction/slits.png"), {24, 632, 465, 305});
+    Image4 = picture(p, "Image4", QStringLiteral(":/diffraction/zones.png"), {16, 1696, 490, 144});
+    Image3 = picture(p, "Image3", QStringLiteral(":/diffraction/setups.png"), {8, 1856, 500, 589});
 }
 
 // Bold 16 px lines of the fonts at hand stand further apart than the boxes

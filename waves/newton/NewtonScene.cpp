@@ -200,7 +200,10 @@ QImage drawNewtonClipFrame(QSize size, int wavelength) {
     g.setBrush(Qt::NoBrush);
     g.drawEllipse(c, radius, radius);
     g.setPen(Qt::white);
-    g.setFont(pixelFont(12));
+    // The face the committed clip was encoded with, whatever the windows use.
+    QFont face(QStringLiteral("DejaVu Sans"));
+    face.setPixelSize(12);
+    g.setFont(face);
     g.drawText(QPointF(8, 18), QCoreApplication::translate("NewtonScene", "%1 нм").arg(wavelength));
     return img;
 }

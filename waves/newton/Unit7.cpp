@@ -11,6 +11,7 @@
 #include "widgets/BackgroundComputation.h"
 #include "widgets/Controls.h"
 #include "widgets/DataFiles.h"
+#include "widgets/Localised.h"
 #include "widgets/Messages.h"
 #include "widgets/Overlay.h"
 #include "widgets/Surface.h"
@@ -183,10 +184,10 @@ bool TForm7::isBusy() const {
 
 void TForm7::FormShow() {
     // The clip is opened when the window is first shown: nobody waits for
-    // the media framework at start-up.
+    // the media framework at start-up. Its frames carry the wavelength in words.
     if (!videoOpened) {
         videoOpened = true;
-        MediaPlayer1->open(dataFilePath(QStringLiteral("newton.avi")));
+        MediaPlayer1->open(localisedResource(dataFilePath(QStringLiteral("newton.avi"))));
     }
     VideoTimer->start();
 }
