@@ -33,9 +33,8 @@ void colour(QLabel *l, const QColor &text, const QColor &back) {
     l->setAutoFillBackground(true);
 }
 
-QLabel *picture(QWidget *page, const char *name, const QString &resource, QRect box) {
+QLabel *picture(QWidget *page, const char *name, QRect box) {
     auto *l = addControl(new QLabel(page), name, box);
-    l->setPixmap(QPixmap(resource));
     l->setScaledContents(true);
     return l;
 }
@@ -131,12 +130,19 @@ void TForm13::createTexts() {
 
 void TForm13::createPictures() {
     QWidget *p = Panel1;
+    Image1 = picture(p, "Image1", {8, 64, 489, 452});
+    Image2 = picture(p, "Image2", {24, 632, 465, 305});
+    Image4 = picture(p, "Image4", {16, 1696, 490, 144});
+    Image3 = picture(p, "Image3", {8, 1856, 500, 589});
     // The pictures carry words: each language has its own, the path being a
-    // text its translation replaces.
-    Image1 = picture(p, "Image1", tr(":/diffraction/bench.png"), {8, 64, 489, 452});
-    Image2 = picture(p, "Image2", tr(":/diffraction/slits.png"), {24, 632, 465, 305});
-    Image4 = picture(p, "Image4", tr(":/diffraction/zones.png"), {16, 1696, 490, 144});
-    Image3 = picture(p, "Image3", tr(":/diffraction/setups.png"), {8, 1856, 500, 589});
+    // text its translation replaces. Decoded (2.8 MiB) on the first show.
+    const QStringList files{tr(":/diffraction/bench.png"), tr(":/diffraction/slits.png"),
+                            tr(":/diffraction/zones.png"), tr(":/diffraction/setups.png")};
+    onFirstShow([this, files] {
+        QLabel *const pictures[] = {Image1, Image2, Image4, Image3};
+        for (int i = 0; i < 4; ++i)
+            pictures[i]->setPixmap(QPixmap(files[i]));
+    });
 }
 
 // Bold 16 px lines of the fonts at hand stand further apart than the boxes
