@@ -87,6 +87,14 @@ bool measure(const char *self, const char *mode, Run &run) {
     return true;
 }
 
+// The first three fields of /proc/loadavg: the load the figures were taken under.
+QByteArray loadAverage() {
+    QFile f(QStringLiteral("/proc/loadavg"));
+    if (!f.open(QIODevice::ReadOnly)) return "?";
+    const QList<QByteArray> fields = f.readAll().split(' ');
+    return fields.size() < 3 ? QByteArray("?") : fields.mid(0, 3).join(' ');
+}
+
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
@@ -101,6 +109,7 @@ int main(int argc, char **argv) {
     if (argc > 1 && std::strcmp(argv[1], "--bare") == 0) return child(argc, argv, clock, true);
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+    const QByteArray loadBefore = loadAverage();
     std::vector<double> bareWhole, progWhole, ratio, bareInside, progInside, barePeak, progPeak,
         extra, progRss, bareRss;
     for (int i = 0; i < rounds; ++i) {
@@ -121,8 +130,9 @@ int main(int argc, char **argv) {
         progRss.push_back(prog.rssMiB);
     }
     std::printf(
-        "medians of %d rounds (platform %s):\n", rounds,
-        qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("default")).toUtf8().constData());
+        "medians of %d rounds (platform %s), load average %s before, %s after:\n", rounds,
+        qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("default")).toUtf8().constData(),
+        loadBefore.constData(), loadAverage().constData());
     std::printf("  whole process to the shown window: bare %.1f ms, program %.1f ms, ratio %.2fx\n",
                 median(bareWhole), median(progWhole), median(ratio));
     std::printf("  main to the shown window: bare %.1f ms, program %.1f ms\n", median(bareInside),

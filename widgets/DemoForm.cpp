@@ -113,9 +113,27 @@ void TDemoForm::resizeEvent(QResizeEvent *event) {
     placeCentredContent();
 }
 
+void TDemoForm::onFirstShow(std::function<void()> build) {
+    if (shownOnce)
+        build();
+    else
+        deferred.push_back(std::move(build));
+}
+
+void TDemoForm::buildDeferred() {
+    shownOnce = true;
+    // A build may defer more; those run too, after it.
+    for (std::size_t i = 0; i < deferred.size(); ++i) {
+        auto build = std::move(deferred[i]);
+        build();
+    }
+    deferred.clear();
+}
+
 void TDemoForm::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     if (event->spontaneous()) return;
+    buildDeferred();
     FormShow();
     // Views made on show (the 3D bench) get their names too.
     nameControls(this);

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 class QPropertyAnimation;
 class QShortcut;
@@ -71,6 +72,15 @@ class TDemoForm : public QWidget {
     // The one child that keeps its design size: centred while full screen.
     void setCentredContent(QWidget *content);
 
+    // Work a hidden window need not do yet (decoding or drawing a picture):
+    // runs once, in order, just before the window is first shown, or at
+    // once if it has been. Nothing can be seen of a window before that, so
+    // nothing it shows changes.
+    void onFirstShow(std::function<void()> build);
+    // Runs now what onFirstShow put off (tools that look into a window that
+    // has never been shown).
+    void buildDeferred();
+
     // With key preview the window sees keys before its controls; without it
     // FormKeyPress runs only while no control has the keyboard focus.
     void setKeyPreview(bool on);
@@ -98,6 +108,8 @@ class TDemoForm : public QWidget {
     QSize designMinimum, designMaximum;
     QRect windowed; // the window's place outside full screen
     QPointer<QPropertyAnimation> fade;
+    std::vector<std::function<void()>> deferred;
+    bool shownOnce = false;
     bool fading = false;
     bool keyPreview = false;
 };

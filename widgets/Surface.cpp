@@ -1,6 +1,7 @@
 #include "widgets/Surface.h"
 
 #include "widgets/Align.h"
+#include "widgets/DemoForm.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -80,6 +81,12 @@ void TImage::setBitmapSize(int w, int h) {
     Bitmap = fresh;
 }
 
+void TImage::makeBlank(QSize size, const QColor &colour) {
+    if (!Bitmap.isNull()) return;
+    Bitmap = QImage(size, QImage::Format_RGB32);
+    Bitmap.fill(colour);
+}
+
 void TImage::paintEvent(QPaintEvent *event) {
     QPainter p(this);
     // Only what an opaque bitmap leaves uncovered gets the background.
@@ -130,6 +137,17 @@ void RaySurface::clear() {
 }
 
 void RaySurface::setUp() {
+    auto *form = qobject_cast<TDemoForm *>(Panel1->window());
+    if (!form) return setUpNow();
+    if (setUpPending) return;
+    setUpPending = true;
+    form->onFirstShow([this] {
+        if (setUpPending) setUpNow();
+    });
+}
+
+void RaySurface::setUpNow() {
+    setUpPending = false;
     const QSize s = drawingSize();
     Image1->Bitmap = QImage(std::max(s.width(), 0), std::max(s.height(), 0), QImage::Format_RGB32);
     clear();
@@ -143,6 +161,8 @@ void RaySurface::redrawNow() {
 }
 
 void RaySurface::onResize() {
+    // The first layout of a window being shown comes before its show event.
+    if (setUpPending) return setUpNow();
     // Image1 already has its new size: Panel1's alignment filter sees the
     // resize before the panel itself does.
     const QSize s = drawingSize();

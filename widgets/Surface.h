@@ -30,6 +30,9 @@ class TImage : public QWidget {
     QImage Bitmap; // the off-screen picture, RGB32
     // Gives the bitmap a new size; the old picture is kept where it fits.
     void setBitmapSize(int w, int h);
+    // A bitmap of `size` in `colour`, unless the picture has one already
+    // (windows make their blank pictures on first show).
+    void makeBlank(QSize size, const QColor &colour);
     // Shows a stretched picture instead of the bitmap (backgrounds, illustrations).
     bool Stretch = false;
 
@@ -75,16 +78,19 @@ class RaySurface : public QObject {
     QTimer *redrawTimer() { return &timer; }
 
     // Surface set-up: a new bitmap of the drawing area's size, brush colour,
-    // first picture.
+    // first picture. In a window not yet shown it waits for the first show
+    // (or the first layout, which comes just before it).
     void setUp();
     // Fills the bitmap with the background colour.
     void clear();
     QSize drawingSize() const;
 
   private:
+    void setUpNow();
     void onResize();
     void redrawNow();
     SizeFrom sizeFrom;
     bool deferred = false;
+    bool setUpPending = false;
     QTimer timer;
 };

@@ -1,7 +1,5 @@
 #include "atomic/microparticles/HitGrid.h"
 
-#include <algorithm>
-
 namespace electrons {
 
 bool HitGrid::add(int dx, int dy, int width, int height) {
@@ -10,13 +8,15 @@ bool HitGrid::add(int dx, int dy, int width, int height) {
         return false;
     const int cx = width / 2 + dx, cy = height / 2 + dy;
     if (cx < 0 || cx >= width || cy < 0 || cy >= height) return false;
+    if (cells.empty()) cells.assign(static_cast<std::size_t>(kSize) * kSize, 0);
     cells[static_cast<std::size_t>(dx + kCentre) * kSize + static_cast<std::size_t>(dy + kCentre)] =
         1;
     return true;
 }
 
 void HitGrid::clear() {
-    std::fill(cells.begin(), cells.end(), std::uint8_t{0});
+    // Back to no cells at all, as before the first hit.
+    std::vector<std::uint8_t>().swap(cells);
 }
 
 } // namespace electrons

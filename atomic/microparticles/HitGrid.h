@@ -1,7 +1,9 @@
 #pragma once
 // Every place an electron has landed, in a fixed 2048 x 2048 grid addressed
 // from the screen's centre, so the hits survive any resizing of the screen
-// and recording one costs a single store.
+// and recording one costs a single store. The 4 MiB of cells are allocated
+// with the first hit: a screen nobody has used costs nothing.
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -11,8 +13,6 @@ class HitGrid {
   public:
     static constexpr int kSize = 2048;
     static constexpr int kCentre = 1024;
-
-    HitGrid() : cells(static_cast<std::size_t>(kSize) * kSize, 0) {}
 
     // Records a hit dx, dy pixels from the centre of a width x height screen
     // if it lands on the screen and within the grid; says whether it did.
@@ -25,14 +25,19 @@ class HitGrid {
     }
     // The kSize cells of one column, top to bottom.
     const std::uint8_t *column(int col) const {
-        return cells.data() + static_cast<std::size_t>(col) * kSize;
+        return cells.empty() ? kNoHits.data()
+                             : cells.data() + static_cast<std::size_t>(col) * kSize;
     }
+    // The bytes of cells held: none before the first hit and after clear().
+    std::size_t cellBytes() const { return cells.size(); }
     // The cell of pixel x on a screen `extent` wide is x + offset(extent); the
     // same for rows and the height.
     static int offset(int extent) { return kCentre - extent / 2; }
 
   private:
-    std::vector<std::uint8_t> cells; // column-major: [column][row]
+    // Every column of a grid without cells reads as this one.
+    static constexpr std::array<std::uint8_t, kSize> kNoHits{};
+    std::vector<std::uint8_t> cells; // column-major: [column][row], empty until the first hit
 };
 
 } // namespace electrons

@@ -24,14 +24,17 @@ TForm51 *Form51 = nullptr;
 
 namespace {
 
-// A group box holding one stretched picture from the resources.
-QGroupBox *pictureBox(QWidget *parent, const char *name, const QString &title, QRect box,
-                      TImage *&image, const char *imageName, const QString &file) {
+// A group box holding one stretched picture from the resources, decoded
+// when the window is first shown.
+QGroupBox *pictureBox(TDemoForm *window, QWidget *parent, const char *name, const QString &title,
+                      QRect box, TImage *&image, const char *imageName, const QString &file) {
     auto *group = addControl(new QGroupBox(title, parent), name, box);
     group->setContentsMargins(2, 15, 2, 2);
     image = addControl(new TImage(group), imageName);
     // Pictures with words have a copy in each language.
-    image->Bitmap = QImage(localisedResource(file)).convertToFormat(QImage::Format_RGB32);
+    window->onFirstShow([shown = image, file] {
+        shown->Bitmap = QImage(localisedResource(file)).convertToFormat(QImage::Format_RGB32);
+    });
     image->Stretch = true;
     setAlign(image, Align::Client);
     return group;
@@ -98,14 +101,15 @@ TForm51::TForm51(QWidget *parent)
 void TForm51::buildSetupPage() {
     TabSheet1 = addControl(new QWidget, "TabSheet1");
     PageControl1->addTab(TabSheet1, tr("Схема установки"));
-    GroupBox1 = pictureBox(TabSheet1, "GroupBox1", tr("Схема установки"), QRect(0, 0, 305, 409),
-                           Image2, "Image2", QStringLiteral(":/microparticles/setup.png"));
-    GroupBox2 = pictureBox(TabSheet1, "GroupBox2", tr("Схема кристаллической решетки образца"),
-                           QRect(312, 0, 305, 169), Image1, "Image1",
-                           QStringLiteral(":/microparticles/lattice.png"));
-    GroupBox3 =
-        pictureBox(TabSheet1, "GroupBox3", tr("Пример эксперимента"), QRect(312, 168, 305, 241),
-                   Image3, "Image3", QStringLiteral(":/microparticles/pattern.png"));
+    GroupBox1 =
+        pictureBox(this, TabSheet1, "GroupBox1", tr("Схема установки"), QRect(0, 0, 305, 409),
+                   Image2, "Image2", QStringLiteral(":/microparticles/setup.png"));
+    GroupBox2 = pictureBox(this, TabSheet1, "GroupBox2",
+                           tr("Схема кристаллической решетки образца"), QRect(312, 0, 305, 169),
+                           Image1, "Image1", QStringLiteral(":/microparticles/lattice.png"));
+    GroupBox3 = pictureBox(this, TabSheet1, "GroupBox3", tr("Пример эксперимента"),
+                           QRect(312, 168, 305, 241), Image3, "Image3",
+                           QStringLiteral(":/microparticles/pattern.png"));
 }
 
 void TForm51::buildScreenPage() {

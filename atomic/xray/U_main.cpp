@@ -49,9 +49,13 @@ FrameInfo frameInfo() {
 // A picture that lets what lies under it show through and ignores the mouse.
 class TransparentImage : public QWidget {
   public:
-    TransparentImage(const QImage &picture, QWidget *parent) : QWidget(parent), image(picture) {
+    TransparentImage(QSize size, QWidget *parent) : QWidget(parent) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        resize(image.size());
+        resize(size);
+    }
+    void setPicture(const QImage &picture) {
+        image = picture;
+        update();
     }
 
   protected:
@@ -64,10 +68,9 @@ class TransparentImage : public QWidget {
     QImage image;
 };
 
-TImage *pictureAt(const QImage &picture, int x, int y, QWidget *parent) {
+TImage *pictureAt(QPoint at, QSize size, QWidget *parent) {
     auto *image = new TImage(parent);
-    image->Bitmap = picture.convertToFormat(QImage::Format_RGB32);
-    image->setGeometry(x, y, picture.width(), picture.height());
+    image->setGeometry(QRect(at, size));
     return image;
 }
 
@@ -109,8 +112,12 @@ void Tform_Main::buildTubePage() {
     pal.setColor(QPalette::Window, Qt::white);
     TabSheet1->setPalette(pal);
     PageControl1->addTab(TabSheet1, tr("Рентгеновская трубка"));
-    Image3 = addControl(pictureAt(drawTubeDiagram(), 0, 0, TabSheet1), "Image3");
-    Image4 = addControl(pictureAt(drawTubeOnStand(), 544, 8, TabSheet1), "Image4");
+    Image3 = addControl(pictureAt({0, 0}, kTubeDiagramSize, TabSheet1), "Image3");
+    Image4 = addControl(pictureAt({544, 8}, kTubeOnStandSize, TabSheet1), "Image4");
+    onFirstShow([this] {
+        Image3->Bitmap = drawTubeDiagram().convertToFormat(QImage::Format_RGB32);
+        Image4->Bitmap = drawTubeOnStand().convertToFormat(QImage::Format_RGB32);
+    });
 }
 
 void Tform_Main::buildSpectrumPage() {
@@ -210,10 +217,14 @@ void Tform_Main::buildPicture(QWidget *parent) {
     attachOverlay(im_Graphics)->setProvider(Readout.get());
     setAlign(im_Graphics, Align::Client);
     im_Graphics->installEventFilter(this);
-    im_Y = addControl(new TransparentImage(drawIntensitySymbol(), parent), "im_Y",
-                      QRect(5, 5, 44, 44));
-    im_X = addControl(new TransparentImage(drawWavelengthSymbol(), parent), "im_X");
-    im_X->resize(20, 21);
+    auto *symbolY = new TransparentImage(kIntensitySymbolSize, parent);
+    auto *symbolX = new TransparentImage(kWavelengthSymbolSize, parent);
+    im_Y = addControl(symbolY, "im_Y", QRect(QPoint(5, 5), kIntensitySymbolSize));
+    im_X = addControl(symbolX, "im_X");
+    onFirstShow([symbolY, symbolX] {
+        symbolY->setPicture(drawIntensitySymbol());
+        symbolX->setPicture(drawWavelengthSymbol());
+    });
     connect(ScrollBar, &QScrollBar::valueChanged, this, &Tform_Main::ScrollBarScroll);
     // The arrows move the marker the way the scroll bar's thumb does.
     TKeyboardDrag::Object marker;
@@ -250,7 +261,8 @@ void Tform_Main::FormCreate() {
     cb_Elements->addItems(items);
     cb_Elements->setCurrentIndex(0);
     connect(cb_Elements, &QComboBox::currentIndexChanged, this, &Tform_Main::cb_ElementsChange);
-    FormResize();
+    // The white bitmap of the graph (0.8 MiB) waits for the window to show.
+    onFirstShow([this] { FormResize(); });
     State.V = 11000;
     Old_Value = 0;
 }

@@ -171,7 +171,7 @@ void drawLegend(QPainter &p) {
 } // namespace
 
 QImage drawTubeDiagram() {
-    QImage img = blank(540, 324, Qt::white);
+    QImage img = blank(kTubeDiagramSize.width(), kTubeDiagramSize.height(), Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     drawSupply(p);
@@ -190,7 +190,7 @@ QImage drawTubeDiagram() {
 }
 
 QImage drawTubeOnStand() {
-    QImage img = blank(126, 307, Qt::white);
+    QImage img = blank(kTubeOnStandSize.width(), kTubeOnStandSize.height(), Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // Stand: heavy foot, column, clamp.
@@ -230,7 +230,8 @@ QImage drawTubeOnStand() {
 }
 
 QImage drawIntensitySymbol() {
-    QImage img = blank(44, 44, Qt::transparent);
+    QImage img =
+        blank(kIntensitySymbolSize.width(), kIntensitySymbolSize.height(), Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(QColor(0, 0, 255));
@@ -242,7 +243,8 @@ QImage drawIntensitySymbol() {
 }
 
 QImage drawWavelengthSymbol() {
-    QImage img = blank(20, 21, Qt::transparent);
+    QImage img =
+        blank(kWavelengthSymbolSize.width(), kWavelengthSymbolSize.height(), Qt::transparent);
     QPainter p(&img);
     p.setPen(QColor(0, 0, 255));
     p.setFont(pixelFont(17, true, true));

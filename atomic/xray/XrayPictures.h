@@ -3,14 +3,19 @@
 // program itself: the labelled tube drawing, the tube on its stand, the
 // axis symbols, the button glyphs and the window icon.
 #include <QImage>
+#include <QSize>
 
-// 540 x 324: the tube with its five numbered parts and a legend.
+// Their sizes, for a place laid out before the picture is drawn.
+constexpr QSize kTubeDiagramSize(540, 324), kTubeOnStandSize(126, 307);
+constexpr QSize kIntensitySymbolSize(44, 44), kWavelengthSymbolSize(20, 21);
+
+// The tube with its five numbered parts and a legend.
 QImage drawTubeDiagram();
-// 126 x 307: a tube held upright on a laboratory stand.
+// A tube held upright on a laboratory stand.
 QImage drawTubeOnStand();
-// 44 x 44, transparent: the intensity axis symbol.
+// Transparent: the intensity axis symbol.
 QImage drawIntensitySymbol();
-// 20 x 21, transparent: the wavelength axis symbol.
+// Transparent: the wavelength axis symbol.
 QImage drawWavelengthSymbol();
 // 16 x 16 button glyphs: draw a spectrum, clear the picture.
 QImage drawDrawGlyph();

@@ -77,8 +77,9 @@ TForm15::TForm15(QWidget *parent)
     attachOverlay(Image1)->setProvider(Readout.get());
     paintBlack(Image1);
     setAlign(Image1, Align::Client);
-    Image1->Bitmap = QImage(kBitmapWidth, kBitmapHeight, QImage::Format_RGB32);
-    Image1->Bitmap.fill(Qt::black);
+    // The bitmap (7.3 MiB) is made on the first show; until then the black
+    // background paints the same picture.
+    onFirstShow([this] { ensureBitmap(); });
     createInputs();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -136,6 +137,10 @@ huygens::Inputs TForm15::readInputs() {
     return in;
 }
 
+void TForm15::ensureBitmap() {
+    Image1->makeBlank(QSize(kBitmapWidth, kBitmapHeight), Qt::black);
+}
+
 void TForm15::Image1DblClick() {
     t = 0;
     animation->start();
@@ -145,6 +150,7 @@ void TForm15::Image1DblClick() {
 void TForm15::Timer1Timer() {
     t = std::min(t + 1, huygens::kMaxTime);
     const huygens::Inputs in = readInputs();
+    ensureBitmap();
     // Draw straight into the part of the bitmap the picture shows.
     QImage &bitmap = Image1->Bitmap;
     const int w = std::clamp(in.W, 0, bitmap.width()), h = std::clamp(in.H, 0, bitmap.height());

@@ -50,6 +50,7 @@ class TForm15 : public TDemoForm {
     void resizeEvent(QResizeEvent *event) override;
 
   private:
+    void ensureBitmap();
     void createInputs();
     void placeInputs();
 };

@@ -11,6 +11,7 @@
 #include "widgets/MouseRelay.h"
 #include "widgets/Overlay.h"
 
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -74,16 +75,21 @@ void TForm4::createFirstPage() {
     white.setColor(QPalette::Window, Qt::white);
     Panel3->setPalette(white);
     Panel3->setAutoFillBackground(true);
-    const QPixmap diagram(localisedResource(QStringLiteral(":/prism/spectrometer.png")));
-    Image3 = addControl(new QLabel(Panel3), "Image3", QRect(QPoint(0, 0), diagram.size()));
-    Image3->setPixmap(diagram);
+    // The diagram and the animation's first frame are decoded on the first
+    // show; the diagram's size is read from its header.
+    const QString diagram = localisedResource(QStringLiteral(":/prism/spectrometer.png"));
+    Image3 =
+        addControl(new QLabel(Panel3), "Image3", QRect(QPoint(0, 0), QImageReader(diagram).size()));
     RxGIFAnimator1 = addControl(new QLabel(Panel3), "RxGIFAnimator1", QRect(184, 200, 185, 137));
     RxGIFAnimator1->setScaledContents(true);
     movie = new QMovie(QStringLiteral(":/prism/spectrum.gif"), QByteArray(), RxGIFAnimator1);
     movie->setScaledSize(RxGIFAnimator1->size());
     RxGIFAnimator1->setMovie(movie);
     attachOverlay(RxGIFAnimator1)->setAnimation(&pause);
-    movie->jumpToFrame(0);
+    onFirstShow([this, diagram] {
+        Image3->setPixmap(QPixmap(diagram));
+        movie->jumpToFrame(0);
+    });
 }
 
 void TForm4::createSecondPage() {
@@ -151,6 +157,8 @@ void TForm4::FormCreate() {
     surface->background = Qt::black;
     surface->setUp();
     DrawScene();
+    // The first picture, once the surface has its bitmap.
+    onFirstShow([this] { DrawScene(); });
 }
 
 PrismParams TForm4::readParams() const {
@@ -272,7 +280,8 @@ void TForm4::layOutHiddenPage() {
     realign(TabSheet2);
     realign(Panel1);
     if (Image1->Bitmap.size() == Panel1->size()) return;
-    Image1->setBitmapSize(Panel1->width(), Panel1->height());
+    // Before the first show there is no bitmap yet: the surface makes it then.
+    if (!Image1->Bitmap.isNull()) Image1->setBitmapSize(Panel1->width(), Panel1->height());
     Panel1Resize();
 }
 
@@ -283,9 +292,9 @@ void TForm4::placeWarning() {
 }
 
 void TForm4::Panel1Resize() {
-    // The surface has resized the bitmap to Panel1 already.
-    if (Image1->Bitmap.height() < Image2->width() / 3 + Image2->y())
-        Image2->move(Image2->x(), Image1->Bitmap.height() - Image2->height());
+    // The bitmap has Panel1's size (once the window has been shown).
+    if (Panel1->height() < Image2->width() / 3 + Image2->y())
+        Image2->move(Image2->x(), Panel1->height() - Image2->height());
     placeWarning();
     DrawScene();
 }

@@ -116,7 +116,8 @@ void TForm11::buildFirstPage() {
         movies[i] = new QMovie(QString::fromLatin1(gifs[i].file), QByteArray(), g);
         movies[i]->setScaledSize(gifs[i].place.size());
         g->setMovie(movies[i]);
-        movies[i]->jumpToFrame(0);
+        // The first frame is decoded on the first show.
+        onFirstShow([m = movies[i]] { m->jumpToFrame(0); });
         *gifs[i].slot = g;
     }
 }

@@ -4,6 +4,7 @@
 #include "atomic/microparticles/DifrScreen.h"
 #include "atomic/microparticles/ElectronEmission.h"
 #include "atomic/microparticles/ElectronSampler.h"
+#include "atomic/microparticles/HitProbe.h"
 
 #include <QTest>
 #include <array>
@@ -337,6 +338,37 @@ class TestElectronModel : public QObject {
         HitGrid grid;
         QCOMPARE(grid.add(dx, dy, width, height), recorded);
         if (recorded) QVERIFY(grid.at(dx + 1024, dy + 1024));
+    }
+
+    // The cells exist only while there are hits; before and after, every
+    // cell reads empty and nothing is held.
+    void gridHoldsCellsOnlyWithHits_data() {
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<bool>("cleared");
+        QTest::addColumn<std::size_t>("bytes");
+        QTest::addColumn<int>("expected");
+        const std::size_t all = std::size_t(HitGrid::kSize) * HitGrid::kSize;
+        QTest::newRow("no hit yet") << 0 << false << std::size_t(0) << 0;
+        QTest::newRow("refused hit") << 5000 << false << std::size_t(0) << 0;
+        QTest::newRow("one hit") << 3 << false << all << 1;
+        QTest::newRow("cleared") << 3 << true << std::size_t(0) << 0;
+    }
+    void gridHoldsCellsOnlyWithHits() {
+        QFETCH(int, dx);
+        QFETCH(bool, cleared);
+        QFETCH(std::size_t, bytes);
+        QFETCH(int, expected);
+        HitGrid grid;
+        if (dx != 0) grid.add(dx, 0, 100, 100);
+        if (cleared) grid.clear();
+        QCOMPARE(grid.cellBytes(), bytes);
+        QCOMPARE(grid.at(1024 + 3, 1024), expected == 1);
+        QCOMPARE(hitHistogram(grid)[3], expected);
+        QCOMPARE(dots(renderHits(grid, {100, 100}, QRect(0, 0, 100, 100), kDot, kBack)),
+                 5 * expected);
+        // A grid cleared records again.
+        QVERIFY(grid.add(-2, 0, 100, 100));
+        QVERIFY(grid.at(1024 - 2, 1024));
     }
 
     void dotIsAPlus() {

@@ -36,8 +36,12 @@ class TestHuygensWindow : public QObject {
     void initTestCase() {
         ensureForms();
         QVERIFY(!Form15->Timer1->isActive());
+        // The bitmap is made on the first show, at its full size.
+        QVERIFY(Form15->Image1->Bitmap.isNull());
         Form15->Show();
         pumpFor(50);
+        QCOMPARE(Form15->Image1->Bitmap.size(), QSize(1600, 1200));
+        QVERIFY(blank(Form15->Image1->Bitmap, Form15->Image1->Bitmap.rect()));
     }
 
     void init() {

@@ -34,9 +34,8 @@ void colour(QLabel *l, const QColor &text, const QColor &back) {
     l->setAutoFillBackground(true);
 }
 
-QLabel *picture(QWidget *page, const char *name, const QString &resource, QRect box) {
+QLabel *picture(QWidget *page, const char *name, QRect box) {
     auto *l = addControl(new QLabel(page), name, box);
-    l->setPixmap(QPixmap(localisedResource(resource)));
     l->setScaledContents(true);
     return l;
 }
@@ -132,11 +131,20 @@ void TForm13::createTexts() {
 
 void TForm13::createPictures() {
     QWidget *p = Panel1;
-    // The pictures carry words: each language has its own copy.
-    Image1 = picture(p, "Image1", QStringLiteral(":/diffraction/bench.png"), {8, 64, 489, 452});
-    Image2 = picture(p, "Image2", QStringLiteral(":/diffraction/slits.png"), {24, 632, 465, 305});
-    Image4 = picture(p, "Image4", QStringLiteral(":/diffraction/zones.png"), {16, 1696, 490, 144});
-    Image3 = picture(p, "Image3", QStringLiteral(":/diffraction/setups.png"), {8, 1856, 500, 589});
+    Image1 = picture(p, "Image1", {8, 64, 489, 452});
+    Image2 = picture(p, "Image2", {24, 632, 465, 305});
+    Image4 = picture(p, "Image4", {16, 1696, 490, 144});
+    Image3 = picture(p, "Image3", {8, 1856, 500, 589});
+    // The pictures carry words: each language has its own copy. Decoded
+    // (2.8 MiB) on the first show.
+    const QStringList files{
+        QStringLiteral(":/diffraction/bench.png"), QStringLiteral(":/diffraction/slits.png"),
+        QStringLiteral(":/diffraction/zones.png"), QStringLiteral(":/diffraction/setups.png")};
+    onFirstShow([this, files] {
+        QLabel *const pictures[] = {Image1, Image2, Image4, Image3};
+        for (int i = 0; i < 4; ++i)
+            pictures[i]->setPixmap(QPixmap(localisedResource(files[i])));
+    });
 }
 
 // Bold 16 px lines of the fonts at hand stand further apart than the boxes

@@ -59,8 +59,8 @@ TForm9::TForm9(QWidget *parent) : TDemoForm(frame(tr("Дифракция Фра�
     Image1 = new TImage(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->Stretch = true;
-    Image1->Bitmap = QImage(kFraunhoferSide, kFraunhoferSide, QImage::Format_RGB32);
-    Image1->Bitmap.fill(Qt::white);
+    // White until the first picture; made on the first show.
+    onFirstShow([this] { Image1->makeBlank(QSize(kFraunhoferSide, kFraunhoferSide), Qt::white); });
     setAlign(Image1, Align::Client);
     attachOverlay(Image1)->setHint(tr("Нажмите «Построить»"));
     buildControls();

@@ -40,8 +40,6 @@ TImage *picture(QWidget *page, const char *name) {
     auto *image = new TImage(page);
     image->setObjectName(QLatin1String(name));
     image->Stretch = true;
-    image->Bitmap = QImage(400, 400, QImage::Format_RGB32);
-    image->Bitmap.fill(Qt::white);
     setAlign(image, Align::Client);
     return image;
 }
@@ -88,6 +86,11 @@ void TForm10::buildPages() {
     PageControl1->addTab(TabSheet2, tr("График"));
     Image1 = picture(TabSheet1, "Image1");
     Image2 = picture(TabSheet2, "Image2");
+    // White until the first result; made on the first show.
+    onFirstShow([this] {
+        for (TImage *image : {Image1, Image2})
+            image->makeBlank(QSize(400, 400), Qt::white);
+    });
     for (TImage *image : {Image1, Image2})
         attachOverlay(image)->setHint(tr("Нажмите «Построить»"));
 }

@@ -60,7 +60,7 @@ void TForm12::buildScheme() {
     Image1 = new QLabel(TabSheet1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setPixmap(QPixmap::fromImage(drawInterferenceScheme()));
+    onFirstShow([this] { Image1->setPixmap(QPixmap::fromImage(drawInterferenceScheme())); });
     setAlign(Image1, Align::Client);
 }
 

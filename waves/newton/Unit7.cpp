@@ -113,9 +113,11 @@ void TForm7::buildScheme() {
     Panel4 = whitePanel(TabSheet1, "Panel4");
     setAlign(Panel4, Align::Client);
     Image3 = addControl(new TImage(Panel4), "Image3", QRect(0, 24, 209, 201));
-    Image3->Bitmap = drawRingApparatus(QSize(209, 201));
     Image2 = addControl(new TImage(Panel4), "Image2", QRect(23, 247, 450, 250));
-    Image2->Bitmap = drawNewtonGeometry(QSize(450, 250));
+    onFirstShow([this] {
+        Image3->Bitmap = drawRingApparatus(QSize(209, 201));
+        Image2->Bitmap = drawNewtonGeometry(QSize(450, 250));
+    });
     Panel3 = whitePanel(Panel4, "Panel3");
     Panel3->setGeometry(216, 0, 260, 230);
     MediaPlayer1 = addControl(new TVideoPanel(Panel3), "MediaPlayer1");

@@ -101,12 +101,14 @@ void TForm8::buildPictures() {
     Panel2->setPalette(pal);
     setAlign(Panel2, Align::Client);
     Image2 = addControl(new TImage(Panel2), "Image2", QRect(0, 0, 300, 200));
-    Image2->Bitmap = drawGratingUnderGlass(QSize(300, 200));
     Image4 = addControl(new TImage(Panel2), "Image4", QRect(0, 200, 300, 250));
-    Image4->Bitmap = drawGratingFocusing(QSize(300, 250));
     Image3 = addControl(new TImage(Panel2), "Image3", QRect(300, 0, 370, 450));
-    Image3->Bitmap = drawGratingPathDifference(QSize(370, 450));
     Image3->Stretch = true;
+    onFirstShow([this] {
+        Image2->Bitmap = drawGratingUnderGlass(QSize(300, 200));
+        Image4->Bitmap = drawGratingFocusing(QSize(300, 250));
+        Image3->Bitmap = drawGratingPathDifference(QSize(370, 450));
+    });
     // The right picture stretches over what the two on the left leave.
     connect(Panel2, &TPanel::resized, this, [this] {
         Image3->setGeometry(300, 0, std::max(0, Panel2->width() - 300), Panel2->height());
