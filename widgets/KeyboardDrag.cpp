@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 void sendMouse(QWidget *w, QEvent::Type type, QPoint local, QPoint global, Qt::MouseButton button,
@@ -49,9 +50,18 @@ void TKeyboardDrag::select(int index) {
     showFocusFrame();
 }
 
+void TKeyboardDrag::setObjects(QList<Object> list, int index) {
+    objects = std::move(list);
+    for (const Object &o : objects)
+        if (o.target && o.target != picture) o.target->installEventFilter(this);
+    current = objects.isEmpty() ? 0 : std::clamp(index, 0, int(objects.size()) - 1);
+    showFocusFrame();
+}
+
 void TKeyboardDrag::dragBy(QPoint d) {
     if (objects.isEmpty()) return;
-    const Object &o = objects[current];
+    // A copy: the move may give this a new list of objects.
+    const Object o = objects[current];
     if (o.move) {
         o.move(d);
     } else if (o.target) {

@@ -8,9 +8,11 @@
 #include <QEnterEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -67,6 +69,7 @@ void TOverlay::follow() {
     if (!target) return;
     setGeometry(target->rect());
     raise();
+    theoryCache.reset();
 }
 
 void TOverlay::setHint(const QString &text) {
@@ -83,20 +86,55 @@ void TOverlay::setAnimation(TAnimationControl *animation) {
 
 void TOverlay::setProvider(TPictureProvider *provider) {
     source = provider;
+    theoryCache.reset();
     installKeys(window());
     update();
 }
 
 void TOverlay::setFocusFrame(const QRect &frame) {
+    const QRect old = focusArea();
     focusRect = frame;
-    update();
+    updateOwn(old);
+    updateOwn(focusArea());
 }
 
 void TOverlay::setTheoryShown(bool on) {
     if (on == theoryOn) return;
     theoryOn = on;
+    theoryCache.reset();
     update();
     emit theoryToggled(on);
+}
+
+const OverlayMarks &TOverlay::theoryMarks() const {
+    static const OverlayMarks none;
+    if (!source || !source->hasTheory()) return none;
+    // Every drawing on a bitmap gives it a new key.
+    const auto *image = qobject_cast<const TImage *>(target.data());
+    const qint64 bitmap = image ? image->Bitmap.cacheKey() : 0;
+    if (!theoryCache || bitmap != theoryBitmap) {
+        theoryCache = source->theory();
+        theoryBitmap = bitmap;
+    }
+    return *theoryCache;
+}
+
+void TOverlay::pictureChanged() {
+    theoryCache.reset();
+    if (theoryOn) update();
+}
+
+// A repaint of the overlay alone: the picture under it repaints there too,
+// without having changed.
+void TOverlay::updateOwn(const QRect &r) {
+    if (r.isEmpty() || !isVisible()) return;
+    ownDirty += r;
+    update(r);
+}
+
+void TOverlay::pictureRepainted(const QWidget *from, const QRegion &region) {
+    const QPoint offset = from == target ? QPoint() : from->mapTo(target, QPoint());
+    if (!region.translated(offset).subtracted(ownDirty).isEmpty()) theoryCache.reset();
 }
 
 QColor TOverlay::theoryColour() {
@@ -120,7 +158,7 @@ QRect TOverlay::stepButtonRect() const {
 void TOverlay::togglePause() {
     if (!anim) return;
     anim->setPaused(!anim->isPaused());
-    update(pauseButtonRect() | stepButtonRect());
+    updateOwn(pauseButtonRect() | stepButtonRect());
 }
 
 void TOverlay::stepOnce() {
@@ -138,12 +176,13 @@ void TOverlay::setProbe(const QPoint &pixel) {
     probe = pixel;
     const QRect old = drawnReadout;
     drawnReadout = readoutRect(readout());
-    update(old | drawnReadout);
+    updateOwn(old);
+    updateOwn(drawnReadout);
 }
 
 void TOverlay::clearProbe() {
     probe = QPoint(-1, -1);
-    update(drawnReadout);
+    updateOwn(drawnReadout);
     drawnReadout = QRect();
 }
 
@@ -172,7 +211,10 @@ bool TOverlay::eventFilter(QObject *watched, QEvent *event) {
     if (watched == target && pictureEvent(watched, event)) return true;
     auto *from = qobject_cast<QWidget *>(watched);
     if (!from || from == this) return false;
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) update();
+    if (event->type() == QEvent::Paint)
+        pictureRepainted(from, static_cast<QPaintEvent *>(event)->region());
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        updateOwn(focusArea());
     if (isMouse(event->type())) return pictureMouse(from, event);
     if (event->type() == QEvent::ContextMenu) {
         auto *e = static_cast<QContextMenuEvent *>(event);
@@ -192,6 +234,9 @@ bool TOverlay::pictureEvent(QObject *watched, QEvent *event) {
     case QEvent::Resize:
         follow();
         break;
+    case QEvent::Move: // scrolled: the legend stays in view
+        if (theoryOn) update();
+        break;
     case QEvent::ChildAdded:
         watch(static_cast<QChildEvent *>(event)->child());
         break;
@@ -203,11 +248,11 @@ bool TOverlay::pictureEvent(QObject *watched, QEvent *event) {
         break;
     case QEvent::Enter:
         hovered = true;
-        if (anim) update(pauseButtonRect() | stepButtonRect());
+        if (anim) updateOwn(pauseButtonRect() | stepButtonRect());
         break;
     case QEvent::Leave:
         hovered = false;
-        if (anim) update(pauseButtonRect() | stepButtonRect());
+        if (anim) updateOwn(pauseButtonRect() | stepButtonRect());
         if (source) clearProbe();
         break;
     default:
@@ -222,7 +267,7 @@ bool TOverlay::pictureMouse(QWidget *from, QEvent *event) {
     auto *e = static_cast<QMouseEvent *>(event);
     const QPoint at = mapFromGlobal(from->mapToGlobal(e->position().toPoint()));
     if (event->type() == QEvent::MouseMove) {
-        if (!hovered && anim) update(pauseButtonRect() | stepButtonRect());
+        if (!hovered && anim) updateOwn(pauseButtonRect() | stepButtonRect());
         hovered = true;
         moveProbe(at);
         return false;
@@ -254,6 +299,7 @@ void TOverlay::paintEvent(QPaintEvent *event) {
     paintReadout(p);
     paintHint(p);
     paintControls(p);
+    ownDirty = QRegion();
 }
 
 void TOverlay::paintHint(QPainter &p) const {
@@ -288,6 +334,11 @@ void TOverlay::paintControls(QPainter &p) const {
     p.drawRect(QRectF(s.x() + 3, s.y() - 6, 3, 12));
 }
 
+QRect TOverlay::focusArea() const {
+    if (focusRect.isEmpty()) return {};
+    return bitmapToWidget().mapRect(QRectF(focusRect)).toAlignedRect().adjusted(-4, -4, 4, 4);
+}
+
 void TOverlay::paintFocus(QPainter &p) const {
     if (focusRect.isEmpty() || !pictureHasFocus()) return;
     const QRectF r = bitmapToWidget().mapRect(QRectF(focusRect)).adjusted(-2.5, -2.5, 2.5, 2.5);
@@ -311,11 +362,15 @@ QRect TOverlay::readoutRect(const QStringList &lines) const {
     const QSize size(w + 2 * kPad, int(lines.size()) * fm.height() + 2 * kPad);
     const QPoint at = bitmapToWidget().map(QPointF(probe)).toPoint();
     QRect box(at + QPoint(14, 16), size);
-    // Beside the pointer, on the side where it fits, and inside the picture.
-    if (box.right() > width() - 2) box.moveRight(at.x() - 10);
-    if (box.bottom() > height() - 2) box.moveBottom(at.y() - 10);
-    box.moveLeft(std::clamp(box.left(), 0, std::max(0, width() - box.width())));
-    box.moveTop(std::clamp(box.top(), 0, std::max(0, height() - box.height())));
+    // Beside the pointer, on the side where it fits, and inside the part of
+    // the picture in view.
+    const QRect area = visibleArea();
+    if (box.right() > area.right() - 1) box.moveRight(at.x() - 10);
+    if (box.bottom() > area.bottom() - 1) box.moveBottom(at.y() - 10);
+    box.moveLeft(
+        std::clamp(box.left(), area.left(), std::max(area.left(), area.right() + 1 - box.width())));
+    box.moveTop(
+        std::clamp(box.top(), area.top(), std::max(area.top(), area.bottom() + 1 - box.height())));
     return box;
 }
 
@@ -332,7 +387,7 @@ void TOverlay::paintReadout(QPainter &p) const {
 
 void TOverlay::paintTheory(QPainter &p) const {
     if (!theoryOn || !source || !source->hasTheory()) return;
-    const OverlayMarks marks = source->theory();
+    const OverlayMarks &marks = theoryMarks();
     const QTransform t = bitmapToWidget();
     p.setPen(QPen(theoryColour(), 2));
     p.setBrush(Qt::NoBrush);
@@ -352,11 +407,66 @@ void TOverlay::paintTheory(QPainter &p) const {
     int w = 0;
     for (const QString &l : marks.legend)
         w = std::max(w, fm.horizontalAdvance(l));
-    const QRect box(kMargin, kMargin, w + 2 * kPad,
-                    int(marks.legend.size()) * fm.height() + 2 * kPad);
+    const QRect box =
+        legendRect(QSize(w + 2 * kPad, int(marks.legend.size()) * fm.height() + 2 * kPad));
     fillBox(p, box, theoryColour());
     p.setPen(theoryColour());
     for (int i = 0; i < marks.legend.size(); ++i)
         p.drawText(box.left() + kPad, box.top() + kPad + i * fm.height() + fm.ascent(),
                    marks.legend[i]);
+}
+
+// Clipped by every widget the picture sits in.
+QRect TOverlay::visibleArea() const {
+    QRect r = rect();
+    for (const QWidget *w = this; !w->isWindow() && w->parentWidget(); w = w->parentWidget()) {
+        const QWidget *up = w->parentWidget();
+        r &= QRect(mapFrom(up, QPoint()), up->size());
+    }
+    return r;
+}
+
+// Widgets stacked over the picture (its later siblings, and those of the
+// widgets it sits in), as far as they are in view.
+QList<QRect> TOverlay::coveredAreas(const QRect &visible) const {
+    QList<QRect> covered;
+    for (const QWidget *w = target; w && !w->isWindow() && w->parentWidget();
+         w = w->parentWidget()) {
+        const QWidget *up = w->parentWidget();
+        const QObjectList &siblings = up->children();
+        for (qsizetype i = siblings.indexOf(const_cast<QWidget *>(w)) + 1; i < siblings.size();
+             ++i) {
+            const auto *s = qobject_cast<const QWidget *>(siblings[i]);
+            if (!s || s->isWindow() || s->isHidden()) continue;
+            const QRect r = QRect(mapFrom(up, s->pos()), s->size()) & visible;
+            if (!r.isEmpty()) covered << r;
+        }
+    }
+    return covered;
+}
+
+QRect TOverlay::legendRect(QSize size) const {
+    const QRect visible = visibleArea();
+    const QList<QRect> covered = coveredAreas(visible);
+    // Top left, else beside or below something in the way.
+    QList<int> xs{visible.left() + kMargin}, ys{visible.top() + kMargin};
+    for (const QRect &c : covered) {
+        xs << c.right() + 1 + kMargin;
+        ys << c.bottom() + 1 + kMargin;
+    }
+    std::sort(xs.begin(), xs.end());
+    std::sort(ys.begin(), ys.end());
+    auto clear = [&covered](const QRect &box) {
+        return std::none_of(covered.begin(), covered.end(),
+                            [&box](const QRect &c) { return c.intersects(box); });
+    };
+    // Wholly in view if it can be, else at least its first lines.
+    for (const bool whole : {true, false})
+        for (int y : ys)
+            for (int x : xs) {
+                const QRect box(QPoint(x, y), size);
+                if (clear(box) && (whole ? visible.contains(box) : visible.contains(box.topLeft())))
+                    return box;
+            }
+    return QRect(visible.topLeft() + QPoint(kMargin, kMargin), size);
 }

@@ -12,10 +12,12 @@
 #include <QPointF>
 #include <QPointer>
 #include <QRectF>
+#include <QRegion>
 #include <QString>
 #include <QStringList>
 #include <QTransform>
 #include <QWidget>
+#include <optional>
 
 class QMenu;
 
@@ -106,6 +108,19 @@ class TOverlay : public QWidget {
     // The theory toggle (context menu "Теория", key T).
     bool theoryShown() const { return theoryOn; }
     void setTheoryShown(bool on);
+    // The marks drawn while the theory shows. They are made once and kept
+    // until the picture changes: a new bitmap, a repaint of the picture the
+    // overlay did not ask for, a new size or provider. Pointer moves and
+    // the controls do not make them again.
+    const OverlayMarks &theoryMarks() const;
+    // For what the theory reads that can change without a repaint of the
+    // picture: the marks are made afresh and drawn.
+    void pictureChanged();
+
+    // Where the legend goes: in the part of the picture the user sees (a
+    // picture larger than its scroll area is clipped) and clear of the
+    // widgets over the picture (a label, a panel of controls).
+    QRect legendRect(QSize size) const;
 
     // Copy and save, as the context menu does them.
     QImage pictureImage() const;
@@ -162,6 +177,11 @@ class TOverlay : public QWidget {
     void paintTheory(QPainter &p) const;
     void paintHint(QPainter &p) const;
     void paintFocus(QPainter &p) const;
+    void updateOwn(const QRect &r);
+    void pictureRepainted(const QWidget *from, const QRegion &region);
+    QRect focusArea() const;
+    QRect visibleArea() const;
+    QList<QRect> coveredAreas(const QRect &visible) const;
     QRect readoutRect(const QStringList &lines) const;
     bool pictureHasFocus() const;
     QString noPictureReason() const;
@@ -180,6 +200,12 @@ class TOverlay : public QWidget {
     QRect drawnReadout;        // the box last painted, to repaint only it
     QMenu *menu = nullptr;
     mutable QPointer<QMessageBox> message;
+    // The theory made for the picture as it was when the key was taken.
+    mutable std::optional<OverlayMarks> theoryCache;
+    mutable qint64 theoryBitmap = 0;
+    // What the overlay asked to repaint of itself since its last paint: a
+    // repaint of the picture inside it is the overlay's, not a new picture.
+    QRegion ownDirty;
 };
 
 // Puts an overlay on a picture (or gives the one it has).

@@ -163,6 +163,9 @@ void TForm51::buildControls() {
     ComboBox3 = comboBox(p, "ComboBox3", {496, 40, 105, 21},
                          {"20", "30", "50", "60", "80", "100", "150", "200"}, "30");
     Readout->setVoltageBox(ComboBox3);
+    // The rings follow the voltage at once, with no electron landed yet.
+    connect(ComboBox3, &QComboBox::currentTextChanged, TOverlay::of(DifrPanel),
+            &TOverlay::pictureChanged);
     connect(Button1, &QPushButton::clicked, this, &TForm51::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm51::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TForm51::Button3Click);

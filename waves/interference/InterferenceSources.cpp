@@ -29,3 +29,18 @@ void SourceList::remove(int a, int b) {
     std::erase_if(list,
                   [&](const InterferenceSource &s) { return s.position >= a && s.position <= b; });
 }
+
+std::optional<int> movedPosition(const SourceList &list, int from, int step, int lo, int hi) {
+    if (step == 0 || lo > hi) return std::nullopt;
+    const long long dir = step > 0 ? 1 : -1;
+    const auto isFree = [&](long long p) {
+        return p != from && list.brightnessAt(static_cast<int>(p)) == 0;
+    };
+    const long long to = std::clamp<long long>(static_cast<long long>(from) + step, lo, hi);
+    // Past the sources in the way; at the strip's end, the last free place before it.
+    for (long long p = to; p >= lo && p <= hi; p += dir)
+        if (isFree(p)) return static_cast<int>(p);
+    for (long long p = to - dir; (p - from) * dir > 0; p -= dir)
+        if (isFree(p)) return static_cast<int>(p);
+    return std::nullopt;
+}

@@ -2,6 +2,7 @@
 // The sources on the strip: at most one per position, in insertion order.
 #include "waves/interference/InterferenceKernel.h"
 
+#include <optional>
 #include <vector>
 
 class SourceList {
@@ -17,3 +18,8 @@ class SourceList {
   private:
     std::vector<InterferenceSource> list;
 };
+
+// Where the keyboard moves a source at `from` by `step` positions on a
+// strip of positions lo..hi: clamped to the strip and past the sources in
+// the way; none when it cannot move.
+std::optional<int> movedPosition(const SourceList &list, int from, int step, int lo, int hi);

@@ -68,6 +68,16 @@ void TSourcePanel::mouseReleaseEvent(QMouseEvent *event) {
     drag = Drag::None;
 }
 
+void TSourcePanel::clickAt(Qt::MouseButton button, int position) {
+    const QPointF at(columnOf(position), height() / 2);
+    const QPointF global = mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, button, button, Qt::NoModifier);
+    mousePressEvent(&press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, button, Qt::NoButton,
+                        Qt::NoModifier);
+    mouseReleaseEvent(&release);
+}
+
 void TSourcePanel::wheelEvent(QWheelEvent *event) {
     event->accept();
     const QPoint d = event->angleDelta();

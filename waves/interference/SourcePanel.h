@@ -20,6 +20,12 @@ class TSourcePanel : public QWidget {
 
     enum class Drag { None, Add, Remove };
     Drag dragMode() const { return drag; }
+    // A click of `button` at `position`, through the mouse's own handlers
+    // (left: a source of brightness() there, right: none there); for the
+    // keyboard.
+    void clickAt(Qt::MouseButton button, int position);
+    // The column of a position.
+    int columnOf(int position) const { return position + width() / 2; }
 
   signals:
     // The pointer's place and the brightness there, for the status label.

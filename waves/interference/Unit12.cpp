@@ -4,6 +4,7 @@
 #include "waves/interference/GraphPanel.h"
 #include "waves/interference/InterferencePicture.h"
 #include "waves/interference/InterferenceScheme.h"
+#include "waves/interference/SourceKeys.h"
 #include "waves/interference/SourcePanel.h"
 #include "widgets/Accessible.h"
 #include "widgets/Align.h"
@@ -52,8 +53,10 @@ TForm12::TForm12(QWidget *parent)
     PageControl1->addTab(TabSheet2, tr("Моделирование"));
     buildScheme();
     buildControls();
-    describePicture(SourcePanel1, tr("Полоска источников света: щелчок ставит источник, по ней "
-                                     "строится интерференционная картина."));
+    describePicture(SourcePanel1,
+                    tr("Полоска источников света: щелчок или Insert ставит источник, стрелки "
+                       "двигают выбранный, Delete убирает; по ним строится интерференционная "
+                       "картина."));
 }
 
 void TForm12::buildScheme() {
@@ -93,6 +96,7 @@ void TForm12::buildControls() {
     attachOverlay(GraphPanel1)->setProvider(GraphReadout.get());
     // The empty strip says how to start.
     attachOverlay(SourcePanel1)->setHint(stripHint());
+    keys = new TSourceKeys(SourcePanel1);
     connect(SourcePanel1, &TSourcePanel::sourcesChanged, this, [this] {
         TOverlay::of(SourcePanel1)
             ->setHint(SourcePanel1->Sources.items().empty() ? stripHint() : QString());

@@ -19,6 +19,7 @@ class TCSpinEdit;
 class TGraphPanel;
 class TInterferencePicture;
 class TPanel;
+class TSourceKeys;
 class TSourcePanel;
 
 class TForm12 : public TDemoForm {
@@ -30,6 +31,7 @@ class TForm12 : public TDemoForm {
     QWidget *TabSheet1, *TabSheet2;
     QLabel *Image1;
     TSourcePanel *SourcePanel1;
+    TSourceKeys *keys = nullptr; // the keyboard on the strip
     TGraphPanel *GraphPanel1;
     // The graph's readout and data.
     std::shared_ptr<TInterferencePicture> GraphReadout;
