@@ -300,7 +300,10 @@ class TestEnglish : public QObject {
         QFETCH(QString, label);
         QFETCH(QString, resource);
         QVERIFY(englishInstalled());
-        QWidget *w = windowOfClass(cls.constData())->findChild<QWidget *>(label);
+        QWidget *window = windowOfClass(cls.constData());
+        // Pictures are made on a window's first show.
+        if (auto *form = qobject_cast<TDemoForm *>(window)) form->buildDeferred();
+        QWidget *w = window->findChild<QWidget *>(label);
         QImage shown;
         if (auto *l = qobject_cast<QLabel *>(w)) shown = l->pixmap().toImage();
         if (auto *image = qobject_cast<TImage *>(w)) shown = image->Bitmap;
