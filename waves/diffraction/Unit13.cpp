@@ -55,7 +55,8 @@ TForm13::TForm13(QWidget *parent)
     Panel1->resize(kPageWidth, kPageHeight);
     createTexts();
     createPictures();
-    fitTexts();
+    // Laying out the texts loads the bold face: done when first shown.
+    onFirstShow([this] { fitTexts(); });
     ScrollBox1->setWidget(Panel1);
     setAlign(ScrollBox1, Align::Client);
     // Wheel events over the page, its blocks and the bar all come here,
