@@ -19,8 +19,7 @@ std::vector<int> sortedPositions(const SourceList &list) {
 
 } // namespace
 
-TSourceKeys::TSourceKeys(TSourcePanel *s)
-    : QObject(s), strip(s), keys(new TKeyboardDrag(s, {})) {
+TSourceKeys::TSourceKeys(TSourcePanel *s) : QObject(s), strip(s), keys(new TKeyboardDrag(s, {})) {
     strip->installEventFilter(this);
     connect(strip, &TSourcePanel::sourcesChanged, this, &TSourceKeys::rebuild);
     rebuild();
