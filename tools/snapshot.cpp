@@ -15,6 +15,8 @@
 //           drag:NAME=X1,Y1,X2,Y2  left-button drag across the control NAME
 //           theory:NAME     show the theory on the overlay of the picture NAME
 //           probe:NAME=X,Y  the readout of the picture NAME at pixel X,Y
+//           key:NAME=KEYS   give NAME the focus (as Tab does) and press KEYS
+//                           there, e.g. key:SourcePanel1=Insert,Shift+Right
 //   --lang en (anywhere after the program name) renders in English.
 // A message box that comes up on the way is reported on stderr and closed,
 // so that a script never waits for a click nobody will make.
@@ -31,6 +33,8 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -125,6 +129,22 @@ bool drag(QWidget *c, const QString &value) {
     return true;
 }
 
+// Keys as QKeySequence writes them, separated by commas, pressed one by one.
+bool pressKeys(QWidget *c, const QString &keys) {
+    c->activateWindow();
+    c->setFocus(Qt::TabFocusReason);
+    for (const QString &k : keys.split(QLatin1Char(','))) {
+        const QKeySequence seq(k);
+        if (seq.isEmpty()) return false;
+        const QKeyCombination combo = seq[0];
+        QKeyEvent press(QEvent::KeyPress, combo.key(), combo.keyboardModifiers());
+        QKeyEvent release(QEvent::KeyRelease, combo.key(), combo.keyboardModifiers());
+        QApplication::sendEvent(c, &press);
+        QApplication::sendEvent(c, &release);
+    }
+    return true;
+}
+
 // The actions on one control: VERB:NAME=VALUE.
 bool actOn(QWidget *c, const QString &verb, const QString &value) {
     if (verb == QLatin1String("set")) return setText(c, value);
@@ -148,6 +168,7 @@ bool actOn(QWidget *c, const QString &verb, const QString &value) {
         o->setProbe(QPoint(xy.value(0).toInt(), xy.value(1).toInt()));
         return true;
     }
+    if (verb == QLatin1String("key")) return pressKeys(c, value);
     if (auto *t = qobject_cast<QTabWidget *>(c); t && verb == QLatin1String("page")) {
         t->setCurrentIndex(value.toInt());
         return true;

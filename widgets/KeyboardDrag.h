@@ -42,7 +42,6 @@ class TKeyboardDrag : public QObject {
     // For pictures whose objects come and go (sources on a strip): the new
     // list, with `index` selected (clamped to it).
     void setObjects(QList<Object> list, int index);
-    qsizetype count() const { return objects.size(); }
     // The drag of the selected object by d pixels.
     void dragBy(QPoint d);
     // The selected object while the picture has the focus, else empty.

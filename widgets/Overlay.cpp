@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QEnterEvent>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -21,6 +22,7 @@ constexpr int kButton = 22;   // side of a pause or step control
 constexpr int kMargin = 6;    // from the picture's edge
 constexpr int kPad = 4;       // inside the text boxes
 constexpr int kClickSlop = 4; // a right "click" may move this far
+constexpr double kReach = 3;  // a mark's pen and smoothing beyond its line
 const QColor kBoxFill(0, 0, 0, 170);
 
 void fillBox(QPainter &p, const QRect &r, const QColor &border) {
@@ -32,6 +34,66 @@ void fillBox(QPainter &p, const QRect &r, const QColor &border) {
 bool isMouse(QEvent::Type t) {
     return t == QEvent::MouseButtonPress || t == QEvent::MouseButtonRelease ||
            t == QEvent::MouseButtonDblClick || t == QEvent::MouseMove;
+}
+
+// Each line broken at spaces where it is wider than `width`; the rest of a
+// broken line indented.
+QStringList wrapLines(const QStringList &lines, const QFontMetrics &fm, int width) {
+    QStringList out;
+    for (const QString &line : lines) {
+        QString current;
+        for (const QString &word : line.split(QLatin1Char(' '))) {
+            const QString longer = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+            if (!current.trimmed().isEmpty() && fm.horizontalAdvance(longer) > width) {
+                out << current;
+                current = QStringLiteral("   ") + word;
+            } else {
+                current = longer;
+            }
+        }
+        out << current;
+    }
+    return out;
+}
+
+// Whether the outline of the ellipse `e` can meet `area`: not when the area
+// is beyond its box, nor (for a circle) wholly outside it or in its hole.
+bool outlineMeets(const QRectF &e, const QRectF &area) {
+    if (!e.intersects(area)) return false;
+    if (std::abs(e.width() - e.height()) > 0.01) return true;
+    const QPointF c = e.center();
+    const QPointF nearest(std::clamp(c.x(), area.left(), area.right()),
+                          std::clamp(c.y(), area.top(), area.bottom()));
+    double farthest = 0;
+    for (const QPointF &q :
+         {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
+        farthest = std::max(farthest, std::hypot(q.x() - c.x(), q.y() - c.y()));
+    const double r = e.width() / 2;
+    return std::hypot(nearest.x() - c.x(), nearest.y() - c.y()) <= r && farthest >= r;
+}
+
+// Top left in `visible`, else beside or below something in the way.
+QRect placeLegend(QSize size, const QList<QRect> &covered, const QRect &visible) {
+    QList<int> xs{visible.left() + kMargin}, ys{visible.top() + kMargin};
+    for (const QRect &c : covered) {
+        xs << c.right() + 1 + kMargin;
+        ys << c.bottom() + 1 + kMargin;
+    }
+    std::sort(xs.begin(), xs.end());
+    std::sort(ys.begin(), ys.end());
+    auto clear = [&covered](const QRect &box) {
+        return std::none_of(covered.begin(), covered.end(),
+                            [&box](const QRect &c) { return c.intersects(box); });
+    };
+    // Wholly in view if it can be, else at least its first lines.
+    for (const bool whole : {true, false})
+        for (int y : ys)
+            for (int x : xs) {
+                const QRect box(QPoint(x, y), size);
+                if (clear(box) && (whole ? visible.contains(box) : visible.contains(box.topLeft())))
+                    return box;
+            }
+    return QRect(visible.topLeft() + QPoint(kMargin, kMargin), size);
 }
 
 } // namespace
@@ -115,6 +177,7 @@ const OverlayMarks &TOverlay::theoryMarks() const {
     if (!theoryCache || bitmap != theoryBitmap) {
         theoryCache = source->theory();
         theoryBitmap = bitmap;
+        ++theoryMade;
     }
     return *theoryCache;
 }
@@ -291,10 +354,9 @@ bool TOverlay::pictureMouse(QWidget *from, QEvent *event) {
 }
 
 void TOverlay::paintEvent(QPaintEvent *event) {
-    (void)event;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    paintTheory(p);
+    paintTheory(p, event->rect());
     paintFocus(p);
     paintReadout(p);
     paintHint(p);
@@ -304,7 +366,7 @@ void TOverlay::paintEvent(QPaintEvent *event) {
 
 void TOverlay::paintHint(QPainter &p) const {
     if (hintText.isEmpty()) return;
-    const QFontMetrics fm(font());
+    const QFontMetrics fm(font(), this);
     const QString text = fm.elidedText(hintText, Qt::ElideRight, std::max(0, width() - 4 * kPad));
     QRect box(0, 0, fm.horizontalAdvance(text) + 4 * kPad, fm.height() + 2 * kPad);
     box.moveCenter(rect().center());
@@ -355,7 +417,7 @@ void TOverlay::paintFocus(QPainter &p) const {
 
 QRect TOverlay::readoutRect(const QStringList &lines) const {
     if (lines.isEmpty()) return {};
-    const QFontMetrics fm(font());
+    const QFontMetrics fm(font(), this);
     int w = 0;
     for (const QString &l : lines)
         w = std::max(w, fm.horizontalAdvance(l));
@@ -380,40 +442,71 @@ void TOverlay::paintReadout(QPainter &p) const {
     const QRect box = readoutRect(lines);
     fillBox(p, box, QColor(255, 255, 255, 160));
     p.setPen(Qt::white);
-    const QFontMetrics fm(font());
+    const QFontMetrics fm(font(), this);
     for (int i = 0; i < lines.size(); ++i)
         p.drawText(box.left() + kPad, box.top() + kPad + i * fm.height() + fm.ascent(), lines[i]);
 }
 
-void TOverlay::paintTheory(QPainter &p) const {
-    if (!theoryOn || !source || !source->hasTheory()) return;
+void TOverlay::paintTheory(QPainter &p, const QRect &area) const {
+    if (!theoryOn) return;
     const OverlayMarks &marks = theoryMarks();
     const QTransform t = bitmapToWidget();
     p.setPen(QPen(theoryColour(), 2));
     p.setBrush(Qt::NoBrush);
-    for (const QLineF &l : marks.lines)
-        p.drawLine(t.map(l));
+    // Only what reaches the area repainted: hundreds of rings cost
+    // milliseconds, and the pointer's readout repaints a small box.
+    const QRectF in = QRectF(area).adjusted(-kReach, -kReach, kReach, kReach);
+    for (const QLineF &l : marks.lines) {
+        const QLineF m = t.map(l);
+        if (QRectF(m.p1(), m.p2()).normalized().adjusted(-1, -1, 1, 1).intersects(in))
+            p.drawLine(m);
+    }
     for (const QPointF &pt : marks.points) {
         const QPointF c = t.map(pt);
+        if (!in.intersects(QRectF(c - QPointF(5, 5), QSizeF(10, 10)))) continue;
         p.drawLine(c + QPointF(-5, -5), c + QPointF(5, 5));
         p.drawLine(c + QPointF(-5, 5), c + QPointF(5, -5));
     }
-    for (const QRectF &r : marks.ellipses)
-        p.drawEllipse(t.mapRect(r));
+    for (const QRectF &r : marks.ellipses) {
+        const QRectF e = t.mapRect(r);
+        if (outlineMeets(e, in)) p.drawEllipse(e);
+    }
     for (const OverlayMarks::Label &l : marks.labels)
         p.drawText(t.map(l.at), l.text);
-    if (marks.legend.isEmpty()) return;
-    const QFontMetrics fm(font());
-    int w = 0;
-    for (const QString &l : marks.legend)
-        w = std::max(w, fm.horizontalAdvance(l));
-    const QRect box =
-        legendRect(QSize(w + 2 * kPad, int(marks.legend.size()) * fm.height() + 2 * kPad));
+    const QRect box = legendRectFor(marks);
+    if (!box.intersects(area)) return;
     fillBox(p, box, theoryColour());
     p.setPen(theoryColour());
-    for (int i = 0; i < marks.legend.size(); ++i)
+    const QFontMetrics fm(font(), this);
+    for (int i = 0; i < legend.lines.size(); ++i)
         p.drawText(box.left() + kPad, box.top() + kPad + i * fm.height() + fm.ascent(),
-                   marks.legend[i]);
+                   legend.lines[i]);
+}
+
+QRect TOverlay::legendRect() const {
+    return theoryOn ? legendRectFor(theoryMarks()) : QRect();
+}
+
+QRect TOverlay::legendRectFor(const OverlayMarks &marks) const {
+    if (marks.legend.isEmpty()) return {};
+    const QRect visible = visibleArea();
+    QList<QRect> covered = coveredAreas(visible);
+    if (legend.made == theoryMade && legend.visible == visible && legend.covered == covered)
+        return legend.box;
+    legend.made = theoryMade;
+    legend.visible = visible;
+    legend.covered = covered;
+    const QFontMetrics fm(font(), this);
+    legend.lines = wrapLines(marks.legend, fm, visible.width() - 2 * (kMargin + kPad));
+    int w = 0;
+    for (const QString &l : legend.lines)
+        w = std::max(w, fm.horizontalAdvance(l));
+    const QTransform t = bitmapToWidget();
+    for (const OverlayMarks::Label &l : marks.labels)
+        covered << fm.boundingRect(l.text).translated(t.map(l.at).toPoint()).adjusted(-2, -2, 2, 2);
+    legend.box = placeLegend(QSize(w + 2 * kPad, int(legend.lines.size()) * fm.height() + 2 * kPad),
+                             covered, visible);
+    return legend.box;
 }
 
 // Clipped by every widget the picture sits in.
@@ -443,30 +536,4 @@ QList<QRect> TOverlay::coveredAreas(const QRect &visible) const {
         }
     }
     return covered;
-}
-
-QRect TOverlay::legendRect(QSize size) const {
-    const QRect visible = visibleArea();
-    const QList<QRect> covered = coveredAreas(visible);
-    // Top left, else beside or below something in the way.
-    QList<int> xs{visible.left() + kMargin}, ys{visible.top() + kMargin};
-    for (const QRect &c : covered) {
-        xs << c.right() + 1 + kMargin;
-        ys << c.bottom() + 1 + kMargin;
-    }
-    std::sort(xs.begin(), xs.end());
-    std::sort(ys.begin(), ys.end());
-    auto clear = [&covered](const QRect &box) {
-        return std::none_of(covered.begin(), covered.end(),
-                            [&box](const QRect &c) { return c.intersects(box); });
-    };
-    // Wholly in view if it can be, else at least its first lines.
-    for (const bool whole : {true, false})
-        for (int y : ys)
-            for (int x : xs) {
-                const QRect box(QPoint(x, y), size);
-                if (clear(box) && (whole ? visible.contains(box) : visible.contains(box.topLeft())))
-                    return box;
-            }
-    return QRect(visible.topLeft() + QPoint(kMargin, kMargin), size);
 }

@@ -117,10 +117,11 @@ class TOverlay : public QWidget {
     // picture: the marks are made afresh and drawn.
     void pictureChanged();
 
-    // Where the legend goes: in the part of the picture the user sees (a
-    // picture larger than its scroll area is clipped) and clear of the
-    // widgets over the picture (a label, a panel of controls).
-    QRect legendRect(QSize size) const;
+    // The box of the theory's legend (overlay coordinates), empty while none
+    // shows: in the part of the picture the user sees (a picture larger than
+    // its scroll area is clipped), clear of the widgets over the picture (a
+    // label, a panel of controls) and of the marks' labels.
+    QRect legendRect() const;
 
     // Copy and save, as the context menu does them.
     QImage pictureImage() const;
@@ -174,7 +175,7 @@ class TOverlay : public QWidget {
     void moveProbe(QPoint overlayPos);
     void paintControls(QPainter &p) const;
     void paintReadout(QPainter &p) const;
-    void paintTheory(QPainter &p) const;
+    void paintTheory(QPainter &p, const QRect &area) const;
     void paintHint(QPainter &p) const;
     void paintFocus(QPainter &p) const;
     void updateOwn(const QRect &r);
@@ -182,6 +183,7 @@ class TOverlay : public QWidget {
     QRect focusArea() const;
     QRect visibleArea() const;
     QList<QRect> coveredAreas(const QRect &visible) const;
+    QRect legendRectFor(const OverlayMarks &marks) const;
     QRect readoutRect(const QStringList &lines) const;
     bool pictureHasFocus() const;
     QString noPictureReason() const;
@@ -203,6 +205,17 @@ class TOverlay : public QWidget {
     // The theory made for the picture as it was when the key was taken.
     mutable std::optional<OverlayMarks> theoryCache;
     mutable qint64 theoryBitmap = 0;
+    mutable int theoryMade = 0; // counts the marks made
+    // The legend's lines broken to the width in view, and its box, for the
+    // marks, view and widgets over the picture they were laid out for.
+    struct LegendLayout {
+        int made = -1;
+        QRect visible;
+        QList<QRect> covered;
+        QStringList lines;
+        QRect box;
+    };
+    mutable LegendLayout legend;
     // What the overlay asked to repaint of itself since its last paint: a
     // repaint of the picture inside it is the overlay's, not a new picture.
     QRegion ownDirty;

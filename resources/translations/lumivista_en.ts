@@ -886,10 +886,6 @@
         <translation>Simulation</translation>
     </message>
     <message>
-        <source>Полоска источников света: щелчок или Insert ставит источник, стрелки двигают выбранный, Delete убирает; по ним строится интерференционная картина.</source>
-        <translation>Strip of light sources: a click or Insert places a source, the arrows move the selected one, Delete removes it; the interference pattern is computed from them.</translation>
-    </message>
-    <message>
         <source>Щёлкните по полоске, чтобы поставить источник</source>
         <translation>Click the strip to place a source</translation>
     </message>
@@ -964,6 +960,10 @@
     <message>
         <source>Ой!</source>
         <translation>Oops!</translation>
+    </message>
+    <message>
+        <source>Полоска источников света: щелчок или Insert ставит источник, стрелки двигают выбранный, Delete убирает; по ним строится интерференционная картина.</source>
+        <translation>Strip of light sources: a click or Insert places a source, the arrows move the selected one, Delete removes it; the interference pattern is computed from them.</translation>
     </message>
 </context>
 <context>

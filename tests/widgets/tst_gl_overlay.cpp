@@ -85,6 +85,7 @@ class TestGlOverlay : public QObject {
         if (animation) animation->setPaused(true);
         bench->Timer1->stop();
         Marks marks;
+        TPictureProvider *own = overlay->provider();
         overlay->setProvider(&marks);
         overlay->setTheoryShown(true);
         overlay->hide();
@@ -95,7 +96,7 @@ class TestGlOverlay : public QObject {
         const QImage covered = onScreen(panel);
         const QImage mask = overlayAlone(overlay);
         overlay->setTheoryShown(false);
-        overlay->setProvider(nullptr);
+        overlay->setProvider(own);
         if (animation) animation->setPaused(false);
 
         QSet<QRgb> colours;
@@ -122,6 +123,50 @@ class TestGlOverlay : public QObject {
         QVERIFY(marked > 200);
         QCOMPARE(shown, marked);
         QCOMPARE(changedElsewhere, 0);
+    }
+
+    // The windows' own theory over the 3D view: a legend with its text, in
+    // the panel, and on the screen over the frame.
+    void ownTheoryText_data() {
+        QTest::addColumn<QString>("form");
+        QTest::newRow("Brewster") << QStringLiteral("TForm14");
+        QTest::newRow("Malus") << QStringLiteral("TForm16");
+    }
+    void ownTheoryText() {
+        QFETCH(QString, form);
+        auto *w = qobject_cast<TDemoForm *>(windowOfClass(qPrintable(form)));
+        QVERIFY(w);
+        w->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        pumpFor(400);
+        auto *panel = w->findChild<QWidget *>(QStringLiteral("Panel2"));
+        TOverlay *overlay = TOverlay::of(panel);
+        QVERIFY(overlay && overlay->provider() && overlay->provider()->hasTheory());
+        const QStringList legend = overlay->provider()->theory().legend;
+        QVERIFY(!legend.isEmpty());
+        for (const QString &line : legend)
+            QVERIFY(!line.trimmed().isEmpty());
+        overlay->setTheoryShown(true);
+        pumpFor(200);
+        const QRect box = overlay->legendRect();
+        const QImage mask = overlayAlone(overlay), shown = onScreen(panel);
+        overlay->setTheoryShown(false);
+        w->close();
+        pumpFor(600);
+        QVERIFY(!box.isEmpty() && panel->rect().contains(box));
+        // Inside the border: the text's pixels (smoothed, so near magenta).
+        const auto magenta = [](QRgb c) {
+            return qAlpha(c) > 200 && qRed(c) > 160 && qGreen(c) < 90 && qBlue(c) > 160;
+        };
+        int text = 0, seen = 0;
+        for (int y = box.top() + 3; y < box.bottom() - 2; ++y)
+            for (int x = box.left() + 3; x < box.right() - 2; ++x)
+                if (magenta(mask.pixel(x, y))) {
+                    ++text;
+                    seen += magenta(shown.pixel(x, y));
+                }
+        QVERIFY2(text > 10 * legend.size(), qPrintable(QString::number(text)));
+        QVERIFY2(seen > text / 2, qPrintable(QStringLiteral("%1 of %2").arg(seen).arg(text)));
     }
 };
 
