@@ -147,6 +147,11 @@ FresnelProblem checkFresnel(const FresnelInputs &in) {
 }
 
 FresnelProfile computeFresnel(const FresnelInputs &in, RunControl &control) {
+    return computeFresnelWith(in, control, &sumFresnelElements);
+}
+
+FresnelProfile computeFresnelWith(const FresnelInputs &in, RunControl &control,
+                                  FresnelElementSum sum) {
     FresnelProfile out{};
     if (checkFresnel(in) != FresnelProblem::None) return out;
     const FresnelPlan plan = makeFresnelPlan(in);
@@ -182,7 +187,7 @@ FresnelProfile computeFresnel(const FresnelInputs &in, RunControl &control) {
                 const int k = static_cast<int>(t / blocks);
                 const int b = static_cast<int>(t % blocks);
                 const int from = b * block, to = std::min(rings, from + block);
-                sumFresnelElements(plan, k, from, to, partC[t], partS[t]);
+                sum(plan, k, from, to, partC[t], partS[t]);
                 done.fetch_add(1);
                 report();
             }

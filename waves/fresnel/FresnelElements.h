@@ -32,3 +32,10 @@ FresnelPlan makeFresnelPlan(const FresnelInputs &in);
 // cosine parts and S the sine parts (both set, not added to).
 void sumFresnelElements(const FresnelPlan &plan, int k, int fromRing, int toRing, double &C,
                         double &S);
+
+// computeFresnel with another element sum (the bench's old kernel): the same
+// plan, work items, progress and normalisation.
+using FresnelElementSum = void (*)(const FresnelPlan &plan, int k, int fromRing, int toRing,
+                                   double &C, double &S);
+FresnelProfile computeFresnelWith(const FresnelInputs &in, RunControl &control,
+                                  FresnelElementSum sum);
