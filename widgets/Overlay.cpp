@@ -96,6 +96,33 @@ QRect placeLegend(QSize size, const QList<QRect> &covered, const QRect &visible)
     return QRect(visible.topLeft() + QPoint(kMargin, kMargin), size);
 }
 
+// A label's baseline origin: where its provider put it, unless its text would
+// run under a covering widget or out of view; then left of or below that.
+// A label's baseline origin: where its provider put it, unless its text would
+// run under a covering widget or out of view; then the nearest place beside
+// its anchor that is clear.
+QPointF placeLabel(const QRectF &text, QPointF at, const QList<QRect> &covered,
+                   const QRect &visible) {
+    QList<double> dx{0, -text.width() - 16}, dy{0, text.height() + 8, -text.height() - 8};
+    for (const QRect &c : covered)
+        dx << c.left() - 3 - (at.x() + text.right());
+    QList<QPointF> shifts;
+    for (double x : dx)
+        for (double y : dy)
+            shifts << QPointF(x, y);
+    std::stable_sort(shifts.begin(), shifts.end(), [](QPointF a, QPointF b) {
+        return a.manhattanLength() < b.manhattanLength();
+    });
+    for (const QPointF &shift : shifts) {
+        const QRectF box = text.translated(at + shift).adjusted(-2, -2, 2, 2);
+        if (QRectF(visible).contains(box) &&
+            std::none_of(covered.begin(), covered.end(),
+                         [&box](const QRect &c) { return QRectF(c).intersects(box); }))
+            return at + shift;
+    }
+    return at;
+}
+
 } // namespace
 
 TOverlay::TOverlay(QWidget *picture) : QWidget(picture), target(picture) {
@@ -471,9 +498,9 @@ void TOverlay::paintTheory(QPainter &p, const QRect &area) const {
         const QRectF e = t.mapRect(r);
         if (outlineMeets(e, in)) p.drawEllipse(e);
     }
-    for (const OverlayMarks::Label &l : marks.labels)
-        p.drawText(t.map(l.at), l.text);
     const QRect box = legendRectFor(marks);
+    for (qsizetype i = 0; i < marks.labels.size(); ++i)
+        p.drawText(legend.labelsAt[i], marks.labels[i].text);
     if (!box.intersects(area)) return;
     fillBox(p, box, theoryColour());
     p.setPen(theoryColour());
@@ -487,8 +514,18 @@ QRect TOverlay::legendRect() const {
     return theoryOn ? legendRectFor(theoryMarks()) : QRect();
 }
 
+QList<QRect> TOverlay::labelRects() const {
+    if (!theoryOn) return {};
+    const OverlayMarks &marks = theoryMarks();
+    legendRectFor(marks);
+    const QFontMetrics fm(font(), this);
+    QList<QRect> boxes;
+    for (qsizetype i = 0; i < marks.labels.size(); ++i)
+        boxes << fm.boundingRect(marks.labels[i].text).translated(legend.labelsAt[i].toPoint());
+    return boxes;
+}
+
 QRect TOverlay::legendRectFor(const OverlayMarks &marks) const {
-    if (marks.legend.isEmpty()) return {};
     const QRect visible = visibleArea();
     QList<QRect> covered = coveredAreas(visible);
     if (legend.made == theoryMade && legend.visible == visible && legend.covered == covered)
@@ -497,13 +534,19 @@ QRect TOverlay::legendRectFor(const OverlayMarks &marks) const {
     legend.visible = visible;
     legend.covered = covered;
     const QFontMetrics fm(font(), this);
+    const QTransform t = bitmapToWidget();
+    legend.labelsAt.clear();
+    for (const OverlayMarks::Label &l : marks.labels) {
+        const QRectF text = fm.boundingRect(l.text);
+        legend.labelsAt << placeLabel(text, t.map(l.at), legend.covered, visible);
+        covered << text.translated(legend.labelsAt.back()).toAlignedRect().adjusted(-2, -2, 2, 2);
+    }
+    legend.box = {};
+    if (marks.legend.isEmpty()) return legend.box;
     legend.lines = wrapLines(marks.legend, fm, visible.width() - 2 * (kMargin + kPad));
     int w = 0;
     for (const QString &l : legend.lines)
         w = std::max(w, fm.horizontalAdvance(l));
-    const QTransform t = bitmapToWidget();
-    for (const OverlayMarks::Label &l : marks.labels)
-        covered << fm.boundingRect(l.text).translated(t.map(l.at).toPoint()).adjusted(-2, -2, 2, 2);
     legend.box = placeLegend(QSize(w + 2 * kPad, int(legend.lines.size()) * fm.height() + 2 * kPad),
                              covered, visible);
     return legend.box;

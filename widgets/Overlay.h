@@ -122,6 +122,8 @@ class TOverlay : public QWidget {
     // its scroll area is clipped), clear of the widgets over the picture (a
     // label, a panel of controls) and of the marks' labels.
     QRect legendRect() const;
+    // Where the theory's labels are drawn, in the overlay (none while hidden).
+    QList<QRect> labelRects() const;
 
     // Copy and save, as the context menu does them.
     QImage pictureImage() const;
@@ -206,14 +208,16 @@ class TOverlay : public QWidget {
     mutable std::optional<OverlayMarks> theoryCache;
     mutable qint64 theoryBitmap = 0;
     mutable int theoryMade = 0; // counts the marks made
-    // The legend's lines broken to the width in view, and its box, for the
-    // marks, view and widgets over the picture they were laid out for.
+    // The legend's lines broken to the width in view, its box and where the
+    // labels go, for the marks, view and widgets over the picture they were
+    // laid out for.
     struct LegendLayout {
         int made = -1;
         QRect visible;
         QList<QRect> covered;
         QStringList lines;
         QRect box;
+        QList<QPointF> labelsAt;
     };
     mutable LegendLayout legend;
     // What the overlay asked to repaint of itself since its last paint: a

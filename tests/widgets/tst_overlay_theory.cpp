@@ -1,7 +1,7 @@
 // The theory on the overlay: made once per picture (pointer moves and the
 // controls do not make it again, every change of the picture does), the
-// marks follow a window's inputs, and the legend stays in view and clear of
-// the widgets over the picture.
+// marks follow a window's inputs, and the legend and labels stay in view and
+// clear of the widgets over the picture.
 #include "TestForms.h"
 #include "widgets/DemoForm.h"
 #include "widgets/Overlay.h"
@@ -251,6 +251,11 @@ class TestOverlayTheory : public QObject {
         QTest::newRow("electrons")
             << "TForm51"
             << "DifrPanel" << all({page(1)}) << QStringList{"Panel1", "StatusBar1"};
+        // The image's label would run under the colour legend's links.
+        QTest::newRow("lens, labels")
+            << "TForm3"
+            << "Image1" << all({}) << QStringList{"Label13", "Label14", "Label15", "Label16",
+                                                  "Label17", "Label18", "Label19"};
     }
     void legendInView() {
         QFETCH(QString, form);
@@ -267,13 +272,17 @@ class TestOverlayTheory : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(o->provider()->hasTheory(), 30000);
         pumpFor(100);
         o->setTheoryShown(true);
-        const QRect legend = inWindow(o, o->legendRect());
-        QVERIFY(!legend.isEmpty());
-        QVERIFY2(inWindow(pic->parentWidget()).contains(legend), "out of view");
-        for (const QString &name : over) {
-            QWidget *c = named(w, qPrintable(name));
-            QVERIFY2(c && c->isVisible(), qPrintable(name));
-            QVERIFY2(!inWindow(c).intersects(legend), qPrintable(name));
+        QList<QRect> boxes{inWindow(o, o->legendRect())};
+        QVERIFY(!boxes[0].isEmpty());
+        for (const QRect &l : o->labelRects())
+            boxes << inWindow(o, l);
+        for (const QRect &box : boxes) {
+            QVERIFY2(inWindow(pic->parentWidget()).contains(box), "out of view");
+            for (const QString &name : over) {
+                QWidget *c = named(w, qPrintable(name));
+                QVERIFY2(c && c->isVisible(), qPrintable(name));
+                QVERIFY2(!inWindow(c).intersects(box), qPrintable(name));
+            }
         }
         if (form == "TForm7") // the picture is larger than its panel
             QVERIFY(!inWindow(pic->parentWidget()).contains(inWindow(pic)));
