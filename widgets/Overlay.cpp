@@ -104,8 +104,10 @@ QRect placeLegend(QSize size, const QList<QRect> &covered, const QRect &visible)
 QPointF placeLabel(const QRectF &text, QPointF at, const QList<QRect> &covered,
                    const QRect &visible) {
     QList<double> dx{0, -text.width() - 16}, dy{0, text.height() + 8, -text.height() - 8};
-    for (const QRect &c : covered)
-        dx << c.left() - 3 - (at.x() + text.right());
+    for (const QRect &c : covered) {
+        dx << c.left() - 3 - (at.x() + text.right()) << c.right() + 3 - (at.x() + text.left());
+        dy << c.bottom() + 3 - (at.y() + text.top());
+    }
     QList<QPointF> shifts;
     for (double x : dx)
         for (double y : dy)
