@@ -96,13 +96,16 @@ QRect placeLegend(QSize size, const QList<QRect> &covered, const QRect &visible)
     return QRect(visible.topLeft() + QPoint(kMargin, kMargin), size);
 }
 
-// A label's baseline origin: where its provider put it, unless its text would
-// run under a covering widget or out of view; then left of or below that.
-// A label's baseline origin: where its provider put it, unless its text would
-// run under a covering widget or out of view; then the nearest place beside
-// its anchor that is clear.
+// A label's baseline origin: where its provider put it, pulled into view,
+// unless its text would run under a covering widget; then the nearest clear
+// place beside it, if one is near enough to still belong to its mark.
 QPointF placeLabel(const QRectF &text, QPointF at, const QList<QRect> &covered,
                    const QRect &visible) {
+    const QRectF room = QRectF(visible).adjusted(2 - text.left(), 2 - text.top(), -2 - text.right(),
+                                                 -2 - text.bottom());
+    if (room.isValid())
+        at = QPointF(std::clamp(at.x(), room.left(), room.right()),
+                     std::clamp(at.y(), room.top(), room.bottom()));
     QList<double> dx{0, -text.width() - 16}, dy{0, text.height() + 8, -text.height() - 8};
     for (const QRect &c : covered) {
         dx << c.left() - 3 - (at.x() + text.right()) << c.right() + 3 - (at.x() + text.left());
@@ -111,7 +114,7 @@ QPointF placeLabel(const QRectF &text, QPointF at, const QList<QRect> &covered,
     QList<QPointF> shifts;
     for (double x : dx)
         for (double y : dy)
-            shifts << QPointF(x, y);
+            if (std::abs(x) + std::abs(y) <= 120) shifts << QPointF(x, y);
     std::stable_sort(shifts.begin(), shifts.end(), [](QPointF a, QPointF b) {
         return a.manhattanLength() < b.manhattanLength();
     });
