@@ -89,7 +89,10 @@ echo "Desktop entry and metainfo are valid"
 # decoys. strace witnesses every file access, however a window looks a file up.
 work="$tmp/elsewhere"
 mkdir -p "$work" "$tmp/trace"
-for name in "${installed[@]}"; do echo decoy >"$work/$name"; done
+for name in "${installed[@]}"; do
+  mkdir -p "$(dirname "$work/$name")"
+  echo decoy >"$work/$name"
+done
 tracer=()
 if command -v strace >/dev/null && strace -qq -o /dev/null true 2>/dev/null; then
   tracer=(strace -ff -qq -s 1024 -e trace=%file -o "$tmp/trace/t")
