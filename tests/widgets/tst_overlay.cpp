@@ -1,6 +1,7 @@
 // The layer over the pictures: it never changes a picture's pixels, hints go
 // with the first picture, the menu, saving, and pause/step by mouse and keys.
 #include "TestForms.h"
+#include "waves/newton/Unit7.h"
 #include "widgets/DemoForm.h"
 #include "widgets/Overlay.h"
 #include "widgets/Surface.h"
@@ -319,7 +320,8 @@ class TestOverlay : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(o->provider()->hasTheory(), 30000);
         QVERIFY(!o->provider()->theory().legend.isEmpty());
         // A still picture to compare: animations paused, and a picture drawn
-        // ring by ring on a worker (Newton's) finished.
+        // ring by ring on a worker (Newton's) finished and handed over.
+        if (form == "TForm7") QTRY_VERIFY_WITH_TIMEOUT(!Form7->isBusy(), 120000);
         for (TOverlay *any : w->findChildren<TOverlay *>())
             if (any->animation()) any->animation()->setPaused(true);
         auto *image = qobject_cast<TImage *>(pic);
