@@ -51,6 +51,17 @@ bool nearMark(const QImage &mask, int x, int y) {
     return false;
 }
 
+// A 3D window shown, exposed and drawn for a while: its picture panel, or
+// null if any of that failed.
+QWidget *shownPanel(const QString &form) {
+    auto *w = qobject_cast<TDemoForm *>(windowOfClass(qPrintable(form)));
+    if (!w) return nullptr;
+    w->Show();
+    if (!QTest::qWaitForWindowExposed(w)) return nullptr;
+    pumpFor(400);
+    return w->findChild<QWidget *>(QStringLiteral("Panel2"));
+}
+
 } // namespace
 
 class TestGlOverlay : public QObject {
@@ -70,13 +81,9 @@ class TestGlOverlay : public QObject {
     }
     void overlayOverTheFrame() {
         QFETCH(QString, form);
-        auto *w = qobject_cast<TDemoForm *>(windowOfClass(qPrintable(form)));
-        QVERIFY(w);
-        w->Show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        pumpFor(400);
-        auto *panel = w->findChild<QWidget *>(QStringLiteral("Panel2"));
+        QWidget *panel = shownPanel(form);
         QVERIFY(panel);
+        QWidget *w = panel->window();
         auto *bench = panel->findChild<OpticalBench *>();
         TOverlay *overlay = TOverlay::of(panel);
         QVERIFY(bench && overlay);
@@ -134,12 +141,9 @@ class TestGlOverlay : public QObject {
     }
     void ownTheoryText() {
         QFETCH(QString, form);
-        auto *w = qobject_cast<TDemoForm *>(windowOfClass(qPrintable(form)));
-        QVERIFY(w);
-        w->Show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        pumpFor(400);
-        auto *panel = w->findChild<QWidget *>(QStringLiteral("Panel2"));
+        QWidget *panel = shownPanel(form);
+        QVERIFY(panel);
+        QWidget *w = panel->window();
         TOverlay *overlay = TOverlay::of(panel);
         QVERIFY(overlay && overlay->provider() && overlay->provider()->hasTheory());
         const QStringList legend = overlay->provider()->theory().legend;
