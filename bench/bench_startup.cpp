@@ -1,8 +1,9 @@
 // Start-up time and idle memory of the program against a bare Qt window, in
-// one run: fresh processes of each kind alternate (bare, program, bare, ...).
-// For each: the whole process from its start to the shown launcher (timed by
-// this parent), the time inside main, and the peak resident size once the
-// window has been shown and the event loop has been idle for a while.
+// one run: fresh processes of each kind alternate (bare, program, the former
+// order, bare, ...). For each: the whole process from its start to the shown
+// launcher and to the end of start-up (timed by this parent), the time inside
+// main, and the peak resident size once the window has been shown and the
+// event loop has been idle for a while.
 //   bench_startup [ROUNDS]   (under xvfb-run -a, or with QT_QPA_PLATFORM=offscreen)
 #include "shell/Startup.h"
 #include "shell/Unit1.h"
@@ -36,23 +37,37 @@ void waitShown(QWidget *w) {
     QApplication::processEvents();
 }
 
-// Prints the time to the shown window at once, then, after half a second of
-// idle event loop, the peak and current resident sizes.
-int child(int argc, char **argv, const QElapsedTimer &clock, bool bare) {
+enum class Mode { Bare, Program, AllFirst };
+
+const QElapsedTimer *startClock = nullptr;
+void printElapsed() {
+    std::printf("%.3f\n", startClock->nsecsElapsed() / 1e6);
+    std::fflush(stdout);
+}
+
+// Prints the time to the shown window at once, then the time to the end of
+// start-up (every window created), then, after half a second of idle event
+// loop, the peak and current resident sizes. AllFirst is the former order:
+// every window created before the launcher is shown.
+int child(int argc, char **argv, const QElapsedTimer &clock, Mode mode) {
+    startClock = &clock;
     QApplication app(argc, argv);
     QWidget plain;
-    QWidget *shown = &plain;
-    if (bare) {
-        plain.setFixedSize(329, 573); // the launcher's size
-        plain.show();
+    if (mode == Mode::Program) {
+        startWindows(printElapsed);
     } else {
-        createAllForms();
-        Form1->show();
-        shown = Form1;
+        QWidget *shown = &plain;
+        if (mode == Mode::Bare) {
+            plain.setFixedSize(329, 573); // the launcher's size
+        } else {
+            createAllForms();
+            shown = Form1;
+        }
+        shown->show();
+        waitShown(shown);
+        printElapsed();
     }
-    waitShown(shown);
-    std::printf("%.3f\n", clock.nsecsElapsed() / 1e6);
-    std::fflush(stdout);
+    printElapsed();
     QElapsedTimer idle;
     idle.start();
     while (idle.elapsed() < 500) {
@@ -61,13 +76,20 @@ int child(int argc, char **argv, const QElapsedTimer &clock, bool bare) {
     }
     std::printf("%ld %ld\n", statusKiB("VmHWM:"), statusKiB("VmRSS:"));
     std::fflush(stdout);
-    if (!bare) destroyAllForms();
+    if (mode != Mode::Bare) destroyAllForms();
     return 0;
 }
 
 struct Run {
-    double whole = 0, inside = 0, peakMiB = 0, rssMiB = 0;
+    double whole = 0, ready = 0, inside = 0, peakMiB = 0, rssMiB = 0;
 };
+
+bool readLine(QProcess &p, QByteArray &line) {
+    while (!p.canReadLine())
+        if (!p.waitForReadyRead(30000)) return false;
+    line = p.readLine().trimmed();
+    return true;
+}
 
 bool measure(const char *self, const char *mode, Run &run) {
     QProcess p;
@@ -75,10 +97,12 @@ bool measure(const char *self, const char *mode, Run &run) {
     wall.start();
     p.start(QString::fromLocal8Bit(self), {QString::fromLatin1(mode)});
     if (!p.waitForStarted(30000)) return false;
-    while (!p.canReadLine())
-        if (!p.waitForReadyRead(30000)) return false;
+    QByteArray line;
+    if (!readLine(p, line)) return false;
     run.whole = wall.nsecsElapsed() / 1e6;
-    run.inside = p.readLine().trimmed().toDouble();
+    run.inside = line.toDouble();
+    if (!readLine(p, line)) return false;
+    run.ready = wall.nsecsElapsed() / 1e6;
     if (!p.waitForFinished(30000)) return false;
     const QList<QByteArray> mem = p.readAllStandardOutput().trimmed().split(' ');
     if (mem.size() < 2) return false;
@@ -100,45 +124,58 @@ double median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
+struct Series {
+    std::vector<double> whole, ready, inside, peak, rss, ratio, readyRatio, extra;
+    void add(const Run &r, const Run &bare) {
+        whole.push_back(r.whole);
+        ready.push_back(r.ready);
+        inside.push_back(r.inside);
+        peak.push_back(r.peakMiB);
+        rss.push_back(r.rssMiB);
+        ratio.push_back(r.whole / bare.whole);
+        readyRatio.push_back(r.ready / bare.whole);
+        extra.push_back(r.peakMiB - bare.peakMiB);
+    }
+    void print(const char *name) const {
+        std::printf("  %s: to the shown launcher %.1f ms (%.2fx bare), main to it %.1f ms; "
+                    "start-up done %.1f ms (%.2fx); idle peak RSS %.1f MiB (bare + %.1f), "
+                    "RSS %.1f MiB\n",
+                    name, median(whole), median(ratio), median(inside), median(ready),
+                    median(readyRatio), median(peak), median(extra), median(rss));
+    }
+};
+
 } // namespace
 
 int main(int argc, char **argv) {
     QElapsedTimer clock;
     clock.start();
-    if (argc > 1 && std::strcmp(argv[1], "--child") == 0) return child(argc, argv, clock, false);
-    if (argc > 1 && std::strcmp(argv[1], "--bare") == 0) return child(argc, argv, clock, true);
+    const char *modes[] = {"--bare", "--child", "--all-first"};
+    for (Mode m : {Mode::Bare, Mode::Program, Mode::AllFirst})
+        if (argc > 1 && std::strcmp(argv[1], modes[int(m)]) == 0)
+            return child(argc, argv, clock, m);
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
     const QByteArray loadBefore = loadAverage();
-    std::vector<double> bareWhole, progWhole, ratio, bareInside, progInside, barePeak, progPeak,
-        extra, progRss, bareRss;
+    Series bare, program, allFirst;
     for (int i = 0; i < rounds; ++i) {
-        Run bare, prog;
-        if (!measure(argv[0], "--bare", bare) || !measure(argv[0], "--child", prog)) return 1;
-        std::printf("round %2d: whole process to the window: bare %.1f ms, program %.1f ms; "
-                    "peak RSS: bare %.1f MiB, program %.1f MiB\n",
-                    i + 1, bare.whole, prog.whole, bare.peakMiB, prog.peakMiB);
-        bareWhole.push_back(bare.whole);
-        progWhole.push_back(prog.whole);
-        ratio.push_back(prog.whole / bare.whole);
-        bareInside.push_back(bare.inside);
-        progInside.push_back(prog.inside);
-        barePeak.push_back(bare.peakMiB);
-        progPeak.push_back(prog.peakMiB);
-        extra.push_back(prog.peakMiB - bare.peakMiB);
-        bareRss.push_back(bare.rssMiB);
-        progRss.push_back(prog.rssMiB);
+        Run b, p, a;
+        if (!measure(argv[0], modes[0], b) || !measure(argv[0], modes[1], p) ||
+            !measure(argv[0], modes[2], a))
+            return 1;
+        std::printf("round %2d: to the window: bare %.1f ms, program %.1f ms (done %.1f), "
+                    "all windows first %.1f ms; peak RSS bare %.1f, program %.1f MiB\n",
+                    i + 1, b.whole, p.whole, p.ready, a.whole, b.peakMiB, p.peakMiB);
+        bare.add(b, b);
+        program.add(p, b);
+        allFirst.add(a, b);
     }
     std::printf(
         "medians of %d rounds (platform %s), load average %s before, %s after:\n", rounds,
         qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("default")).toUtf8().constData(),
         loadBefore.constData(), loadAverage().constData());
-    std::printf("  whole process to the shown window: bare %.1f ms, program %.1f ms, ratio %.2fx\n",
-                median(bareWhole), median(progWhole), median(ratio));
-    std::printf("  main to the shown window: bare %.1f ms, program %.1f ms\n", median(bareInside),
-                median(progInside));
-    std::printf("  idle peak RSS: bare %.1f MiB, program %.1f MiB, program - bare %.1f MiB\n",
-                median(barePeak), median(progPeak), median(extra));
-    std::printf("  idle RSS: bare %.1f MiB, program %.1f MiB\n", median(bareRss), median(progRss));
+    bare.print("bare window");
+    program.print("program");
+    allFirst.print("program, every window created before the launcher is shown");
     return 0;
 }

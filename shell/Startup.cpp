@@ -9,8 +9,10 @@
 #include "widgets/Surface.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QPalette>
+#include <QWindow>
 #include <vector>
 
 const char *const *formCreationOrder() {
@@ -50,14 +52,41 @@ void prepareApplication() {
     QApplication::setApplicationName(QCoreApplication::translate("TForm1", "Демонстрации"));
 }
 
+namespace {
+
+void createForm(const WindowEntry &w) {
+    w.create();
+    nameControls(w.window());
+    showPicturesSharp(w.window());
+}
+
+// Waits (at most two seconds, for a window manager that never maps it)
+// until the window is on the screen and painted. Input stays queued.
+void waitUntilPainted(QWidget *w) {
+    QElapsedTimer clock;
+    clock.start();
+    while ((!w->windowHandle() || !w->windowHandle()->isExposed()) && clock.elapsed() < 2000)
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace
+
 void createAllForms() {
     prepareApplication();
     for (const WindowEntry &w : windowRegistry())
-        w.create();
-    for (const WindowEntry &w : windowRegistry()) {
-        nameControls(w.window());
-        showPicturesSharp(w.window());
-    }
+        createForm(w);
+}
+
+void startWindows(void (*launcherShown)()) {
+    prepareApplication();
+    const auto all = windowRegistry();
+    createForm(all.front());
+    Form1->show();
+    waitUntilPainted(Form1);
+    if (launcherShown) launcherShown();
+    for (const WindowEntry &w : all.subspan(1))
+        createForm(w);
 }
 
 void destroyAllForms() {
@@ -71,8 +100,7 @@ int runProgram(int argc, char **argv) {
     try {
         QApplication app(argc, argv);
         chooseLanguage(argc, argv);
-        createAllForms();
-        Form1->show();
+        startWindows();
         const int code = QApplication::exec();
         destroyAllForms();
         return code;

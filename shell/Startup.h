@@ -6,9 +6,15 @@
 // locale for numbers, the application's name and Qt's Russian translations.
 void prepareApplication();
 
-// Creates every window, hidden but the launcher (which is shown only by
-// runProgram). Safe to call once per process.
+// Creates every window, hidden, the launcher too (for tests and tools).
+// Safe to call once per process.
 void createAllForms();
+
+// What the program does at start: creates the launcher, shows it and lets it
+// paint, then creates the other windows in their order. No input is handled
+// before they all exist, so to a user every window exists from start-up;
+// the launcher only appears sooner. `launcherShown` runs once it is painted.
+void startWindows(void (*launcherShown)() = nullptr);
 
 // Deletes the windows in the reverse order of creation.
 void destroyAllForms();

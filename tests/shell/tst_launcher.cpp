@@ -158,6 +158,16 @@ class TestLauncher : public QObject {
         QVERIFY(t.elapsed() >= 500);
     }
 
+    // The launcher is painted before the other windows are created, and
+    // start-up ends with all of them there, hidden.
+    void startUpShowsTheLauncherFirst() {
+        QProcess p;
+        p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/exit_helper"),
+                {QStringLiteral("start")});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 0);
+    }
+
     void closingTheLauncherEndsTheProgram() {
         QProcess p;
         p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/exit_helper"),
