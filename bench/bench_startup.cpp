@@ -31,12 +31,6 @@ long statusKiB(const char *key) {
     return 0;
 }
 
-void waitShown(QWidget *w) {
-    while (!w->windowHandle() || !w->windowHandle()->isExposed())
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-    QApplication::processEvents();
-}
-
 enum class Mode { Bare, Program, AllFirst };
 
 const QElapsedTimer *startClock = nullptr;
@@ -64,7 +58,7 @@ int child(int argc, char **argv, const QElapsedTimer &clock, Mode mode) {
             shown = Form1;
         }
         shown->show();
-        waitShown(shown);
+        waitUntilPainted(shown);
         printElapsed();
     }
     printElapsed();

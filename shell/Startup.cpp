@@ -60,22 +60,21 @@ void createForm(const WindowEntry &w) {
     showPicturesSharp(w.window());
 }
 
-// Waits (at most two seconds, for a window manager that never maps it)
-// until the window is on the screen and painted. Input stays queued.
-void waitUntilPainted(QWidget *w) {
-    QElapsedTimer clock;
-    clock.start();
-    while ((!w->windowHandle() || !w->windowHandle()->isExposed()) && clock.elapsed() < 2000)
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
 } // namespace
 
 void createAllForms() {
     prepareApplication();
     for (const WindowEntry &w : windowRegistry())
         createForm(w);
+}
+
+// At most two seconds, for a window manager that never maps it.
+void waitUntilPainted(QWidget *w) {
+    QElapsedTimer clock;
+    clock.start();
+    while ((!w->windowHandle() || !w->windowHandle()->isExposed()) && clock.elapsed() < 2000)
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void startWindows(void (*launcherShown)()) {

@@ -2,6 +2,8 @@
 // Start-up: the application object, then all eighteen windows in their fixed
 // order, the launcher first so that it is the main window.
 
+class QWidget;
+
 // Application-wide settings made once before any window exists: the C
 // locale for numbers, the application's name and Qt's Russian translations.
 void prepareApplication();
@@ -15,6 +17,10 @@ void createAllForms();
 // before they all exist, so to a user every window exists from start-up;
 // the launcher only appears sooner. `launcherShown` runs once it is painted.
 void startWindows(void (*launcherShown)() = nullptr);
+
+// Waits (at most two seconds) until the window is on the screen and painted,
+// handling no input meanwhile.
+void waitUntilPainted(QWidget *w);
 
 // Deletes the windows in the reverse order of creation.
 void destroyAllForms();
