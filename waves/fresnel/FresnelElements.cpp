@@ -61,6 +61,12 @@ struct SeriesRing {
     double kLog2e;               // K log2 e
 };
 
+// The elements in blocks, each in three loops: psi and chi, A, the phasor.
+// One loop doing all of it holds too long a chain of dependent operations
+// for the processor to overlap enough elements (1.2x in bench_fresnel); the
+// operations and their order per element are the same.
+constexpr int kSeriesBlock = 256;
+
 template <bool Fused, int Terms, int AsinTerms>
 [[gnu::always_inline]] inline void addSeriesRing(const double *__restrict sinPhi,
                                                  double *__restrict sumC, double *__restrict sumS,
@@ -72,21 +78,28 @@ template <bool Fused, int Terms, int AsinTerms>
     std::copy_n(kAsinSeries.begin(), asinSeries.size(), asinSeries.begin());
     const std::array<double, 10> exp2 = ring.exp2;
     const double kLog2e = ring.kLog2e;
-    for (int j = 0; j < count; ++j) {
-        const double x = sinPhi[j];
-        const double v = horner<Fused>(x, turns);
-        const float psi = static_cast<float>(kTwoPi * (v - std::floor(v)));
-        const double u0 = horner<Fused>(x, half);
-        // u < 0 is c < -1, held at -1.
-        const double u = u0 < 0 ? 0.0 : u0;
-        float chi;
-        if constexpr (AsinTerms > 0)
-            chi = static_cast<float>(std::sqrt(u) * horner<Fused>(u, asinSeries));
-        else
-            chi = static_cast<float>(obliquityOfHalf<Fused>(u));
-        const float A =
-            static_cast<float>(scaledExp2<Fused>(kLog2e * static_cast<double>(chi), exp2));
-        addPhasor<Fused>(static_cast<double>(A), psi, sumC[j], sumS[j]);
+    alignas(32) float psiOf[kSeriesBlock], chiOf[kSeriesBlock];
+    for (int from = 0; from < count; from += kSeriesBlock) {
+        const int n = std::min(kSeriesBlock, count - from);
+        const double *__restrict x = sinPhi + from;
+        for (int j = 0; j < n; ++j) {
+            const double v = horner<Fused>(x[j], turns);
+            psiOf[j] = static_cast<float>(kTwoPi * (v - std::floor(v)));
+            const double u0 = horner<Fused>(x[j], half);
+            // u < 0 is c < -1, held at -1.
+            const double u = u0 < 0 ? 0.0 : u0;
+            if constexpr (AsinTerms > 0)
+                chiOf[j] = static_cast<float>(std::sqrt(u) * horner<Fused>(u, asinSeries));
+            else
+                chiOf[j] = static_cast<float>(obliquityOfHalf<Fused>(u));
+        }
+        // chiOf becomes A.
+        for (int j = 0; j < n; ++j)
+            chiOf[j] =
+                static_cast<float>(scaledExp2<Fused>(kLog2e * static_cast<double>(chiOf[j]), exp2));
+        double *__restrict c = sumC + from, *__restrict s = sumS + from;
+        for (int j = 0; j < n; ++j)
+            addPhasor<Fused>(static_cast<double>(chiOf[j]), psiOf[j], c[j], s[j]);
     }
 }
 
