@@ -75,9 +75,12 @@ struct Fixture {
     std::unique_ptr<PaintCounter> counter;
 };
 
+// Made by the first case that needs it and destroyed before the
+// application: a window outliving it crashed at exit.
+std::unique_ptr<Fixture> theFixture;
 Fixture &fixture() {
-    static Fixture f;
-    return f;
+    if (!theFixture) theFixture = std::make_unique<Fixture>();
+    return *theFixture;
 }
 
 void BM_TickLargestRate(benchmark::State &state) {
@@ -157,5 +160,6 @@ int main(int argc, char **argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    theFixture.reset();
     return 0;
 }
