@@ -1,6 +1,7 @@
-// The Fraunhofer kernel against the straightforward float spreading. Run
-// with --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true
-// so that both sides share the machine's moods.
+// The Fraunhofer kernel against the straightforward float spreading: first
+// the ratios timed interleaved (reference, kernel, reference, ...), then
+// Google Benchmark's cases.
+#include "InterleavedCpu.h"
 #include "waves/FraunhoferReference.h"
 
 #include <benchmark/benchmark.h>
@@ -33,4 +34,19 @@ BENCHMARK_CAPTURE(Kernel, defaults, FraunhoferInputs{})->Unit(benchmark::kMillis
 BENCHMARK_CAPTURE(Reference, wide_opening, wide())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Kernel, wide_opening, wide())->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv) {
+    const FraunhoferInputs defaults{}, opening = wide();
+    for (const auto &[name, in] : {std::pair{"Fraunhofer, defaults", defaults},
+                                   std::pair{"Fraunhofer, opening 0.2 x 0.15 m", opening}})
+        interleavedCpuRatio(
+            name, [&in] { benchmark::DoNotOptimize(fraunhoferReference(in)); },
+            [&in] {
+                RunControl control;
+                benchmark::DoNotOptimize(computeFraunhofer(in, control));
+            },
+            1, 9);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
