@@ -63,8 +63,8 @@ struct SeriesRing {
 
 // The elements in blocks, each in three loops: psi and chi, A, the phasor.
 // One loop doing all of it holds too long a chain of dependent operations
-// for the processor to overlap enough elements (1.2x in bench_fresnel); the
-// operations and their order per element are the same.
+// for the processor to overlap enough elements (1.2x, docs/PERFORMANCE.md);
+// the operations and their order per element are the same.
 constexpr int kSeriesBlock = 256;
 
 template <bool Fused, int Terms, int AsinTerms>
@@ -78,7 +78,7 @@ template <bool Fused, int Terms, int AsinTerms>
     std::copy_n(kAsinSeries.begin(), asinSeries.size(), asinSeries.begin());
     const std::array<double, 10> exp2 = ring.exp2;
     const double kLog2e = ring.kLog2e;
-    alignas(32) float psiOf[kSeriesBlock], chiOf[kSeriesBlock];
+    alignas(32) float psiOf[kSeriesBlock], chiOf[kSeriesBlock], aOf[kSeriesBlock];
     for (int from = 0; from < count; from += kSeriesBlock) {
         const int n = std::min(kSeriesBlock, count - from);
         const double *__restrict x = sinPhi + from;
@@ -93,13 +93,12 @@ template <bool Fused, int Terms, int AsinTerms>
             else
                 chiOf[j] = static_cast<float>(obliquityOfHalf<Fused>(u));
         }
-        // chiOf becomes A.
         for (int j = 0; j < n; ++j)
-            chiOf[j] =
+            aOf[j] =
                 static_cast<float>(scaledExp2<Fused>(kLog2e * static_cast<double>(chiOf[j]), exp2));
         double *__restrict c = sumC + from, *__restrict s = sumS + from;
         for (int j = 0; j < n; ++j)
-            addPhasor<Fused>(static_cast<double>(chiOf[j]), psiOf[j], c[j], s[j]);
+            addPhasor<Fused>(static_cast<double>(aOf[j]), psiOf[j], c[j], s[j]);
     }
 }
 
