@@ -30,25 +30,15 @@ struct FakeUi {
     }
 };
 
-int serveFor(FakeUi &ui, WavePacer &p, int ms) {
+// Serves the steps that come within ms; with untilAStep, stops at the first.
+// The worker runs at idle priority, so on a busy machine a step can take
+// long; a QTRY on serveFor would serve (and so lose) steps in the
+// evaluations it repeats.
+int serveFor(FakeUi &ui, WavePacer &p, int ms, bool untilAStep = false) {
     QElapsedTimer t;
     t.start();
     int steps = 0;
-    while (t.elapsed() < ms) {
-        steps += ui.serve(p);
-        QTest::qSleep(1);
-    }
-    return steps;
-}
-
-// Serves until a step has come or ms have passed. The worker runs at idle
-// priority, so on a busy machine a step can take long; a QTRY on serveFor
-// would also serve (and so lose) steps in the evaluations it repeats.
-int serveUntilAStep(FakeUi &ui, WavePacer &p, int ms) {
-    QElapsedTimer t;
-    t.start();
-    int steps = 0;
-    while (steps == 0 && t.elapsed() < ms) {
+    while (t.elapsed() < ms && !(untilAStep && steps > 0)) {
         steps += ui.serve(p);
         QTest::qSleep(1);
     }
@@ -81,7 +71,7 @@ class TestWavePacer : public QObject {
         p.start();
         QCOMPARE(serveFor(ui, p, 200), 0); // hidden
         p.setVisible(true);
-        QVERIFY(serveUntilAStep(ui, p, 10000) > 0);
+        QVERIFY(serveFor(ui, p, 10000, true) > 0);
         QCOMPARE(ui.outstandingMax.load(), 1); // the worker waits for each step
         p.setPosition(0);
         serveFor(ui, p, 100);
@@ -89,12 +79,12 @@ class TestWavePacer : public QObject {
         QCOMPARE(serveFor(ui, p, 200), 0);
         QCOMPARE(p.requestsSent(), paused);
         p.setPosition(10);
-        QVERIFY(serveUntilAStep(ui, p, 10000) > 0);
+        QVERIFY(serveFor(ui, p, 10000, true) > 0);
         p.setPaused(true); // the overlay's pause
         serveFor(ui, p, 100);
         QCOMPARE(serveFor(ui, p, 200), 0);
         p.setPaused(false);
-        QVERIFY(serveUntilAStep(ui, p, 10000) > 0);
+        QVERIFY(serveFor(ui, p, 10000, true) > 0);
         p.setVisible(false);
         serveFor(ui, p, 100);
         QCOMPARE(serveFor(ui, p, 300), 0);
